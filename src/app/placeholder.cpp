@@ -1,0 +1,1 @@
+// Keeps the window library non-empty until the first window lands.

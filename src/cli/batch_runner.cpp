@@ -1,0 +1,123 @@
+#include "cli/batch_runner.h"
+
+#include <QJsonArray>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "engine/calculation_runner.h"
+
+namespace staffel::cli {
+
+namespace {
+
+constexpr std::string_view kUnendlich = " +- Unendlich";
+
+class SammelHost : public EngineHost {
+public:
+    void zeigeMeldung(const std::string& text) override {
+        meldungen.append(QString::fromStdString(text));
+    }
+    QJsonArray meldungen;
+};
+
+// Presses the halt button once the time is up, unless the calculation ended first.
+class HaltUhr {
+public:
+    HaltUhr(ModulRA& modul, std::chrono::milliseconds nach)
+        : thread_([this, &modul, nach] {
+              std::unique_lock lock(mutex_);
+              if (!cv_.wait_for(lock, nach, [this] { return fertig_; })) modul.anhalten();
+          }) {}
+    ~HaltUhr() {
+        {
+            std::lock_guard lock(mutex_);
+            fertig_ = true;
+        }
+        cv_.notify_all();
+        thread_.join();
+    }
+    HaltUhr(const HaltUhr&) = delete;
+    HaltUhr& operator=(const HaltUhr&) = delete;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    bool fertig_ = false;
+    std::thread thread_;
+};
+
+QJsonValue textOderNull(const std::optional<std::string>& text) {
+    return text ? QJsonValue(QString::fromStdString(*text)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject zaehlerJson(const ModulRA& m) {
+    return QJsonObject{
+        {"ber", static_cast<qint64>(m.ZaehlerBer.get())},
+        {"na", static_cast<qint64>(m.ZaehlerNA.get())},
+        {"iii", static_cast<qint64>(m.ZaehlerIII.get())},
+        {"iv", static_cast<qint64>(m.ZaehlerIV.get())},
+        {"g0", static_cast<qint64>(m.ZaehlerG0.get())},
+        {"g1", static_cast<qint64>(m.ZaehlerG1.get())},
+        {"g00", static_cast<qint64>(m.ZaehlerG00.get())},
+        {"g11", static_cast<qint64>(m.ZaehlerG11.get())},
+        {"intervalle", static_cast<qint64>(m.AnzahlIntervalle.get())},
+        {"aktIntervall", static_cast<qint64>(m.AktIntervall.get())},
+    };
+}
+
+}  // namespace
+
+QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen) {
+    SammelHost host;
+    ModulRA modul(&host);
+    RechenEingabe eingabeFuerLauf = eingabe;
+    if (optionen.grenzwert) {
+        modul.GrenzwertModus = true;
+        eingabeFuerLauf.exponent = kUnendlich;
+    }
+
+    RechenAnzeige anzeige;
+    {
+        HaltUhr uhr(modul, optionen.haltNach);
+        CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); });
+    }
+
+    const bool wert = anzeige.ausgang == RechenAusgang::Wert;
+    const bool zahlGezeigt = wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis);
+    std::string name = wert ? anzeige.nameText : modul.NameRechenart;
+
+    QJsonObject json{
+        {"ergebnisText", textOderNull(wert ? std::optional(anzeige.ergebnisText) : std::nullopt)},
+        {"ergebnis", zahlGezeigt ? QJsonValue(modul.Ergebnis) : QJsonValue(QJsonValue::Null)},
+        {"meldung", QString::fromStdString(modul.Meldung)},
+        {"name", QString::fromStdString(name)},
+        {"fehlerstatus", static_cast<qint64>(modul.Fehlerstatus)},
+        {"gueltig", wert && anzeige.gueltig},
+        {"meldungen", host.meldungen},
+        {"aufloesungsliste", QString::fromStdString(modul.AuflListe)},
+        {"step", anzeige.stepText ? QJsonValue(modul.AnzahlStellen) : QJsonValue(QJsonValue::Null)},
+        {"zaehler", zaehlerJson(modul)},
+    };
+    return json;
+}
+
+std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert) {
+    std::string text = zeile;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    std::vector<std::string> felder;
+    std::size_t start = 0;
+    while (true) {
+        const auto tab = text.find('\t', start);
+        felder.push_back(text.substr(start, tab - start));
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+    if (felder.size() == 3 && grenzwert) felder.emplace_back();
+    if (felder.size() != 4) return std::nullopt;
+    return RechenEingabe{felder[0], felder[1], felder[2], felder[3]};
+}
+
+}  // namespace staffel::cli

@@ -1,0 +1,136 @@
+#include <string>
+
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+namespace {
+
+constexpr std::string_view kUmformungUeberlauf =
+    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
+
+bool endetMit(std::string_view A, char ziffer) { return !A.empty() && A.back() == ziffer; }
+
+// A read as a decimal number is 0: only zeros, or nothing at all.
+bool nurNullen(std::string_view A) { return A.find_first_not_of('0') == std::string_view::npos; }
+
+// Counts the active Berechnung calls; the limit rules apply to the outermost one only.
+class TiefenZaehler {
+public:
+    explicit TiefenZaehler(int& tiefe) noexcept : tiefe_(tiefe) { ++tiefe_; }
+    ~TiefenZaehler() { --tiefe_; }
+    TiefenZaehler(const TiefenZaehler&) = delete;
+    TiefenZaehler& operator=(const TiefenZaehler&) = delete;
+
+private:
+    int& tiefe_;
+};
+
+}  // namespace
+
+void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    TiefenZaehler zaehler(tiefe_);
+    ZaehlerBer.bump();
+    RechenzahlWert = static_cast<double>(n) / static_cast<double>(d);
+
+    if (GrenzwertModus && tiefe_ == 1) {
+        Grenzwertregeln(n, d, b, A);
+        return;
+    }
+
+    Ergebnis = NARechart(n, d, b, e, A);
+    if (NAGefunden == 1) return;
+
+    if (!Regeln(n, d, b, e, A)) FehlerMeldung(kUmformungUeberlauf);
+}
+
+// The rewriting rules; false when a rule's 16-bit arithmetic overflows.
+bool ModulRA::Regeln(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    const double R = RechenzahlWert;
+
+    // Rule 1
+    if (R > 5 && e == 0 && d == 1 && endetMit(A, '1')) {
+        Ergebnis = 1;
+        return true;
+    }
+    // Rule 2: -p/q becomes q/(p+q)
+    if (R < 0) {
+        const auto absN = abs16(n);
+        const auto absD = abs16(d);
+        if (!absN || !absD) return false;
+        const auto summe = add16(*absN, *absD);
+        if (!summe) return false;
+        Berechnung(*absD, *summe, b, e, A);
+        return true;
+    }
+    // Rule 3: (3k+2)/3 with an all-zero A becomes k+3
+    if (d == 3 && n % 3 == 2 && nurNullen(A)) {
+        const auto zaehler = add16(n, 7);
+        if (!zaehler) return false;
+        const Int16 ganz = static_cast<Int16>(*zaehler / 3);
+        AnzahlStellen = static_cast<Int16>(ganz - 5);
+        std::string aufgefuellt(A);
+        AufZahlAuffuellen(aufgefuellt);
+        Berechnung(ganz, 1, b, e, aufgefuellt);
+        return true;
+    }
+    // Rule 4: m[R][b, 0] through the inverse m[1/(R-1)][b, b]
+    if (R > 2 && e == 0) {
+        if (R > 4 && d == 1) {
+            Ergebnis = 1;
+            return true;
+        }
+        const auto nenner = sub16(n, d);
+        if (!nenner) return false;
+        Berechnung(d, *nenner, b, b, A);
+        return true;
+    }
+    // Rule 5: R/(R-1) with e -> 2 - e and one more digit 0
+    if (R > 2 && e < 0) {
+        const auto nenner = sub16(n, d);
+        if (!nenner) return false;
+        std::string laenger(A);
+        laenger.push_back('0');
+        Berechnung(n, *nenner, b, 2 - e, laenger);
+        return true;
+    }
+    // Rule 6
+    if (R > 1 && R < 2 && e < 0) {
+        if (endetMit(A, '0')) {
+            const auto nenner = sub16(n, d);
+            if (!nenner) return false;
+            Berechnung(n, *nenner, b, 2 - e, A);
+            return true;
+        }
+        if (endetMit(A, '1')) {
+            Berechnung(n, d, b, 2 - e, AufZahlKippen(A));
+            return true;
+        }
+    }
+    // Rule 7
+    if (R > 1) {
+        if (R > 3 && b == 2 && e == 2) {
+            Ergebnis = 4;
+        } else if (R > 3 && e == 1) {
+            Ergebnis = b;
+        } else if (R > 4 && b == 1) {
+            Ergebnis = 1;
+        } else {
+            Ergebnis = emIII(n, d, b, e, A);
+        }
+        return true;
+    }
+    // Rule 8
+    if (R > 0 && R < 1) {
+        Ergebnis = emIV(n, d, b, e, A);
+        if (Fehlerstatus == 3) Meldung = texte::Unklar;
+        return true;
+    }
+    // Rule 9
+    Ergebnis = 0;
+    NameRechenart = texte::OhneCode;
+    Meldung = texte::Unklar;
+    return true;
+}
+
+}  // namespace staffel

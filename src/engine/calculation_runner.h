@@ -1,0 +1,40 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+
+namespace staffel {
+
+// Runs one calculation at a time on a thread of its own whose stack holds the deepest
+// chain of nested Berechnung calls that the engine admits. The CLI and the window both
+// use it; the window is notified through onFinished, which runs on the calculation thread.
+class CalculationRunner {
+public:
+    static constexpr std::size_t kStackBytes = std::size_t{1} << 30;
+
+    CalculationRunner() = default;
+    ~CalculationRunner();
+    CalculationRunner(const CalculationRunner&) = delete;
+    CalculationRunner& operator=(const CalculationRunner&) = delete;
+
+    // False when a calculation is still running or no thread could be created.
+    bool start(std::function<void()> job, std::function<void()> onFinished = {});
+    bool running() const noexcept { return running_.load(std::memory_order_acquire); }
+    // Blocks until the running calculation (if any) has ended and its thread is gone.
+    void join();
+
+    // Starts job and waits for it.
+    static bool runBlocking(std::function<void()> job);
+
+private:
+    static void* threadMain(void* self);
+
+    std::function<void()> job_;
+    std::function<void()> onFinished_;
+    std::atomic<bool> running_{false};
+    bool joinable_ = false;
+    unsigned long thread_ = 0;
+};
+
+}  // namespace staffel

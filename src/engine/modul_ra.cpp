@@ -1,0 +1,47 @@
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+void ModulRA::Zuruecksetzen() {
+    ZaehlerIII = 0;
+    ZaehlerBer = -1;
+    ZaehlerIV = 0;
+    ZaehlerG0 = 0;
+    ZaehlerG1 = 0;
+    ZaehlerNA = -1;
+
+    RDezimal = 0;
+    BasisWert = 0;
+    ExponentWert = 0;
+    AnzahlStellen = 0;
+    NAGefunden = 0;
+
+    BruchText.clear();
+    AuflListe.clear();
+    RechenartText.clear();
+    ErgebnisText.clear();
+    Speicher.clear();
+    AufZahlText = "0";
+    NameRechenart = texte::NameStart;
+    Meldung.clear();
+
+    Fehlerstatus = 0;
+    NameUnbekannt = 0;
+    AufZahl.clear();
+    RechenzahlWert = 0;
+
+    GrenzwertModus = false;
+
+    Graph = GraphEinstellungen{};
+}
+
+void ModulRA::FehlerMeldung(std::string_view text) {
+    if (ExponentText == "x" || BasisText == "x" || ZaehlerG0 > 0) {
+        Fehlerstatus = 1;
+        return;
+    }
+    if (Fehlerstatus == 0) Fehlerstatus = 1;
+    if (host_ != nullptr) host_->zeigeMeldung(std::string(text));
+}
+
+}  // namespace staffel

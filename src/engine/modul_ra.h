@@ -1,0 +1,147 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_host.h"
+#include "engine/int16.h"
+#include "engine/polled_counter.h"
+
+namespace staffel {
+
+// Texts the engine itself writes into Meldung and NameRechenart.
+namespace texte {
+inline constexpr std::string_view NameStart = "     Name der Rechenart ?";
+inline constexpr std::string_view NameUnbekanntAnzeige = " Name der Rechenart ?";
+inline constexpr std::string_view Angehalten = "   Berechnung angehalten!";
+inline constexpr std::string_view Unklar = " ???";
+inline constexpr std::string_view Ueberlauf = "     |Ergebnis| > 10^308";
+inline constexpr std::string_view NichtDefiniert = "   Nicht definiert!";
+inline constexpr std::string_view DivisionDurchNull = "Division durch Null";
+inline constexpr std::string_view OhneCode = "  derzeit ohne Code";
+inline constexpr std::string_view GegenrechenartPraefix = " Gegenrechenart von";
+}  // namespace texte
+
+// 1.79769313486231E+308: the engine's stand-in for "beyond every number".
+inline constexpr double GroessteZahl = 1.79769313486231E+308;
+
+// The graph settings; they live with the engine state because the reset sets them too.
+struct GraphEinstellungen {
+    double Xmin = -10;
+    double Xmax = 10;
+    double Ymin = -10;
+    double Ymax = 10;
+    double DX = 1000;
+    double GitterX = 20;
+    double GitterY = 20;
+};
+
+// The whole state of one calculator: operation model, engine and the texts the calculate
+// command works on. A window, the command-line driver and every test each own one.
+// One thread runs the engine at a time; another thread may only poll the counters and
+// request a halt while it runs.
+class ModulRA {
+public:
+    explicit ModulRA(EngineHost* host = nullptr) noexcept : host_(host) { Zuruecksetzen(); }
+    ModulRA(const ModulRA&) = delete;
+    ModulRA& operator=(const ModulRA&) = delete;
+
+    void setHost(EngineHost* host) noexcept { host_ = host; }
+
+    // --- Result and messages ---
+    double Ergebnis = 0;
+    std::string Meldung;
+    std::string NameRechenart;
+    std::int64_t NameUnbekannt = 0;
+    std::int64_t Fehlerstatus = 0;
+    std::uint8_t NAGefunden = 0;
+
+    // --- Arguments and mode ---
+    double RechenzahlWert = 0;
+    bool GrenzwertModus = false;
+    Int16 AnzahlStellen = 0;
+    Int16 RZaehler = 0;
+    Int16 RNenner = 0;
+    double BasisWert = 0;
+    double ExponentWert = 0;
+    std::string AufZahl;
+    std::string BasisText;
+    std::string ExponentText;
+
+    // --- Rechenzahl and resolution list ---
+    Int16 BruchZaehler = 0;
+    Int16 BruchNenner = 0;
+    std::string BruchText;
+    double RDezimal = 0;
+    std::string AuflListe;
+
+    // --- Texts of the calculate command ---
+    std::string RechenartText;
+    std::string AufZahlText;
+    std::string ErgebnisText;
+    std::string Speicher;
+    std::string FormelText;
+
+    GraphEinstellungen Graph;
+
+    // --- Counters, polled by the window while a calculation runs ---
+    PolledCounter<std::int64_t> ZaehlerBer{-1};
+    PolledCounter<std::int32_t> ZaehlerNA{-1};
+    PolledCounter<std::int64_t> ZaehlerIII{0};
+    PolledCounter<std::int64_t> ZaehlerIV{0};
+    PolledCounter<std::int64_t> ZaehlerG0{0};
+    PolledCounter<std::int64_t> ZaehlerG1{0};
+    PolledCounter<std::int32_t> ZaehlerG00{0};
+    PolledCounter<std::int32_t> ZaehlerG11{0};
+    PolledCounter<std::int64_t> AktIntervall{0};
+    PolledCounter<std::uint8_t> AnzahlIntervalle{0};
+
+    // --- Halting: the only thing another thread may change while a calculation runs ---
+    void anhalten() noexcept { halt_.store(true, std::memory_order_relaxed); }
+    bool haltAngefordert() const noexcept { return halt_.load(std::memory_order_relaxed); }
+    void haltZuruecknehmen() noexcept { halt_.store(false, std::memory_order_relaxed); }
+
+    // The reset procedure: every engine and operation-model field to its start value.
+    void Zuruecksetzen();
+
+    // --- Operation model ---
+    // Each returns the German message when it refuses its input, and then changes nothing.
+    std::optional<std::string> RechenzahlLesen(std::string& text);
+    std::optional<std::string> AuflListeBilden(Int16 n, Int16 d, double R);
+    void AufZahlPruefen(std::string& A);
+    std::string& AufZahlAuffuellen(std::string& A) const;
+    void FormelBilden();
+    void NameHyperEins();
+
+    // --- Engine ---
+    void Berechnung(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
+    double NARechart(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
+    double emIII(Int16 n, Int16 d, double b, double e, std::string_view A);
+    double emIV(Int16 n, Int16 d, double b, double e, std::string_view A);
+    double GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A);
+    double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
+    void FehlerMeldung(std::string_view text);
+
+    // Number of Berechnung calls active right now; 1 inside the top-level call.
+    int tiefe() const noexcept { return tiefe_; }
+
+private:
+    void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
+    bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
+
+    EngineHost* host_ = nullptr;
+    std::atomic<bool> halt_{false};
+    int tiefe_ = 0;
+};
+
+// Pure helpers of the operation model.
+Int16 GGT(Int16 a, Int16 b);
+std::string BruchKuerzen(Int16& n, Int16& d);
+std::string BruchFormat(Int16 n, Int16 d);
+std::string AufZahlKippen(std::string_view A);
+double LogBasis(double x, double y);
+
+}  // namespace staffel

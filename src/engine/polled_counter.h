@@ -1,0 +1,35 @@
+#pragma once
+
+#include <atomic>
+#include <limits>
+
+namespace staffel {
+
+// A counter that the engine thread writes and a window polls from another thread.
+// Relaxed atomics compile to plain loads and stores, so counting stays as cheap as a
+// plain integer; only the engine thread writes, so load-then-store needs no RMW.
+// Counting saturates at the type's maximum instead of overflowing.
+template <class T>
+class PolledCounter {
+public:
+    constexpr explicit PolledCounter(T start = 0) noexcept : value_(start) {}
+    PolledCounter(const PolledCounter&) = delete;
+    PolledCounter& operator=(const PolledCounter&) = delete;
+
+    T get() const noexcept { return value_.load(std::memory_order_relaxed); }
+    void set(T value) noexcept { value_.store(value, std::memory_order_relaxed); }
+    void bump() noexcept {
+        const T v = get();
+        if (v < std::numeric_limits<T>::max()) set(static_cast<T>(v + 1));
+    }
+    operator T() const noexcept { return get(); }
+    PolledCounter& operator=(T value) noexcept {
+        set(value);
+        return *this;
+    }
+
+private:
+    std::atomic<T> value_;
+};
+
+}  // namespace staffel

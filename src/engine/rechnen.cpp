@@ -1,0 +1,105 @@
+#include "engine/rechnen.h"
+
+#include "engine/number_text.h"
+
+namespace staffel {
+
+namespace {
+constexpr std::string_view kEingabeFehlt = "Erst EINGABE , dann BERECHNUNG !";
+constexpr std::string_view kZahlAusserhalb =
+    "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "
+    "liegen!";
+
+bool istX(const std::string& text) { return text == "x" || text == "X"; }
+}  // namespace
+
+std::string FormatErgebnis(double ergebnis, const std::string& meldung) {
+    std::string text = " " + (meldung.empty() ? ZahlText(ergebnis) : meldung);
+    const auto punkt = text.find('.');
+    if (punkt == 2) text.insert(2, 1, '0');
+    return text;
+}
+
+Werte WerteLesen(std::string& basisText, std::string& exponentText) {
+    KommaZuPunkt(basisText);
+    KommaZuPunkt(exponentText);
+    const GelesenerWert basis = ZahlLesen(basisText);
+    const GelesenerWert exponent = ZahlLesen(exponentText);
+    return {basis.wert, exponent.wert, basis.ausserhalb || exponent.ausserhalb};
+}
+
+RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe) {
+    RechenAnzeige anzeige;
+    m.Fehlerstatus = 0;
+
+    m.RechenartText = eingabe.rechenart;
+    m.BasisText = Trimmen(eingabe.basis);
+    m.ExponentText = Trimmen(eingabe.exponent);
+    m.AufZahlText = Trimmen(eingabe.aufzahl);
+    m.AufZahl = m.AufZahlText;
+
+    if (m.BasisText.empty() || m.RechenartText.empty() || m.ExponentText.empty()) {
+        m.FehlerMeldung(kEingabeFehlt);
+        anzeige.ausgang = RechenAusgang::EingabeFehlt;
+        return anzeige;
+    }
+
+    if (auto fehler = m.RechenzahlLesen(m.RechenartText)) {
+        m.FehlerMeldung(*fehler);
+        anzeige.ausgang = RechenAusgang::RechenzahlAbgelehnt;
+        return anzeige;
+    }
+    KommaZuPunkt(m.BasisText);
+    KommaZuPunkt(m.ExponentText);
+    m.RZaehler = m.BruchZaehler;
+    m.RNenner = m.BruchNenner;
+
+    if (auto fehler = m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal)) {
+        m.FehlerMeldung(*fehler);
+        anzeige.ausgang = RechenAusgang::RechenzahlAbgelehnt;
+        return anzeige;
+    }
+    anzeige.stepText = ZahlText(m.AnzahlStellen);
+    anzeige.aufzahlGesperrt = m.AnzahlStellen == 0;
+
+    m.AufZahlPruefen(m.AufZahlText);
+    m.AufZahl = m.AufZahlText;
+    if (m.Fehlerstatus == 1) {
+        anzeige.ausgang = RechenAusgang::AufZahlAbgelehnt;
+        return anzeige;
+    }
+
+    const Werte werte = WerteLesen(m.BasisText, m.ExponentText);
+    if (werte.ausserhalb) {
+        m.FehlerMeldung(kZahlAusserhalb);
+        anzeige.ausgang = RechenAusgang::ZahlAbgelehnt;
+        return anzeige;
+    }
+    m.BasisWert = werte.basis;
+    m.ExponentWert = werte.exponent;
+
+    if (istX(m.BasisText) || istX(m.ExponentText)) {
+        if (m.BasisText == "X") m.BasisText = "x";
+        if (m.ExponentText == "X") m.ExponentText = "x";
+        m.FormelBilden();
+        anzeige.ausgang = RechenAusgang::Graph;
+        return anzeige;
+    }
+
+    m.Berechnung(m.RZaehler, m.RNenner, m.BasisWert, m.ExponentWert, m.AufZahl);
+    if (m.haltAngefordert()) {
+        m.Meldung = texte::Angehalten;
+        if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
+    }
+    m.NameHyperEins();
+
+    anzeige.ausgang = RechenAusgang::Wert;
+    anzeige.nameText = m.NameUnbekannt == 0 ? m.NameRechenart
+                                            : std::string(texte::NameUnbekanntAnzeige);
+    m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
+    anzeige.ergebnisText = m.ErgebnisText;
+    anzeige.gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
+    return anzeige;
+}
+
+}  // namespace staffel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+// The four texts as the user typed them into the fields.
+struct RechenEingabe {
+    std::string rechenart;
+    std::string aufzahl;
+    std::string basis;
+    std::string exponent;
+};
+
+enum class RechenAusgang {
+    EingabeFehlt,         // an empty field: "Erst EINGABE , dann BERECHNUNG !"
+    RechenzahlAbgelehnt,  // the Rechenart text gives no usable fraction
+    AufZahlAbgelehnt,     // the Auflösungszahl does not fit the Rechenzahl
+    ZahlAbgelehnt,        // Basis or Exponent beyond the double range
+    Graph,                // Basis or Exponent is "x": FormelText is ready for the graph
+    Wert,                 // a value calculation ran; ergebnisText holds the result label
+};
+
+// Everything the window shows after the calculate command.
+struct RechenAnzeige {
+    RechenAusgang ausgang = RechenAusgang::EingabeFehlt;
+    std::optional<std::string> stepText;   // caption of the step label, once the list was built
+    std::optional<bool> aufzahlGesperrt;   // A field locked (no Auflösungszahl needed)
+    std::string ergebnisText;              // result label (value case)
+    std::string nameText;                  // name label (value case)
+    bool gueltig = false;                  // valid display (value case)
+};
+
+// The calculate command without its widgets: reads and checks the inputs, builds the
+// resolution list, checks A, evaluates once and formats what the window shows. The
+// caller runs it on the calculation thread; a halt request ends it early with
+// "   Berechnung angehalten!" as Meldung.
+RechenAnzeige Rechne(ModulRA& modul, const RechenEingabe& eingabe);
+
+// The result label text for the engine's Ergebnis and Meldung.
+std::string FormatErgebnis(double ergebnis, const std::string& meldung);
+
+// Reads Basis and Exponent texts in place (first comma to point) and returns their values.
+struct Werte {
+    double basis = 0;
+    double exponent = 0;
+    bool ausserhalb = false;
+};
+Werte WerteLesen(std::string& basisText, std::string& exponentText);
+
+}  // namespace staffel

@@ -1,0 +1,60 @@
+#include <cmath>
+#include <cstdint>
+
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+namespace {
+constexpr std::string_view kRationalerExponent =
+    " In der Berechnung (Regel III) tritt ein rationaler Exponent auf!";
+constexpr std::string_view kUmformungUeberlauf =
+    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
+}  // namespace
+
+double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    if (Fehlerstatus == 3 || Fehlerstatus == 4) return 0;
+    ZaehlerIII.bump();
+
+    if (std::floor(e) != e) {
+        Fehlerstatus = 3;
+        FehlerMeldung(kRationalerExponent);
+        return 0;
+    }
+    if (e < -2147483648.0 || e > 2147483647.0) {
+        Fehlerstatus = 4;
+        return 0;
+    }
+
+    double v = b;
+    const auto k = static_cast<std::int64_t>(e);  // 64-bit, so k - 1 cannot leave the range
+    NameUnbekannt = 1;
+    if (k - 1 < 1) return v;
+
+    const auto kleiner = sub16(n, d);
+    if (!kleiner) {
+        FehlerMeldung(kUmformungUeberlauf);
+        return 0;
+    }
+    const char ziffer = A.empty() ? '\0' : A.back();
+    // Without a digit to bracket by, every pass would leave v unchanged.
+    if (ziffer != '0' && ziffer != '1') return v;
+    const std::string_view rest = A.substr(0, A.size() - 1);
+
+    for (std::int64_t i = 1; i <= k - 1; ++i) {
+        if (haltAngefordert()) {
+            Fehlerstatus = 1;
+            return 0;
+        }
+        if (ziffer == '0') {
+            Berechnung(*kleiner, d, v, b, rest);
+        } else {
+            Berechnung(*kleiner, d, b, v, rest);
+        }
+        v = Ergebnis;
+        if (Fehlerstatus != 0) return 0;
+    }
+    return v;
+}
+
+}  // namespace staffel
