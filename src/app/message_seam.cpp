@@ -1,0 +1,23 @@
+#include "app/message_seam.h"
+
+namespace staffel::app {
+
+namespace {
+NachrichtenAnzeige& ersatz() {
+    static NachrichtenAnzeige anzeige;
+    return anzeige;
+}
+}  // namespace
+
+void zeigeNachricht(QWidget* parent, const Nachricht& nachricht) {
+    if (ersatz()) {
+        ersatz()(parent, nachricht);
+        return;
+    }
+    QMessageBox box(nachricht.symbol, nachricht.titel, nachricht.text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige) { ersatz() = std::move(anzeige); }
+
+}  // namespace staffel::app

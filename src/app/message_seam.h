@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace staffel::app {
+
+// Every message box of the program goes through here, so tests can observe the boxes
+// instead of blocking on them.
+struct Nachricht {
+    QString titel;
+    QString text;
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+};
+
+using NachrichtenAnzeige = std::function<void(QWidget* parent, const Nachricht&)>;
+
+// Shows a modal box with a single OK button (or hands it to the installed test seam).
+// Must be called on the UI thread.
+void zeigeNachricht(QWidget* parent, const Nachricht& nachricht);
+
+// Replaces the modal box, for tests; an empty function restores the real box.
+void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige);
+
+}  // namespace staffel::app
