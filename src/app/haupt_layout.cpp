@@ -125,11 +125,15 @@ int captionWidth(const ControlSpec& spec) {
     }
 }
 
-QString fromUtf8(const char* text) { return QString::fromUtf8(text); }
+QString fromUtf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 }  // namespace
 
-std::span<const ControlSpec> hauptLayout() { return kLayout; }
+std::span<const ControlSpec> hauptLayout() {
+    return kLayout;
+}
 
 const ControlSpec* findSpec(const QString& name) {
     for (const ControlSpec& spec : kLayout) {
@@ -205,8 +209,7 @@ QColor backColour(const QWidget* widget) {
 
 QColor foreColour(const QWidget* widget) {
     const bool field = qobject_cast<const QLineEdit*>(widget) != nullptr;
-    return widget->palette().color(QPalette::Active,
-                                   field ? QPalette::Text : QPalette::WindowText);
+    return widget->palette().color(QPalette::Active, field ? QPalette::Text : QPalette::WindowText);
 }
 
 DrawnLine::DrawnLine(const ControlSpec& spec, QObject* parent)
