@@ -152,12 +152,5 @@ TEST(BruchKuerzen, ReducesWithPositiveDenominator) {
     }
 }
 
-TEST(BruchFormat, WritesWithoutBlanksOrReduction) {
-    EXPECT_EQ(BruchFormat(15, 10), "15/10");
-    EXPECT_EQ(BruchFormat(-2, 3), "-2/3");
-    EXPECT_EQ(BruchFormat(3, 1), "3/1");
-    EXPECT_EQ(BruchFormat(-32768, -1), "-32768/-1");
-}
-
 }  // namespace
 }  // namespace staffel
