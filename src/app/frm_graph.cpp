@@ -190,6 +190,9 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     };
 
     painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);
+    QFont schrift(QStringLiteral("Sans Serif"));
+    schrift.setPointSizeF(8.25);
+    painter.setFont(schrift);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
 
