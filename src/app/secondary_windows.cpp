@@ -4,9 +4,7 @@ namespace staffel::app {
 
 // Placeholders until the secondary windows land.
 void zeigeAuflListe(QWidget*, const ModulRA&) {}
-bool frageEnde(QWidget*) {
-    return true;
-}
+bool frageEnde(QWidget*) { return true; }
 void zeigeFunktionsweise(QWidget*) {}
 void zeigeGrundlagen(QWidget*) {}
 void zeigeNormalalgebraische(QWidget*) {}
