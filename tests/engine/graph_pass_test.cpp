@@ -332,23 +332,6 @@ TEST(Einstellungen, FieldTextsReadBackUnchanged) {
     }
 }
 
-TEST(Argumente, SampleGoesWhereTheXIs) {
-    struct Fall {
-        const char* basis;
-        const char* exponent;
-        double b, e;
-    };
-    const Fall faelle[] = {
-        {"x", "2", 1.5, 2},      {"3.5", "x", 3.5, 1.5}, {"x", "x", 1.5, 1.5},
-        {"x", "1E3", 1.5, 1000}, {"", "x", 0, 1.5},
-    };
-    for (const auto& f : faelle) {
-        const auto a = ArgumenteFuer(f.basis, f.exponent, 1.5f);
-        EXPECT_EQ(a.b, f.b) << f.basis << " " << f.exponent;
-        EXPECT_EQ(a.e, f.e) << f.basis << " " << f.exponent;
-    }
-}
-
 class ZaehlendeMeldung : public EngineHost {
   public:
     void zeigeMeldung(const std::string&) override { ++anzahl; }
