@@ -190,7 +190,8 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     };
 
     painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);
-    QFont schrift(QStringLiteral("Sans Serif"));
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setStyleHint(QFont::SansSerif);
     schrift.setPointSizeF(8.25);
     painter.setFont(schrift);
     painter.setRenderHint(QPainter::Antialiasing, false);

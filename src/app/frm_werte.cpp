@@ -18,6 +18,16 @@ QRect twips(int links, int oben, int breite, int hoehe) {
     return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
 }
 
+// The captions and labels are 8.25-point sans-serif, the frame captions bold; bold is set
+// explicitly either way so the labels do not inherit it from their frame.
+QFont schrift(bool fett) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(fett);
+    return font;
+}
+
 void faerbe(QWidget* widget, const QColor& hintergrund) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, hintergrund);
@@ -30,10 +40,7 @@ QGroupBox* rahmen(QWidget* parent, const char* name, const QString& titel, QRect
     auto* box = new QGroupBox(titel, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(lage);
-    QFont fett(QStringLiteral("Sans Serif"));
-    fett.setPointSizeF(8.25);
-    fett.setBold(true);
-    box->setFont(fett);
+    box->setFont(schrift(true));
     faerbe(box, farbe);
     return box;
 }
@@ -43,7 +50,7 @@ QLabel* beschriftung(QWidget* parent, const char* name, const QString& text, QRe
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(lage);
-    label->setFont(parent->window()->font());
+    label->setFont(schrift(false));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (farbe) {
@@ -60,7 +67,7 @@ QLineEdit* feld(QWidget* parent, const char* name, double wert, QRect lage,
         new QLineEdit(QString::fromStdString(graph::FeldText(wert, singlePrecision)), parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(lage);
-    edit->setFont(parent->window()->font());
+    edit->setFont(schrift(false));
     return edit;
 }
 
@@ -70,9 +77,7 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     : QDialog(parent), g_(einstellungen) {
     setObjectName(QStringLiteral("frmWerte"));
     setWindowTitle(QStringLiteral("Einstellungen der Graphik"));
-    QFont schrift(QStringLiteral("Sans Serif"));
-    schrift.setPointSizeF(8.25);
-    setFont(schrift);
+    setFont(schrift(false));
     setFixedSize(4185 / 15, 5520 / 15);
     move(3930 / 15, 3675 / 15);
     faerbe(this, Qt::black);
