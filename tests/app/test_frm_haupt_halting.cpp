@@ -110,16 +110,6 @@ class FrmHauptHaltingTest : public QObject {
         QVERIFY(!window_->calculationRunning());
     }
 
-    void calculationRunsAgainAfterAHalt() {
-        startLongCalculationAndSeeCountersRise();
-        t_->click("cmdHalt");
-        QVERIFY(t_->waitUntilFinished());
-        t_->setInputs("3", "", "3", "4");
-        QVERIFY(t_->calculate());
-        QCOMPARE(t_->text("lblErgebnis"), QStringLiteral("  7"));
-        QVERIFY(t_->showsValid());
-    }
-
     void haltWhileNothingRunsDoesNotSpoilTheNextCalculation() {
         t_->setInputs("3", "", "3", "4");
         QVERIFY(t_->calculate());

@@ -238,14 +238,19 @@ class FrmHauptInputsTest : public QObject {
         QVERIFY(!window_->modul().GrenzwertModus);
     }
 
-    void doubleClickOnLimitExponentEndsTheMode() {
-        t_->setInputs("3", "", "2", "5");
-        QVERIFY(t_->calculate("cmdEulersch"));
-        QVERIFY(window_->modul().GrenzwertModus);
-        QTest::mouseDClick(t_->field("txtExponent"), Qt::LeftButton);
-        QCOMPARE(t_->text("txtExponent"), QString());
-        QCOMPARE(t_->back("txtExponent"), kExponentHinten);
-        QVERIFY(!window_->modul().GrenzwertModus);
+    void graphCaseLeavesResultAndCountersAlone() {
+        t_->setInputs("3", "", "3", "4");
+        QVERIFY(t_->calculate());
+        t_->field("txtBasis")->setText("X");
+        t_->label("lblNameRA")->clear();
+        // The watchdog closes the graph's modal windows.
+        QVERIFY(t_->calculate());
+        QCOMPARE(t_->text("lblErgebnis"), QStringLiteral("  7"));
+        QCOMPARE(t_->text("lblRecBer"), QStringLiteral(" 0"));
+        QCOMPARE(t_->text("lblNameRA"), QString::fromStdString(window_->modul().NameRechenart));
+        QVERIFY(!t_->text("lblNameRA").isEmpty());
+        QCOMPARE(QString::fromStdString(window_->modul().BasisText), QStringLiteral("x"));
+        QVERIFY(messages_->messages().isEmpty());
     }
 
     void countersContinueOverTwoPresses() {

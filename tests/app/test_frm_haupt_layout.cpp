@@ -176,24 +176,6 @@ class FrmHauptLayoutTest : public QObject {
                               "mnuNormal=&Normalalgebraische Rechenarten", "mnuGlossar=&Glossar",
                               "mnuAutor=&Autor"}));
     }
-
-    void printingSwitchTogglesItsCheckMark() {
-        auto* redruck = window_->findChild<QAction*>(QStringLiteral("mnuRedruck"));
-        QVERIFY(redruck->isCheckable());
-        QVERIFY(!redruck->isChecked());
-        redruck->trigger();
-        QVERIFY(redruck->isChecked());
-        redruck->trigger();
-        QVERIFY(!redruck->isChecked());
-        window_->findChild<QAction*>(QStringLiteral("mnuQuell"))->trigger();
-        QVERIFY(messages_->messages().isEmpty());
-    }
-
-    void windowHasAFixedSize() {
-        const QSize before = window_->size();
-        window_->resize(before + QSize(100, 100));
-        QCOMPARE(window_->size(), before);
-    }
 };
 
 QTEST_MAIN(FrmHauptLayoutTest)
