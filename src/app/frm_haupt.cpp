@@ -113,11 +113,11 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
                            static_cast<QWidget*>(child<QPushButton>(surface, "cmdRechne"))}) {
         chain(first);
     }
-    for (const ControlSpec& spec : hauptLayout()) {
-        if (spec.kind != ControlKind::Button) continue;
-        const QString name = QLatin1String(spec.name);
+    for (const ControlRow& row : hauptLayout()) {
+        if (row.kind != ControlKind::Button) continue;
+        const QString name = QLatin1String(row.name);
         if (name == QLatin1String("cmdAufl") || name == QLatin1String("cmdRechne")) continue;
-        chain(child<QPushButton>(surface, spec.name));
+        chain(child<QPushButton>(surface, row.name));
     }
 
     counterTimer_ = new QTimer(this);

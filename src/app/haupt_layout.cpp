@@ -19,7 +19,7 @@ constexpr const char* kArial = "Arial";
 constexpr const char* kSymbol = "Symbol";
 
 // clang-format off
-constexpr std::array kLayout = std::to_array<ControlSpec>({
+constexpr std::array kLayout = std::to_array<ControlRow>({
 //   name             kind          caption                                       tooltip                          left   top    width  height back       fore       font     pt     bold   centred framed line
     {"cmdHypPot",     K::Button,    "H^",                                         "HyperPotenzieren",              3120,  6120,  400,   375,  "",        "",        kSans,   8.25,  true,  false, false, 0},
     {"cmdPot",        K::Button,    "^",                                          "Potenzieren",                   3120,  5640,  400,   435,  "",        "",        kArial,  12,    true,  false, false, 0},
@@ -113,13 +113,13 @@ QFont fittedFont(QFont font, const QString& caption, int availableWidth) {
 }
 
 // Room the style leaves for a caption inside a control.
-int captionWidth(const ControlSpec& spec) {
-    const int width = pixelRect(spec).width();
-    switch (spec.kind) {
+int captionWidth(const ControlRow& row) {
+    const int width = pixelRect(row).width();
+    switch (row.kind) {
         case ControlKind::Button:
             return width - 6;
         case ControlKind::Label:
-            return spec.framed ? width - 2 : width;
+            return row.framed ? width - 2 : width;
         default:
             return width;
     }
@@ -131,28 +131,28 @@ QString fromUtf8(const char* text) {
 
 }  // namespace
 
-std::span<const ControlSpec> hauptLayout() {
+std::span<const ControlRow> hauptLayout() {
     return kLayout;
 }
 
-const ControlSpec* findSpec(const QString& name) {
-    for (const ControlSpec& spec : kLayout) {
-        if (name == QLatin1String(spec.name)) return &spec;
+const ControlRow* findRow(const QString& name) {
+    for (const ControlRow& row : kLayout) {
+        if (name == QLatin1String(row.name)) return &row;
     }
     return nullptr;
 }
 
-QFont fontFor(const ControlSpec& spec) {
+QFont fontFor(const ControlRow& row) {
     QFont font(QStringLiteral("Liberation Sans"));
-    if (spec.pointSize > 0) font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    if (row.pointSize > 0) font.setPointSizeF(row.pointSize);
+    font.setBold(row.bold);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
-QString displayCaption(const ControlSpec& spec) {
-    QString caption = fromUtf8(spec.caption);
-    if (QLatin1String(spec.font) == QLatin1String(kSymbol)) {
+QString displayCaption(const ControlRow& row) {
+    QString caption = fromUtf8(row.caption);
+    if (QLatin1String(row.font) == QLatin1String(kSymbol)) {
         caption.replace(QLatin1Char('E'), QChar(0x0395));
         caption.replace(QLatin1Char('p'), QChar(0x03C0));
     }
@@ -177,9 +177,9 @@ QString wrapCaption(const QString& caption, const QFont& font, int availableWidt
     return lines.join(QLatin1Char('\n'));
 }
 
-QRect pixelRect(const ControlSpec& spec) {
-    return QRect(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
-                 twipsToPixels(spec.height));
+QRect pixelRect(const ControlRow& row) {
+    return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+                 twipsToPixels(row.height));
 }
 
 void setBackColour(QWidget* widget, const QColor& colour) {
@@ -212,26 +212,24 @@ QColor foreColour(const QWidget* widget) {
     return widget->palette().color(QPalette::Active, field ? QPalette::Text : QPalette::WindowText);
 }
 
-DrawnLine::DrawnLine(const ControlSpec& spec, QObject* parent)
-    : QObject(parent),
-      twips_(spec.left, spec.top, spec.width, spec.height),
-      width_(spec.lineWidth) {
-    setObjectName(QLatin1String(spec.name));
+DrawnLine::DrawnLine(const ControlRow& row, QObject* parent)
+    : QObject(parent), twips_(row.left, row.top, row.width, row.height), width_(row.lineWidth) {
+    setObjectName(QLatin1String(row.name));
 }
 
 void buildControls(QWidget* parent) {
-    for (const ControlSpec& spec : kLayout) {
-        if (spec.kind == ControlKind::Line) {
-            new DrawnLine(spec, parent);
+    for (const ControlRow& row : kLayout) {
+        if (row.kind == ControlKind::Line) {
+            new DrawnLine(row, parent);
             continue;
         }
         QWidget* widget = nullptr;
-        QString caption = displayCaption(spec);
-        if (spec.kind == ControlKind::Button) {
-            caption = wrapCaption(caption, fontFor(spec), captionWidth(spec));
+        QString caption = displayCaption(row);
+        if (row.kind == ControlKind::Button) {
+            caption = wrapCaption(caption, fontFor(row), captionWidth(row));
         }
-        const QFont font = fittedFont(fontFor(spec), caption, captionWidth(spec));
-        switch (spec.kind) {
+        const QFont font = fittedFont(fontFor(row), caption, captionWidth(row));
+        switch (row.kind) {
             case ControlKind::Button: {
                 auto* button = new QPushButton(parent);
                 button->setAutoDefault(false);
@@ -244,7 +242,7 @@ void buildControls(QWidget* parent) {
                 auto* field = new QLineEdit(parent);
                 field->setFont(font);
                 field->setText(caption);
-                if (spec.centred) field->setAlignment(Qt::AlignCenter);
+                if (row.centred) field->setAlignment(Qt::AlignCenter);
                 widget = field;
                 break;
             }
@@ -255,13 +253,13 @@ void buildControls(QWidget* parent) {
                 label->setText(caption);
                 label->setMargin(0);
                 label->setIndent(0);
-                if (spec.kind == ControlKind::Picture) {
+                if (row.kind == ControlKind::Picture) {
                     label->setAlignment(Qt::AlignCenter);
                 } else {
-                    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) |
+                    label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) |
                                         Qt::AlignTop);
                 }
-                if (spec.framed) {
+                if (row.framed) {
                     label->setFrameStyle(QFrame::Box | QFrame::Plain);
                     label->setLineWidth(1);
                 }
@@ -271,11 +269,11 @@ void buildControls(QWidget* parent) {
             case ControlKind::Line:
                 break;
         }
-        widget->setObjectName(QLatin1String(spec.name));
-        widget->setGeometry(pixelRect(spec));
-        if (*spec.tooltip != '\0') widget->setToolTip(fromUtf8(spec.tooltip));
-        if (*spec.back != '\0') setBackColour(widget, QColor(QLatin1String(spec.back)));
-        if (*spec.fore != '\0') setForeColour(widget, QColor(QLatin1String(spec.fore)));
+        widget->setObjectName(QLatin1String(row.name));
+        widget->setGeometry(pixelRect(row));
+        if (*row.tooltip != '\0') widget->setToolTip(fromUtf8(row.tooltip));
+        if (*row.back != '\0') setBackColour(widget, QColor(QLatin1String(row.back)));
+        if (*row.fore != '\0') setForeColour(widget, QColor(QLatin1String(row.fore)));
     }
 }
 

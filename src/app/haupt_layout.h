@@ -26,7 +26,7 @@ enum class ControlKind { Button, TextField, Label, Picture, Line };
 
 // One row of the main window's layout table. For a line, left/top/width/height are the two
 // end points x1, y1, x2, y2 and lineWidth is its width in pixels.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* caption;  // UTF-8, as designed ("" when none)
@@ -45,18 +45,18 @@ struct ControlSpec {
     int lineWidth;
 };
 
-std::span<const ControlSpec> hauptLayout();
-const ControlSpec* findSpec(const QString& name);
+std::span<const ControlRow> hauptLayout();
+const ControlRow* findRow(const QString& name);
 
 // The designed font with its Windows family replaced by a free metric-compatible face.
-QFont fontFor(const ControlSpec& spec);
+QFont fontFor(const ControlRow& row);
 // The caption as it must appear: Symbol-font letters become the Greek letters they stand for.
-QString displayCaption(const ControlSpec& spec);
+QString displayCaption(const ControlRow& row);
 // A button caption broken into lines at blanks where it does not fit in one line.
 QString wrapCaption(const QString& caption, const QFont& font, int availableWidth);
 
 // The pixel rectangle of a control (not meaningful for lines).
-QRect pixelRect(const ControlSpec& spec);
+QRect pixelRect(const ControlRow& row);
 
 // Back and fore colours of labels, pictures and text fields (the palette role differs).
 void setBackColour(QWidget* widget, const QColor& colour);
@@ -68,7 +68,7 @@ QColor foreColour(const QWidget* widget);
 class DrawnLine : public QObject {
     Q_OBJECT
   public:
-    DrawnLine(const ControlSpec& spec, QObject* parent);
+    DrawnLine(const ControlRow& row, QObject* parent);
     QLine twips() const { return twips_; }
     int width() const { return width_; }
 

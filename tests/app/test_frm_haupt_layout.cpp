@@ -42,34 +42,34 @@ class FrmHauptLayoutTest : public QObject {
     }
 
     void everyControlStandsWhereTheTablePutsIt() {
-        for (const ControlSpec& spec : hauptLayout()) {
-            const QString name = QLatin1String(spec.name);
-            if (spec.kind == ControlKind::Line) {
+        for (const ControlRow& row : hauptLayout()) {
+            const QString name = QLatin1String(row.name);
+            if (row.kind == ControlKind::Line) {
                 auto* line = window_->findChild<DrawnLine*>(name);
-                QVERIFY2(line != nullptr, spec.name);
-                QCOMPARE(line->twips(), QLine(spec.left, spec.top, spec.width, spec.height));
-                QCOMPARE(line->width(), spec.lineWidth);
+                QVERIFY2(line != nullptr, row.name);
+                QCOMPARE(line->twips(), QLine(row.left, row.top, row.width, row.height));
+                QCOMPARE(line->width(), row.lineWidth);
                 continue;
             }
             auto* widget = window_->centralWidget()->findChild<QWidget*>(name);
-            QVERIFY2(widget != nullptr, spec.name);
+            QVERIFY2(widget != nullptr, row.name);
             QCOMPARE(widget->parentWidget(), window_->centralWidget());
-            const QRect expected(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
-            QVERIFY2(widget->geometry() == expected, spec.name);
-            QCOMPARE(widget->toolTip(), QString::fromUtf8(spec.tooltip));
-            if (*spec.back != '\0' && spec.kind != ControlKind::TextField &&
-                QByteArrayView(spec.name) != "lblErgebnis" &&
-                QByteArrayView(spec.name) != "lblNameRA") {
+            const QRect expected(row.left / 15, row.top / 15, row.width / 15, row.height / 15);
+            QVERIFY2(widget->geometry() == expected, row.name);
+            QCOMPARE(widget->toolTip(), QString::fromUtf8(row.tooltip));
+            if (*row.back != '\0' && row.kind != ControlKind::TextField &&
+                QByteArrayView(row.name) != "lblErgebnis" &&
+                QByteArrayView(row.name) != "lblNameRA") {
                 // Fields and the two result labels are recoloured at load; checked elsewhere.
-                QVERIFY2(backColour(widget) == QColor(QLatin1String(spec.back)), spec.name);
+                QVERIFY2(backColour(widget) == QColor(QLatin1String(row.back)), row.name);
             }
-            if (*spec.fore != '\0') {
-                QVERIFY2(foreColour(widget) == QColor(QLatin1String(spec.fore)), spec.name);
+            if (*row.fore != '\0') {
+                QVERIFY2(foreColour(widget) == QColor(QLatin1String(row.fore)), row.name);
             }
             if (auto* label = qobject_cast<QLabel*>(widget);
-                label && spec.kind == ControlKind::Label) {
-                QCOMPARE(label->frameShape() == QFrame::Box, spec.framed);
-                QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), spec.centred);
+                label && row.kind == ControlKind::Label) {
+                QCOMPARE(label->frameShape() == QFrame::Box, row.framed);
+                QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), row.centred);
             }
         }
         QCOMPARE(window_->centralWidget()->size(), QSize(732, 466));
@@ -101,34 +101,33 @@ class FrmHauptLayoutTest : public QObject {
     }
 
     void fontsAreTheFreeFacesAtTheDesignedSize() {
-        for (const ControlSpec& spec : hauptLayout()) {
-            if (spec.kind == ControlKind::Line || spec.kind == ControlKind::Picture) continue;
-            const QFont font = window_->findChild<QWidget*>(QLatin1String(spec.name))->font();
-            QVERIFY2(font.family() == QStringLiteral("Liberation Sans"), spec.name);
-            QVERIFY2(font.bold() == spec.bold, spec.name);
+        for (const ControlRow& row : hauptLayout()) {
+            if (row.kind == ControlKind::Line || row.kind == ControlKind::Picture) continue;
+            const QFont font = window_->findChild<QWidget*>(QLatin1String(row.name))->font();
+            QVERIFY2(font.family() == QStringLiteral("Liberation Sans"), row.name);
+            QVERIFY2(font.bold() == row.bold, row.name);
             // Never larger than designed, at most half a point smaller where a caption must fit.
-            QVERIFY2(
-                font.pointSizeF() <= spec.pointSize && font.pointSizeF() >= spec.pointSize - 0.5,
-                spec.name);
+            QVERIFY2(font.pointSizeF() <= row.pointSize && font.pointSizeF() >= row.pointSize - 0.5,
+                     row.name);
         }
     }
 
     void noCaptionIsCut() {
-        for (const ControlSpec& spec : hauptLayout()) {
-            if (spec.kind != ControlKind::Button && spec.kind != ControlKind::Label) continue;
-            QWidget* widget = window_->findChild<QWidget*>(QLatin1String(spec.name));
-            const QString caption = spec.kind == ControlKind::Button
+        for (const ControlRow& row : hauptLayout()) {
+            if (row.kind != ControlKind::Button && row.kind != ControlKind::Label) continue;
+            QWidget* widget = window_->findChild<QWidget*>(QLatin1String(row.name));
+            const QString caption = row.kind == ControlKind::Button
                                         ? qobject_cast<QPushButton*>(widget)->text()
-                                        : displayCaption(spec);
+                                        : displayCaption(row);
             const QFontMetrics metrics(widget->font());
             int widest = 0;
             for (const QString& line : caption.split(QLatin1Char('\n'))) {
                 widest = std::max(widest, metrics.horizontalAdvance(line));
             }
-            const int room = widget->width() - (spec.framed ? 2 : 0);
+            const int room = widget->width() - (row.framed ? 2 : 0);
             // The design lets the long function label run past the window's edge.
             const int visible = std::min(room, window_->centralWidget()->width() - widget->x());
-            QVERIFY2(widest <= visible, spec.name);
+            QVERIFY2(widest <= visible, row.name);
         }
     }
 
