@@ -3,6 +3,11 @@
 namespace staffel::app {
 
 // Placeholder until printing lands.
-bool RechnungsDruck(const QString&) { return false; }
+void RechnungsDrucker::setzeAktiv(bool aktiv) {
+    aktiv_ = aktiv;
+    gewarnt_ = false;
+}
+
+void RechnungsDrucker::RechnungsDruck(QWidget*, const QString&) {}
 
 }  // namespace staffel::app
