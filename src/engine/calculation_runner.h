@@ -13,7 +13,7 @@ class CalculationRunner {
   public:
     // A level of Berechnung (with its share of emIII, emIV and GegenLsg0 frames) takes at
     // most about 690 bytes of stack in an optimised build and 1 530 bytes under the address
-    // sanitizer; kMaxTiefe levels therefore need at most about 153 MB. The reservation is
+    // sanitizer; kMaxTiefe levels therefore need at most about 170 MB. The reservation is
     // address space only: pages are committed as the recursion touches them.
     static constexpr std::size_t kStackBytes = std::size_t{512} << 20;
 

@@ -30,7 +30,7 @@ inline constexpr std::string_view ZuTief = " Berechnung zu tief verschachtelt!";
 // most 32767 digits and each digit costs at most three nested levels, so every chain the
 // inputs allow (at most about 98 300 levels) stays below it; the calculation thread's
 // stack is sized for it (CalculationRunner).
-inline constexpr int kMaxTiefe = 100000;
+inline constexpr int kMaxTiefe = 110000;
 
 // 1.79769313486231E+308: the engine's stand-in for "beyond every number".
 inline constexpr double GroessteZahl = 1.79769313486231E+308;
