@@ -1,0 +1,45 @@
+#include "app/secondary_layout.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace staffel::app::layout {
+
+QFont sansSerif(double pointSize, bool bold) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont arial(double pointSize, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, const LabelSpec& spec) {
+    auto* label = new QLabel(spec.text, parent);
+    label->setObjectName(QString::fromLatin1(spec.name));
+    label->setGeometry(spec.twips);
+    label->setFont(spec.font);
+    label->setTextFormat(Qt::PlainText);
+    setBackground(label, spec.background);
+    if (spec.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                     : Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace staffel::app::layout
