@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kUnendlich = " +- Unendlich";
 
 class SammelHost : public EngineHost {
-public:
+  public:
     void zeigeMeldung(const std::string& text) override {
         meldungen.append(QString::fromStdString(text));
     }
@@ -25,7 +25,7 @@ public:
 
 // Presses the halt button once the time is up, unless the calculation ended first.
 class HaltUhr {
-public:
+  public:
     HaltUhr(ModulRA& modul, std::chrono::milliseconds nach)
         : thread_([this, &modul, nach] {
               std::unique_lock lock(mutex_);
@@ -42,7 +42,7 @@ public:
     HaltUhr(const HaltUhr&) = delete;
     HaltUhr& operator=(const HaltUhr&) = delete;
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable cv_;
     bool fertig_ = false;
@@ -98,7 +98,10 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
         {"gueltig", wert && anzeige.gueltig},
         {"meldungen", host.meldungen},
         {"aufloesungsliste", QString::fromStdString(modul.AuflListe)},
-        {"step", anzeige.stepText ? QJsonValue(modul.AnzahlStellen) : QJsonValue(QJsonValue::Null)},
+        // The step label as shown: Berechnung may change AnzahlStellen on its way down.
+        {"step", anzeige.stepText
+                     ? QJsonValue(QString::fromStdString(*anzeige.stepText).trimmed().toInt())
+                     : QJsonValue(QJsonValue::Null)},
         {"zaehler", zaehlerJson(modul)},
     };
     return json;

@@ -1,0 +1,18 @@
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+void ModulRA::FormelBilden() {
+    FormelText =
+        "m[" + RechenartText + " , " + AufZahlText + "][" + BasisText + " , " + ExponentText + "]";
+}
+
+// m[6, 1] has a name of its own although the recursion computes it.
+void ModulRA::NameHyperEins() {
+    if (RDezimal == 6 && AufZahlText == "1") {
+        NameRechenart = " Hyper-1-Potenzierung";
+        NameUnbekannt = 0;
+    }
+}
+
+}  // namespace staffel
