@@ -1,6 +1,8 @@
 #include "app/help_window.h"
 
 #include <QFile>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextOption>
@@ -31,7 +33,7 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
         {"rtbKomment",
          twipsRect(120, 600, 9375, 6975),
          QStringLiteral(":/hilfe/funktionsweise.html"),
-         {1500}},
+         {1650}},
     };
     static const HilfeInhalt grundlagen{
         "frmGrundlagen",
@@ -42,7 +44,7 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
         {"rtbGrundlagen",
          twipsRect(120, 120, 9735, 8175),
          QStringLiteral(":/hilfe/grundlagen.html"),
-         {1100, 2900}},
+         {2600}},
     };
     static const HilfeInhalt normal{
         "frmNormal",
@@ -56,7 +58,7 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
         {"rtbNormal",
          twipsRect(120, 600, 9255, 7695),
          QStringLiteral(":/hilfe/normal.html"),
-         {2500, 5600}},
+         {2000, 4400}},
     };
     static const HilfeInhalt glossar{
         "frmGlossar",
@@ -102,17 +104,22 @@ QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    edit->setHtml(hilfeText(anzeige.resource));
+
     // Columns are aligned by tab stops; the HTML keeps its tab characters (white-space:
-    // pre-wrap), the stops themselves belong to the display.
-    QTextOption option = edit->document()->defaultTextOption();
+    // pre-wrap), the stops themselves belong to the display and go on every paragraph.
     QList<QTextOption::Tab> tabs;
     for (int position : anzeige.tabsTwips) {
         tabs.append(QTextOption::Tab(layout::twips(position), QTextOption::LeftTab));
     }
-    option.setTabs(tabs);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    edit->document()->setDefaultTextOption(option);
-    edit->setHtml(hilfeText(anzeige.resource));
+    if (!tabs.isEmpty()) {
+        QTextBlockFormat format;
+        format.setTabPositions(tabs);
+        QTextCursor cursor(edit->document());
+        cursor.select(QTextCursor::Document);
+        cursor.mergeBlockFormat(format);
+    }
+    edit->document()->setModified(false);
     return edit;
 }
 

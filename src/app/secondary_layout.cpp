@@ -6,8 +6,12 @@
 
 namespace staffel::app::layout {
 
+// The windows were laid out for the narrow sans-serif faces of the classic desktop; Arial and
+// its metric twin keep the captions inside their labels.
 QFont sansSerif(double pointSize, bool bold) {
-    QFont font(QStringLiteral("Sans Serif"));
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -15,7 +19,8 @@ QFont sansSerif(double pointSize, bool bold) {
 }
 
 QFont arial(double pointSize, bool bold) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
