@@ -18,8 +18,6 @@ void zeigeNachricht(QWidget* parent, const Nachricht& nachricht) {
     box.exec();
 }
 
-void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige) {
-    ersatz() = std::move(anzeige);
-}
+void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige) { ersatz() = std::move(anzeige); }
 
 }  // namespace staffel::app
