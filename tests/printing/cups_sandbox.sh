@@ -25,13 +25,6 @@ for candidate in /usr/sbin/cupsd "$(command -v cupsd 2>/dev/null)"; do
 done
 cups_lib=/usr/lib/cups
 
-skip_with() {
-  export STAFFEL_CUPS_AUSGABE=""
-  export STAFFEL_CUPS_GRUND="$1"
-  echo "cups_sandbox: $1" >&2
-  exec "$@"
-}
-
 run_without_server() {
   local reason=$1
   shift
