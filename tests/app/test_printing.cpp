@@ -14,11 +14,11 @@ using namespace staffel::app;
 class TestPrinting : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::vector<Nachricht> nachrichten_;
     std::vector<QWidget*> eltern_;
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(QPrinterInfo::defaultPrinter().isNull());
         QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty());

@@ -36,7 +36,7 @@ QString ausgabeVon(const QString& programm, const QStringList& argumente) {
 class TestPrintingCups : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QDir ausgabe_;
     std::vector<Nachricht> nachrichten_;
 
@@ -44,7 +44,7 @@ private:
         return ausgabe_.entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         const QString verzeichnis = qEnvironmentVariable("STAFFEL_CUPS_AUSGABE");
         if (verzeichnis.isEmpty()) {
@@ -106,9 +106,10 @@ private slots:
 int main(int argc, char** argv) {
     // Run under the harness that owns the private print server, unless already there.
     if (!qEnvironmentVariableIsSet("STAFFEL_CUPS_AUSGABE")) {
-        const QByteArray skript =
-            QFileInfo(QStringLiteral(__FILE__)).dir().filePath(
-                QStringLiteral("../printing/cups_sandbox.sh")).toLocal8Bit();
+        const QByteArray skript = QFileInfo(QStringLiteral(__FILE__))
+                                      .dir()
+                                      .filePath(QStringLiteral("../printing/cups_sandbox.sh"))
+                                      .toLocal8Bit();
         std::vector<char*> argumente{const_cast<char*>("bash"), const_cast<char*>(skript.data())};
         for (int i = 0; i < argc; ++i) argumente.push_back(argv[i]);
         argumente.push_back(nullptr);
