@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,9 @@
 #include <vector>
 
 #include "app/calculation_printer.h"
+#include "app/frm_haupt.h"
 #include "app/message_seam.h"
+#include "app/support_haupt_tester.h"
 
 using namespace staffel::app;
 
@@ -87,6 +90,38 @@ class TestPrintingCups : public QObject {
         const QString arial =
             QFontInfo(QFont(QStringLiteral("arial"))).family().remove(QLatin1Char(' '));
         QVERIFY2(fonts.contains(arial, Qt::CaseInsensitive), qPrintable(fonts));
+    }
+
+    // With the check mark set, each value calculation of the main window comes out as the line
+    // of its inputs and the result as shown.
+    void druckAusDemHauptfenster_data() {
+        QTest::addColumn<QStringList>("eingaben");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("value") << QStringList{"8/3", "000", "2", "3"}
+                               << QStringLiteral("m[8/3 , 000][2 , 3] =  8");
+        QTest::newRow("no digits needed: A printed empty")
+            << QStringList{"4", "0", "2", "3"} << QStringLiteral("m[4 , ][2 , 3] =   6");
+        QTest::newRow("message in place of the number")
+            << QStringList{"3/4", "10", "7", "4"}
+            << QStringLiteral("m[3/4 , 10][7 , 4] =  Wert unbestimmt");
+        QTest::newRow("trimmed, decimal comma")
+            << QStringList{" 3 ", "", "1,5", "2"} << QStringLiteral("m[3 , ][1.5 , 2] =  3.5");
+    }
+    void druckAusDemHauptfenster() {
+        QFETCH(QStringList, eingaben);
+        QFETCH(QString, zeile);
+        staffel::app::frmHaupt haupt;
+        haupt.show();
+        staffel::apptest::HauptTester tester(haupt);
+        haupt.findChild<QAction*>(QStringLiteral("mnuRedruck"))->trigger();
+        const qsizetype vorher = auftraege().size();
+        tester.setInputs(eingaben[0], eingaben[1], eingaben[2], eingaben[3]);
+        QVERIFY(tester.calculate());
+        QTRY_COMPARE_WITH_TIMEOUT(auftraege().size(), vorher + 1, 60000);
+        const QString pdf = ausgabe_.filePath(auftraege().last());
+        const QString text = ausgabeVon(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QCOMPARE(einfacheLeerzeichen(text), einfacheLeerzeichen(zeile));
+        QVERIFY(nachrichten_.empty());
     }
 
     void ausgeschaltetDrucktNichts() {
