@@ -19,17 +19,17 @@ namespace staffel::app {
 namespace {
 
 const HilfeInhalt& inhalt(Hilfe hilfe) {
-    using layout::LabelSpec;
+    using layout::LabelDef;
     using layout::twipsRect;
     static const HilfeInhalt funktionsweise{
         "frmKomment",
         QStringLiteral("Gebrauchsanweisung"),
         QColor(0xff, 0xc0, 0xc0),
         twipsRect(2640, 2025, 9600, 7665),
-        LabelSpec{"lblGebTit",
-                  QStringLiteral("    Funktionsweise des Taschenrechners zur Staffellehre"),
-                  twipsRect(480, 120, 8415, 375), QColor(0xff, 0xff, 0xc0), layout::arial(12, true),
-                  true, false},
+        LabelDef{"lblGebTit",
+                 QStringLiteral("    Funktionsweise des Taschenrechners zur Staffellehre"),
+                 twipsRect(480, 120, 8415, 375), QColor(0xff, 0xff, 0xc0), layout::arial(12, true),
+                 true, false},
         {"rtbKomment",
          twipsRect(120, 600, 9375, 6975),
          QStringLiteral(":/hilfe/funktionsweise.html"),
@@ -51,10 +51,10 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
         QStringLiteral("Rechenarten mit normalalgebraischer Umschreibung"),
         QColor(0x00, 0x80, 0x80),
         twipsRect(3390, 2040, 9960, 8445),
-        LabelSpec{"lblUschrift",
-                  QStringLiteral("  Rechenarten, die normalalgebraisch berechnet werden:"),
-                  twipsRect(120, 120, 7095, 375), QColor(Qt::white), layout::sansSerif(12, true),
-                  true, true},
+        LabelDef{"lblUschrift",
+                 QStringLiteral("  Rechenarten, die normalalgebraisch berechnet werden:"),
+                 twipsRect(120, 120, 7095, 375), QColor(Qt::white), layout::sansSerif(12, true),
+                 true, true},
         {"rtbNormal",
          twipsRect(120, 600, 9255, 7695),
          QStringLiteral(":/hilfe/normal.html"),
@@ -125,14 +125,14 @@ QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
 
 HilfeFenster::HilfeFenster(Hilfe hilfe, QWidget* parent)
     : QWidget(parent, Qt::Window), hilfe_(hilfe) {
-    const HilfeInhalt& spec = inhalt(hilfe);
-    setObjectName(QString::fromLatin1(spec.name));
-    setWindowTitle(spec.caption);
-    setGeometry(spec.clientTwips);
-    setFixedSize(spec.clientTwips.size());
-    layout::setBackground(this, spec.background);
-    if (spec.titel) layout::makeLabel(this, *spec.titel);
-    anzeige_ = makeTextDisplay(this, spec.text);
+    const HilfeInhalt& def = inhalt(hilfe);
+    setObjectName(QString::fromLatin1(def.name));
+    setWindowTitle(def.caption);
+    setGeometry(def.clientTwips);
+    setFixedSize(def.clientTwips.size());
+    layout::setBackground(this, def.background);
+    if (def.titel) layout::makeLabel(this, *def.titel);
+    anzeige_ = makeTextDisplay(this, def.text);
 }
 
 }  // namespace staffel::app

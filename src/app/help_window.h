@@ -29,7 +29,7 @@ struct HilfeInhalt {
     QString caption;
     QColor background;
     QRect clientTwips;
-    std::optional<layout::LabelSpec> titel;
+    std::optional<layout::LabelDef> titel;
     TextAnzeige text;
 };
 

@@ -34,16 +34,16 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec) {
-    auto* label = new QLabel(spec.text, parent);
-    label->setObjectName(QString::fromLatin1(spec.name));
-    label->setGeometry(spec.twips);
-    label->setFont(spec.font);
+QLabel* makeLabel(QWidget* parent, const LabelDef& def) {
+    auto* label = new QLabel(def.text, parent);
+    label->setObjectName(QString::fromLatin1(def.name));
+    label->setGeometry(def.twips);
+    label->setFont(def.font);
     label->setTextFormat(Qt::PlainText);
-    setBackground(label, spec.background);
-    if (spec.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignTop
-                                     : Qt::AlignLeft | Qt::AlignTop);
+    setBackground(label, def.background);
+    if (def.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAlignment(def.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                    : Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 

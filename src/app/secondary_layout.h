@@ -23,7 +23,7 @@ QFont sansSerif(double pointSize, bool bold);
 QFont arial(double pointSize, bool bold);
 void setBackground(QWidget* widget, const QColor& colour);
 
-struct LabelSpec {
+struct LabelDef {
     const char* name;
     QString text;
     QRect twips;
@@ -32,6 +32,6 @@ struct LabelSpec {
     bool border = false;
     bool centred = false;
 };
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
+QLabel* makeLabel(QWidget* parent, const LabelDef& def);
 
 }  // namespace staffel::app::layout
