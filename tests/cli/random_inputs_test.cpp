@@ -104,31 +104,12 @@ class Zufall {
     }
 
     std::string zahl() {
-        static const char* const fest[] = {"0",
-                                           "1",
-                                           "2",
-                                           "-1",
-                                           "0.5",
-                                           "-0.5",
-                                           "2.5",
-                                           "1E308",
-                                           "-1E308",
-                                           "1E-300",
-                                           "1E400",
-                                           "",
-                                           "abc",
-                                           "3,5",
-                                           "27",
-                                           "100",
-                                           "-3",
-                                           "-2",
-                                           "1.79769313486231E+308",
-                                           "4.9E-324",
-                                           "1E10",
-                                           "-1E10",
-                                           "x",
-                                           "3",
-                                           "0.001"};
+        // clang-format off
+        static const char* const fest[] = {
+            "0", "1", "2", "-1", "0.5", "-0.5", "2.5", "1E308", "-1E308", "1E-300", "1E400", "",
+            "abc", "3,5", "27", "100", "-3", "-2", "1.79769313486231E+308", "4.9E-324", "1E10",
+            "-1E10", "x", "3", "0.001"};
+        // clang-format on
         if (bis(3) == 0) {
             const double wert = (static_cast<double>(bis(20001)) - 10000) / 100;
             char text[32];
@@ -200,22 +181,6 @@ TEST(RandomInputs, EveryLineEndsWithinTheHaltWithAResultOrAMessage) {
 
 TEST(RandomInputs, LimitModeToo) {
     zufallsLauf(7, 600, {"--limit"});
-}
-
-TEST(CliSolver, InverseAndLimitAnswers) {
-    const Lauf lauf = batchLaufen({"--halt-after", "2"}, "1/6\t00\t27\t2\n", 60000);
-    ASSERT_EQ(lauf.antworten.size(), 1u);
-    const QJsonObject& inverse = lauf.antworten[0].json;
-    EXPECT_NEAR(inverse["ergebnis"].toDouble(), 3, 1e-12);
-    EXPECT_TRUE(inverse["name"].toString().startsWith(" Gegenrechenart von"));
-
-    const Lauf grenzwert =
-        batchLaufen({"--limit", "--halt-after", "2"}, "6\t0\t2\t1\n3\t\t2\t1\n", 60000);
-    ASSERT_TRUE(grenzwert.beendet);
-    ASSERT_EQ(grenzwert.antworten.size(), 2u);
-    EXPECT_TRUE(ergebnisOderMeldung(grenzwert.antworten[0].json, false));
-    EXPECT_LE(grenzwert.antworten[0].wartezeitMs, 2000 + kSpielraumMs);
-    EXPECT_EQ(grenzwert.antworten[1].json["meldung"].toString(), " Grenzwert??");
 }
 
 }  // namespace
