@@ -172,40 +172,13 @@ class TestSecondaryClosedForms : public QObject {
     Q_OBJECT
 
   private slots:
-    void listeHatAlleZeilenInDerFolge() {
-        const std::vector<Zeile> zeilen = zeilenDerListe();
-        QStringList schluessel;
-        int mitDritterSpalte = 0;
-        for (const Zeile& zeile : zeilen) {
-            schluessel << (zeile.a.isEmpty() ? zeile.r : zeile.r + QStringLiteral(", ") + zeile.a);
-            if (zeile.gleich) ++mitDritterSpalte;
-        }
-        const QStringList erwartet =
-            QStringLiteral(
-                "1;2;1/2;3;1/3;4;1/4;5;1/5, 0;1/5, 1;6, 0;3/2;5/2, 0;5/2, 1;7/2, 00;7/2, 10;7/2, "
-                "11;"
-                "2/3, 0;2/3, 1;4/3, 0;4/3, 1;5/3, 00;5/3, 01;5/3, 10;5/3, 11;7/3, 00;7/3, 10;"
-                "7/3, 11;8/3, 110;8/3, 000;8/3, 001;8/3, 010;8/3, 011;8/3, 100;8/3, 101;"
-                "11/3, 0000;11/3, 0100;11/3, 0110;3/4, 00;3/4, 01;3/4, 10;5/4, 0;7/4, 000;"
-                "9/4, 00;2/5, 00;2/5, 01;2/5, 10;3/5, 000;3/5, 010;3/5, 001;3/5, 011;3/5, 110;"
-                "3/5, 111;4/5, 00;4/5, 01;6/5, 00;7/5, 000;8/5, 0xx0;8/5, 1100;9/5, 000;"
-                "13/5, 0xx00;1/6, 01;5/6, 001;2/7, 001;3/7, 001;4/7, 0001;5/7, 0001;3/8, 0000;"
-                "3/8, 0010;3/8, 0100;3/8, 0110;3/8, 0001;3/8, 0011;3/8, 0101;3/8, 0111;"
-                "3/8, 1101;5/8, 0xx00;5/8, 0xx01;5/8, 11001;11/8, 0xx00;13/8, 0xx000;4/9, 001;"
-                "5/9, 0001;3/11, 0xx01;8/11, 0xx001;5/13, 0xx001;8/13, 0xx0001")
-                .split(QLatin1Char(';'));
-        QCOMPARE(schluessel, erwartet);
-        QCOMPARE(mitDritterSpalte, 72);
-        for (const Zeile& zeile : zeilen) {
-            QVERIFY2(formeln().count(zeile.formel), qPrintable(zeile.formel));
-        }
-    }
-
     // Every row, with every digit the "x" may stand for, against what the calculate
     // command works out; the operation of the third column must give the same value.
     void listeStimmtMitDerRechnung() {
         int geprueft = 0;
-        for (const Zeile& zeile : zeilenDerListe()) {
+        const std::vector<Zeile> zeilen = zeilenDerListe();
+        QCOMPARE(zeilen.size(), std::size_t{87});
+        for (const Zeile& zeile : zeilen) {
             const auto formel = formeln().find(zeile.formel);
             QVERIFY2(formel != formeln().end(), qPrintable(zeile.formel));
             for (const auto& [b, e] : formel->second.proben) {
