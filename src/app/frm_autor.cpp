@@ -10,20 +10,14 @@ namespace staffel::app {
 
 FrmAutor::FrmAutor(QWidget* parent) : QDialog(parent) {
     using namespace layout;
-    setObjectName(QStringLiteral("frmAutor"));
-    setWindowTitle(QStringLiteral("Autor"));
-    const QRect client = twipsRect(825, 2655, 6405, 2535);
-    setGeometry(client);
-    setFixedSize(client.size());
-    setBackground(this, QColor(0x80, 0x80, 0xff));
+    setupWindow(this, "frmAutor", QStringLiteral("Autor"), twipsRect(825, 2655, 6405, 2535),
+                QColor(0x80, 0x80, 0xff));
 
     anzeige_ = makeTextDisplay(
         this,
         {"rtbAutor", twipsRect(120, 120, 6135, 1695), QStringLiteral(":/hilfe/autor.html"), {}});
 
-    auto* ok = new QPushButton(QStringLiteral("ok"), this);
-    ok->setObjectName(QStringLiteral("cmdAEnde"));
-    ok->setGeometry(twipsRect(2400, 1920, 1455, 495));
+    auto* ok = makeButton(this, "cmdAEnde", QStringLiteral("ok"), twipsRect(2400, 1920, 1455, 495));
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

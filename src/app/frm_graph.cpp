@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/message_seam.h"
+#include "app/window_design.h"
 
 namespace staffel::app {
 
@@ -64,8 +65,8 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
       punkte_(modul.Graph.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(QStringLiteral("Graph"));
-    resize(9990 / 15, 8445 / 15);
-    move(2220 / 15, 2055 / 15);
+    resize(twipsToPixels(9990), twipsToPixels(8445));
+    move(twipsToPixels(2220), twipsToPixels(2055));
     if (!werte_) werte_ = [this](float x) { return graph::Stichprobe(modul_, x); };
 
     auto* layout = new QVBoxLayout(this);
@@ -190,10 +191,7 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     };
 
     painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPointSizeF(8.25);
-    painter.setFont(schrift);
+    painter.setFont(designFont(8.25, false));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
 

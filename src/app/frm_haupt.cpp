@@ -22,8 +22,6 @@ namespace staffel::app {
 
 namespace {
 
-const QString kUnendlich = QStringLiteral(" +- Unendlich");
-
 const QColor kFensterGruen(0x00, 0x80, 0x00);
 const QColor kAufzahlHell(0xc0, 0xff, 0xc0);
 const QColor kAufzahlGesperrt(0x00, 0xff, 0x00);
@@ -218,27 +216,20 @@ void frmHaupt::closeEvent(QCloseEvent* event) {
 // --- Input fields --------------------------------------------------------------------------
 
 void frmHaupt::inputChanged(QLineEdit* field) {
-    if (field == txtExponent_ && field->text() == kUnendlich) return;
+    if (field == txtExponent_ && field->text() == unendlich()) return;
     // The engine state belongs to the running calculation until it has ended.
     if (bridge_.busy()) {
         counterTimer_->stop();
         bridge_.stopAndWait();
         setCalculationControlsEnabled(true);
     }
-    showInvalid();
+    showValidity(false);
     modul_.Zuruecksetzen();
     lblStp_->setText(qs(ZahlText(modul_.AnzahlStellen)));
     setBackColour(txtAufzahl_, kAufzahlHell);
     if (field == txtExponent_) return;
-    if (txtExponent_->text() == kUnendlich) txtExponent_->setText(QString());
+    if (txtExponent_->text() == unendlich()) txtExponent_->setText(QString());
     setExponentNormalColours();
-}
-
-void frmHaupt::showInvalid() {
-    picJarech_->hide();
-    picNorech_->show();
-    setBackColour(lblErgebnis_, kErgebnisUngueltig);
-    setBackColour(lblNameRA_, kNameUngueltig);
 }
 
 void frmHaupt::showValidity(bool valid) {
@@ -264,12 +255,9 @@ void frmHaupt::SetDefault() {
     lblErgebnis_->setText(qs(modul_.ErgebnisText));
     lblStp_->setText(QString());
     StatusLoeschen();
-    picJarech_->hide();
-    picNorech_->show();
+    showValidity(false);
     txtAufzahl_->setReadOnly(false);
-    setBackColour(lblErgebnis_, kErgebnisUngueltig);
     setBackColour(txtAufzahl_, kAufzahlHell);
-    setBackColour(lblNameRA_, kNameUngueltig);
 }
 
 // --- Counters ------------------------------------------------------------------------------
@@ -383,8 +371,6 @@ void frmHaupt::clear() {
     setCalculationControlsEnabled(true);
     modul_.Zuruecksetzen();
     SetDefault();
-    picJarech_->hide();
-    picNorech_->show();
     modul_.Meldung = texte::Angehalten;
     // The stopped calculation reports that it was stopped, as the halt button's does.
     if (wasRunning) lblErgebnis_->setText(qs(FormatErgebnis(0, modul_.Meldung)));

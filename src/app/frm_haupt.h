@@ -51,6 +51,7 @@ class frmHaupt : public QMainWindow {
 
   private:
     enum class Transform { Plus1, Minus1, Reciprocal, Mirror, Negative };
+    static QString unendlich() { return QString::fromUtf8(texte::Unendlich); }
     struct CounterDisplay {
         QLabel* label;
         std::function<std::int64_t(const ModulRA&)> value;
@@ -64,7 +65,6 @@ class frmHaupt : public QMainWindow {
 
     void inputChanged(QLineEdit* field);
     void showValidity(bool valid);
-    void showInvalid();
     void setExponentNormalColours();
 
     void applyResult(const RechenAnzeige& anzeige);

@@ -15,8 +15,6 @@ namespace staffel::app {
 
 namespace {
 
-const QString kUnendlich = QStringLiteral(" +- Unendlich");
-
 constexpr const char* kUmformungUeberlauf =
     "Diese Umformung ist nicht möglich: Zähler oder Nenner lägen außerhalb von -32768 bis "
     "32767!";
@@ -62,7 +60,7 @@ void frmHaupt::connectControls() {
         modul_.GrenzwertModus = true;
         setBackColour(txtExponent_, QColor(0x00, 0x00, 0x80));
         setForeColour(txtExponent_, QColor(0xff, 0xff, 0xff));
-        txtExponent_->setText(kUnendlich);
+        txtExponent_->setText(unendlich());
         calculate();
     });
 

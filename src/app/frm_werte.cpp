@@ -7,32 +7,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/secondary_layout.h"
 #include "engine/graph_pass.h"
 
 namespace staffel::app {
 
 namespace {
 
-// Positions are laid out in twips; 15 twips make one pixel at 96 dpi.
-QRect twips(int links, int oben, int breite, int hoehe) {
-    return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
-}
+using layout::makeButton;
 
 // The captions and labels are 8.25-point sans-serif, the frame captions bold; bold is set
 // explicitly either way so the labels do not inherit it from their frame.
 QFont schrift(bool fett) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setBold(fett);
-    return font;
-}
-
-void faerbe(QWidget* widget, const QColor& hintergrund) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, hintergrund);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    return designFont(8.25, fett);
 }
 
 QGroupBox* rahmen(QWidget* parent, const char* name, const QString& titel, QRect lage,
@@ -41,7 +28,7 @@ QGroupBox* rahmen(QWidget* parent, const char* name, const QString& titel, QRect
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(lage);
     box->setFont(schrift(true));
-    faerbe(box, farbe);
+    setBackColour(box, farbe);
     return box;
 }
 
@@ -54,7 +41,7 @@ QLabel* beschriftung(QWidget* parent, const char* name, const QString& text, QRe
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (farbe) {
-        faerbe(label, *farbe);
+        setBackColour(label, *farbe);
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
     }
@@ -71,6 +58,13 @@ QLineEdit* feld(QWidget* parent, const char* name, double wert, QRect lage,
     return edit;
 }
 
+// A bound of a range: its caption with the field below it.
+QLineEdit* grenze(QWidget* rahmen, const char* name, const QString& text, const char* feldName,
+                  double wert, int links, int feldHoehe, const QColor& farbe) {
+    beschriftung(rahmen, name, text, twipsRect(links, 360, 1335, 495), farbe);
+    return feld(rahmen, feldName, wert, twipsRect(links, 960, 1335, feldHoehe));
+}
+
 }  // namespace
 
 FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
@@ -78,49 +72,45 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     setObjectName(QStringLiteral("frmWerte"));
     setWindowTitle(QStringLiteral("Einstellungen der Graphik"));
     setFont(schrift(false));
-    setFixedSize(4185 / 15, 5520 / 15);
-    move(3930 / 15, 3675 / 15);
-    faerbe(this, Qt::black);
+    setFixedSize(twipsToPixels(4185), twipsToPixels(5520));
+    move(twipsToPixels(3930), twipsToPixels(3675));
+    setBackColour(this, Qt::black);
 
     const QColor gelb(0xff, 0xff, 0x80);
     const QColor blau(0x80, 0x80, 0xff);
     const QColor rosa(0xff, 0x80, 0xff);
 
     auto* fraWerte = rahmen(this, "fraWerte", QStringLiteral("Grenzen für die x-Werte"),
-                            twips(120, 120, 3855, 1575), gelb);
-    beschriftung(fraWerte, "lblUXGrenz", QStringLiteral("  Untergrenze         Xmin"),
-                 twips(240, 360, 1335, 495), blau);
-    txtUXGrenz_ = feld(fraWerte, "txtUXGrenz", g_.Xmin, twips(240, 960, 1335, 405));
-    beschriftung(fraWerte, "lblOXGrenz", QStringLiteral("  Obergrenze          Xmax"),
-                 twips(2280, 360, 1335, 495), blau);
-    txtOXGrenz_ = feld(fraWerte, "txtOXGrenz", g_.Xmax, twips(2280, 960, 1335, 375));
+                            twipsRect(120, 120, 3855, 1575), gelb);
+    txtUXGrenz_ = grenze(fraWerte, "lblUXGrenz", QStringLiteral("  Untergrenze         Xmin"),
+                         "txtUXGrenz", g_.Xmin, 240, 405, blau);
+    txtOXGrenz_ = grenze(fraWerte, "lblOXGrenz", QStringLiteral("  Obergrenze          Xmax"),
+                         "txtOXGrenz", g_.Xmax, 2280, 375, blau);
 
     auto* fraYGrenzen =
         rahmen(this, "fraYGrenzen", QStringLiteral("Grenzen für die y-Werte (Funktionswerte)"),
-               twips(120, 1800, 3855, 1455), gelb);
-    beschriftung(fraYGrenzen, "lblUYGrenz", QStringLiteral("  Untergrenze         Ymin"),
-                 twips(240, 360, 1335, 495), rosa);
-    txtUYGrenz_ = feld(fraYGrenzen, "txtUYGrenz", g_.Ymin, twips(240, 960, 1335, 375));
-    beschriftung(fraYGrenzen, "lblOYGrenz", QStringLiteral("  Obergrenze          Ymax"),
-                 twips(2280, 360, 1335, 495), rosa);
-    txtOYGrenz_ = feld(fraYGrenzen, "txtOYGrenz", g_.Ymax, twips(2280, 960, 1335, 375));
+               twipsRect(120, 1800, 3855, 1455), gelb);
+    txtUYGrenz_ = grenze(fraYGrenzen, "lblUYGrenz", QStringLiteral("  Untergrenze         Ymin"),
+                         "txtUYGrenz", g_.Ymin, 240, 375, rosa);
+    txtOYGrenz_ = grenze(fraYGrenzen, "lblOYGrenz", QStringLiteral("  Obergrenze          Ymax"),
+                         "txtOYGrenz", g_.Ymax, 2280, 375, rosa);
 
     auto* fraGitter = rahmen(this, "fraGitter", QStringLiteral("Gitternetz-Linien"),
-                             twips(120, 3360, 3855, 1455), QColor(0xc0, 0xc0, 0x00));
+                             twipsRect(120, 3360, 3855, 1455), QColor(0xc0, 0xc0, 0x00));
     auto* opt20 = new QRadioButton(fraGitter);
     opt20->setObjectName(QStringLiteral("opt20"));
-    opt20->setGeometry(twips(240, 240, 255, 255));
+    opt20->setGeometry(twipsRect(240, 240, 255, 255));
     beschriftung(fraGitter, "lbl20", QStringLiteral("  20 äquidistante Linien"),
-                 twips(480, 240, 1815, 255));
+                 twipsRect(480, 240, 1815, 255));
     auto* optGanz = new QRadioButton(fraGitter);
     optGanz->setObjectName(QStringLiteral("optGanz"));
-    optGanz->setGeometry(twips(240, 600, 255, 255));
+    optGanz->setGeometry(twipsRect(240, 600, 255, 255));
     beschriftung(fraGitter, "lblGanz", QStringLiteral("  jede ganze Zahl"),
-                 twips(480, 600, 1815, 255));
-    txtDX_ = feld(fraGitter, "txtDX", g_.DX, twips(240, 960, 975, 375), true);
+                 twipsRect(480, 600, 1815, 255));
+    txtDX_ = feld(fraGitter, "txtDX", g_.DX, twipsRect(240, 960, 975, 375), true);
     beschriftung(fraGitter, "lblDX",
                  QStringLiteral("Kehrwert der Schrittweite in             x - Richtung"),
-                 twips(1320, 960, 2055, 435));
+                 twipsRect(1320, 960, 2055, 435));
 
     auto* gruppe = new QButtonGroup(this);
     gruppe->addButton(opt20);
@@ -137,15 +127,13 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     });
     connect(optGanz, &QRadioButton::clicked, this, [this] { graph::GitterGanz(g_); });
 
-    auto* cmdWeAbbr = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cmdWeAbbr->setObjectName(QStringLiteral("cmdWeAbbr"));
-    cmdWeAbbr->setGeometry(twips(120, 4920, 1095, 495));
+    auto* cmdWeAbbr =
+        makeButton(this, "cmdWeAbbr", QStringLiteral("Abbrechen"), twipsRect(120, 4920, 1095, 495));
     cmdWeAbbr->setAutoDefault(false);
     connect(cmdWeAbbr, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* cmdWeEnd = new QPushButton(QStringLiteral("Zeichnen"), this);
-    cmdWeEnd->setObjectName(QStringLiteral("cmdWeEnd"));
-    cmdWeEnd->setGeometry(twips(2520, 4920, 1455, 495));
+    auto* cmdWeEnd =
+        makeButton(this, "cmdWeEnd", QStringLiteral("Zeichnen"), twipsRect(2520, 4920, 1455, 495));
     cmdWeEnd->setAutoDefault(false);
     connect(cmdWeEnd, &QPushButton::clicked, this, &FrmWerte::zeichnen);
 

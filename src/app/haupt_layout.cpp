@@ -135,19 +135,8 @@ std::span<const ControlRow> hauptLayout() {
     return kLayout;
 }
 
-const ControlRow* findRow(const QString& name) {
-    for (const ControlRow& row : kLayout) {
-        if (name == QLatin1String(row.name)) return &row;
-    }
-    return nullptr;
-}
-
 QFont fontFor(const ControlRow& row) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    if (row.pointSize > 0) font.setPointSizeF(row.pointSize);
-    font.setBold(row.bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return designFont(row.pointSize, row.bold);
 }
 
 QString displayCaption(const ControlRow& row) {
@@ -178,38 +167,7 @@ QString wrapCaption(const QString& caption, const QFont& font, int availableWidt
 }
 
 QRect pixelRect(const ControlRow& row) {
-    return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
-                 twipsToPixels(row.height));
-}
-
-void setBackColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    if (qobject_cast<QLineEdit*>(widget) != nullptr) {
-        palette.setColor(QPalette::Base, colour);
-    } else {
-        palette.setColor(QPalette::Window, colour);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-void setForeColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    const QPalette::ColorRole role =
-        qobject_cast<QLineEdit*>(widget) != nullptr ? QPalette::Text : QPalette::WindowText;
-    palette.setColor(QPalette::Active, role, colour);
-    palette.setColor(QPalette::Inactive, role, colour);
-    widget->setPalette(palette);
-}
-
-QColor backColour(const QWidget* widget) {
-    const bool field = qobject_cast<const QLineEdit*>(widget) != nullptr;
-    return widget->palette().color(QPalette::Active, field ? QPalette::Base : QPalette::Window);
-}
-
-QColor foreColour(const QWidget* widget) {
-    const bool field = qobject_cast<const QLineEdit*>(widget) != nullptr;
-    return widget->palette().color(QPalette::Active, field ? QPalette::Text : QPalette::WindowText);
+    return twipsRect(row.left, row.top, row.width, row.height);
 }
 
 DrawnLine::DrawnLine(const ControlRow& row, QObject* parent)

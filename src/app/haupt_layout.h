@@ -8,19 +8,14 @@
 #include <QString>
 #include <span>
 
+#include "app/window_design.h"
+
 class QWidget;
 
 namespace staffel::app {
 
-// Positions and sizes are designed in twips; the window shows them at 15 twips per logical
-// pixel and leaves high-DPI scaling to Qt.
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10980;
 inline constexpr int kClientHeightTwips = 6990;
-
-constexpr int twipsToPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 enum class ControlKind { Button, TextField, Label, Picture, Line };
 
@@ -46,9 +41,7 @@ struct ControlRow {
 };
 
 std::span<const ControlRow> hauptLayout();
-const ControlRow* findRow(const QString& name);
 
-// The designed font with its Windows family replaced by a free metric-compatible face.
 QFont fontFor(const ControlRow& row);
 // The caption as it must appear: Symbol-font letters become the Greek letters they stand for.
 QString displayCaption(const ControlRow& row);
@@ -57,12 +50,6 @@ QString wrapCaption(const QString& caption, const QFont& font, int availableWidt
 
 // The pixel rectangle of a control (not meaningful for lines).
 QRect pixelRect(const ControlRow& row);
-
-// Back and fore colours of labels, pictures and text fields (the palette role differs).
-void setBackColour(QWidget* widget, const QColor& colour);
-void setForeColour(QWidget* widget, const QColor& colour);
-QColor backColour(const QWidget* widget);
-QColor foreColour(const QWidget* widget);
 
 // A straight line of the drawn notation; the central widget paints it.
 class DrawnLine : public QObject {

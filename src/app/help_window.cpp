@@ -7,6 +7,7 @@
 #include <QTextEdit>
 #include <QTextOption>
 #include <mutex>
+#include <optional>
 
 // The resources live in the static window library; referencing their initialiser here makes
 // sure the linker keeps them in every program that shows a help text.
@@ -18,9 +19,17 @@ namespace staffel::app {
 
 namespace {
 
+struct HilfeInhalt {
+    const char* name;
+    QString caption;
+    QColor background;
+    QRect clientTwips;
+    std::optional<layout::LabelDef> titel;
+    TextAnzeige text;
+};
+
 const HilfeInhalt& inhalt(Hilfe hilfe) {
     using layout::LabelDef;
-    using layout::twipsRect;
     static const HilfeInhalt funktionsweise{
         "frmKomment",
         QStringLiteral("Gebrauchsanweisung"),
@@ -28,7 +37,7 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
         twipsRect(2640, 2025, 9600, 7665),
         LabelDef{"lblGebTit",
                  QStringLiteral("    Funktionsweise des Taschenrechners zur Staffellehre"),
-                 twipsRect(480, 120, 8415, 375), QColor(0xff, 0xff, 0xc0), layout::arial(12, true),
+                 twipsRect(480, 120, 8415, 375), QColor(0xff, 0xff, 0xc0), designFont(12, true),
                  true, false},
         {"rtbKomment",
          twipsRect(120, 600, 9375, 6975),
@@ -51,10 +60,9 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
         QStringLiteral("Rechenarten mit normalalgebraischer Umschreibung"),
         QColor(0x00, 0x80, 0x80),
         twipsRect(3390, 2040, 9960, 8445),
-        LabelDef{"lblUschrift",
-                 QStringLiteral("  Rechenarten, die normalalgebraisch berechnet werden:"),
-                 twipsRect(120, 120, 7095, 375), QColor(Qt::white), layout::sansSerif(12, true),
-                 true, true},
+        LabelDef{
+            "lblUschrift", QStringLiteral("  Rechenarten, die normalalgebraisch berechnet werden:"),
+            twipsRect(120, 120, 7095, 375), QColor(Qt::white), designFont(12, true), true, true},
         {"rtbNormal",
          twipsRect(120, 600, 9255, 7695),
          QStringLiteral(":/hilfe/normal.html"),
@@ -83,10 +91,6 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
 
 }  // namespace
 
-const HilfeInhalt& hilfeInhalt(Hilfe hilfe) {
-    return inhalt(hilfe);
-}
-
 QString hilfeText(const QString& resource) {
     static std::once_flag once;
     std::call_once(once, initHilfeResourcen);
@@ -110,7 +114,7 @@ QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
     // pre-wrap), the stops themselves belong to the display and go on every paragraph.
     QList<QTextOption::Tab> tabs;
     for (int position : anzeige.tabsTwips) {
-        tabs.append(QTextOption::Tab(layout::twips(position), QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(twipsToPixels(position), QTextOption::LeftTab));
     }
     if (!tabs.isEmpty()) {
         QTextBlockFormat format;
@@ -126,11 +130,7 @@ QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
 HilfeFenster::HilfeFenster(Hilfe hilfe, QWidget* parent)
     : QWidget(parent, Qt::Window), hilfe_(hilfe) {
     const HilfeInhalt& def = inhalt(hilfe);
-    setObjectName(QString::fromLatin1(def.name));
-    setWindowTitle(def.caption);
-    setGeometry(def.clientTwips);
-    setFixedSize(def.clientTwips.size());
-    layout::setBackground(this, def.background);
+    layout::setupWindow(this, def.name, def.caption, def.clientTwips, def.background);
     if (def.titel) layout::makeLabel(this, *def.titel);
     anzeige_ = makeTextDisplay(this, def.text);
 }

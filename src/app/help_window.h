@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <optional>
 
 #include "app/secondary_layout.h"
 
@@ -23,17 +21,6 @@ struct TextAnzeige {
     QString resource;      // ":/hilfe/....html"
     QList<int> tabsTwips;  // tab stops of the columns
 };
-
-struct HilfeInhalt {
-    const char* name;
-    QString caption;
-    QColor background;
-    QRect clientTwips;
-    std::optional<layout::LabelDef> titel;
-    TextAnzeige text;
-};
-
-const HilfeInhalt& hilfeInhalt(Hilfe hilfe);
 
 // The stored rich text of a help resource; empty when the resource is missing.
 QString hilfeText(const QString& resource);

@@ -1,37 +1,26 @@
 #include "app/secondary_layout.h"
 
 #include <QLabel>
-#include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace staffel::app::layout {
 
-// The windows were laid out for the narrow sans-serif faces of the classic desktop; Arial and
-// its metric twin keep the captions inside their labels.
-QFont sansSerif(double pointSize, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+void setupWindow(QWidget* window, const char* name, const QString& title, const QRect& client,
+                 const QColor& background) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(title);
+    window->setGeometry(client);
+    window->setFixedSize(client.size());
+    setBackColour(window, background);
 }
 
-QFont arial(double pointSize, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
 }
 
 QLabel* makeLabel(QWidget* parent, const LabelDef& def) {
@@ -40,7 +29,7 @@ QLabel* makeLabel(QWidget* parent, const LabelDef& def) {
     label->setGeometry(def.twips);
     label->setFont(def.font);
     label->setTextFormat(Qt::PlainText);
-    setBackground(label, def.background);
+    setBackColour(label, def.background);
     if (def.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAlignment(def.centred ? Qt::AlignHCenter | Qt::AlignTop
                                     : Qt::AlignLeft | Qt::AlignTop);

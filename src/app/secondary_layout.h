@@ -5,23 +5,22 @@
 #include <QRect>
 #include <QString>
 
+#include "app/window_design.h"
+
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace staffel::app::layout {
 
-// Positions and sizes of the secondary windows are given in twips; at the usual 96 dpi a
-// pixel is 15 twips.
-constexpr int twips(int t) {
-    return (t + 7) / 15;
-}
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
+using app::twipsRect;
 
-QFont sansSerif(double pointSize, bool bold);
-QFont arial(double pointSize, bool bold);
-void setBackground(QWidget* widget, const QColor& colour);
+// Names, titles and places a fixed-size secondary window by its client rectangle.
+void setupWindow(QWidget* window, const char* name, const QString& title, const QRect& client,
+                 const QColor& background);
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry);
 
 struct LabelDef {
     const char* name;

@@ -13,8 +13,6 @@ namespace staffel::cli {
 
 namespace {
 
-constexpr std::string_view kUnendlich = " +- Unendlich";
-
 class SammelHost : public EngineHost {
   public:
     void zeigeMeldung(const std::string& text) override {
@@ -76,7 +74,7 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
     RechenEingabe eingabeFuerLauf = eingabe;
     if (optionen.grenzwert) {
         modul.GrenzwertModus = true;
-        eingabeFuerLauf.exponent = kUnendlich;
+        eingabeFuerLauf.exponent = texte::Unendlich;
     }
 
     RechenAnzeige anzeige;

@@ -107,7 +107,6 @@ std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) 
                 liste.element(BruchFormat(n, d));
             }
             R = static_cast<double>(n) / d;
-            BruchKuerzen(n, d);
         } else {
             const double k = std::floor(R);
             if (!zaehlen(k)) return std::string(kSprengt);

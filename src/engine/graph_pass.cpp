@@ -1,6 +1,5 @@
 #include "engine/graph_pass.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,13 +21,6 @@ double RundeOben(double x) {
     return std::trunc(x) - 1;
 }
 
-float single(double value) {
-    if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
-    if (value > FLT_MAX) return std::numeric_limits<float>::infinity();
-    if (value < -FLT_MAX) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 std::vector<float> grobeStellen(const GraphEinstellungen& g) {
     const auto lo = toInt16(RundeUnten(g.Xmin));
     const auto hi = toInt16(RundeOben(g.Xmax));
@@ -43,10 +35,10 @@ std::vector<float> grobeStellen(const GraphEinstellungen& g) {
 }
 
 FeineStellen::FeineStellen(const GraphEinstellungen& g) {
-    const float dx = single(g.DX);
-    x_ = single(g.Xmin);
-    ende_ = single(g.Xmax);
-    schritt_ = single((g.Xmax - g.Xmin) / dx);
+    const float dx = toSingle(g.DX);
+    x_ = toSingle(g.Xmin);
+    ende_ = toSingle(g.Xmax);
+    schritt_ = toSingle((g.Xmax - g.Xmin) / dx);
     aktiv_ = dx > 0 && std::isfinite(x_);
 }
 
@@ -73,15 +65,15 @@ std::vector<float> feineStellen(const GraphEinstellungen& g) {
 Abbildung::Abbildung(const GraphEinstellungen& g)
     : xmin_(g.Xmin),
       ymin_(g.Ymin),
-      sx_(single((kRechts - kLinks) / (g.Xmax - g.Xmin))),
-      sy_(single((kOben - kUnten) / (g.Ymax - g.Ymin))),
+      sx_(toSingle((kRechts - kLinks) / (g.Xmax - g.Xmin))),
+      sy_(toSingle((kOben - kUnten) / (g.Ymax - g.Ymin))),
       schwelle_((GroessteZahl - kUnten) / sy_ + g.Ymin) {}
 
 std::optional<Punkt> Abbildung::abbilden(float x, double y, Durchgang durchgang) const {
-    const float px = single((static_cast<double>(x) - xmin_) * sx_ + kLinks);
+    const float px = toSingle((static_cast<double>(x) - xmin_) * sx_ + kLinks);
     if (!std::isfinite(px)) return std::nullopt;
     const double py = y >= schwelle_ ? GroessteZahl : (y - ymin_) * sy_ + kUnten;
-    const float pySingle = single(py);
+    const float pySingle = toSingle(py);
     if (!(pySingle > kUnten && pySingle < kOben)) return std::nullopt;
     return Punkt{px, pySingle, durchgang};
 }
@@ -179,7 +171,7 @@ std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, const std::
 }
 
 std::string ZahlTextSingle(double value) {
-    const float wert = single(value);
+    const float wert = toSingle(value);
     if (!std::isfinite(wert)) return ZahlText(wert);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(wert));
@@ -202,7 +194,7 @@ bool Uebernehmen(GraphEinstellungen& g, const Felder& felder) {
     g.Xmax = lesen(felder.xmax);
     g.Ymin = lesen(felder.ymin);
     g.Ymax = lesen(felder.ymax);
-    g.DX = single(lesen(felder.dx));
+    g.DX = toSingle(lesen(felder.dx));
     g.PunkteZahl = 0;
     return g.Xmax - g.Xmin != 0 && g.Ymax - g.Ymin != 0;
 }

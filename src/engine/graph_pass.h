@@ -9,6 +9,7 @@
 
 #include "engine/int16.h"
 #include "engine/modul_ra.h"
+#include "engine/single_precision.h"
 
 // The graph's drawing pass without any window: which x are sampled, where their values land in
 // the logical 200 x 100 coordinate system, and what the frame, grid and labels look like. The
@@ -30,13 +31,15 @@ inline constexpr std::size_t kMaxFeineStellen = std::size_t{1} << 20;
 // The dot counter is 16 bits wide; it stops at its limit instead of wrapping.
 inline constexpr Int16 kMaxPunkte = 32767;
 
+// Double to single precision without undefined behaviour: beyond the single range gives infinity.
+inline float single(double value) {
+    return toSingle(value);
+}
+
 // Smallest whole number not below x (the coarse pass's lower bound).
 double RundeUnten(double x);
 // Largest whole number not above x (the coarse pass's upper bound).
 double RundeOben(double x);
-
-// Double to single precision without undefined behaviour: beyond the single range gives infinity.
-float single(double value);
 
 enum class Durchgang : std::uint8_t { Grob, Fein };
 

@@ -2,10 +2,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/modul_ra.h"
 
 namespace staffel {
+
+namespace texte {
+// What the Exponent field shows while the limit e -> +-oo is calculated.
+inline constexpr std::string_view Unendlich = " +- Unendlich";
+}  // namespace texte
 
 // The four texts as the user typed them into the fields.
 struct RechenEingabe {
@@ -27,11 +33,11 @@ enum class RechenAusgang {
 // Everything the window shows after the calculate command.
 struct RechenAnzeige {
     RechenAusgang ausgang = RechenAusgang::EingabeFehlt;
-    std::optional<std::string> stepText;   // caption of the step label, once the list was built
-    std::optional<bool> aufzahlGesperrt;   // A field locked (no Auflösungszahl needed)
-    std::string ergebnisText;              // result label (value case)
-    std::string nameText;                  // name label (value case)
-    bool gueltig = false;                  // valid display (value case)
+    std::optional<std::string> stepText;  // caption of the step label, once the list was built
+    std::optional<bool> aufzahlGesperrt;  // A field locked (no Auflösungszahl needed)
+    std::string ergebnisText;             // result label (value case)
+    std::string nameText;                 // name label (value case)
+    bool gueltig = false;                 // valid display (value case)
 };
 
 // The calculate command without its widgets: reads and checks the inputs, builds the

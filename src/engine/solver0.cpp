@@ -115,15 +115,13 @@ class Gegenloesung0 {
         bool definiert;
         double f;
     };
-    // A bracket known to hold a solution: a true sign change between two defined points,
-    // or a single point whose deviation already meets the bisection bound.
-    struct Klammer {
-        double a = 0, c = 0, fa = 0, fc = 0;
-        bool vorhanden = false;
-    };
     enum class Weiter { NaechsterLauf, Ende };
 
+    // nullopt (after ending the run) when the deviation leaves the double range.
     std::optional<Probe> probe(double x);
+    // Counts one bisection step and forms its midpoint; nullopt once the run has ended (halt,
+    // or a bracket wider than the double range).
+    std::optional<double> naechsteMitte(double a, double c);
     double laufzeitfehler();
     double angehalten();
     bool loestGleichung(double f, bool& fehler) const;
@@ -147,7 +145,9 @@ class Gegenloesung0 {
     double ergebnis_ = 0;
     double mitte_ = 0;
     bool fehler_ = false;
-    Klammer klammer_;
+    // A bracket known to hold a solution: a true sign change between two defined points,
+    // or a single point whose deviation already meets the bisection bound.
+    std::optional<Bracket> klammer_;
 
     bool D(int i) const { return D_[static_cast<std::size_t>(i + 1)]; }
 };
@@ -157,8 +157,25 @@ std::optional<Gegenloesung0::Probe> Gegenloesung0::probe(double x) {
     const double wert = m_.Ergebnis;
     if (!std::isfinite(wert)) return Probe{false, -b_};
     const double f = wert - b_;
-    if (!std::isfinite(f)) return std::nullopt;
+    if (!std::isfinite(f)) {
+        laufzeitfehler();
+        return std::nullopt;
+    }
     return Probe{m_.Fehlerstatus == 0, f};
+}
+
+std::optional<double> Gegenloesung0::naechsteMitte(double a, double c) {
+    m_.ZaehlerG00.bump();
+    if (m_.haltAngefordert()) {
+        angehalten();
+        return std::nullopt;
+    }
+    const double mitte = mitteVon(a, c);
+    if (!std::isfinite(mitte)) {
+        laufzeitfehler();
+        return std::nullopt;
+    }
+    return mitte;
 }
 
 double Gegenloesung0::laufzeitfehler() {
@@ -180,7 +197,7 @@ bool Gegenloesung0::loestGleichung(double f, bool& fehler) const {
         fehler = true;
         return false;
     }
-    return einfach(std::fabs(f / b_)) <= kLoesungsGenauigkeit;
+    return toSingle(std::fabs(f / b_)) <= kLoesungsGenauigkeit;
 }
 
 double Gegenloesung0::loesen() {
@@ -219,10 +236,7 @@ bool Gegenloesung0::ersterDurchgang(int& q) {
         }
         m_.Fehlerstatus = 0;
         const auto p = probe(S[i]);
-        if (!p) {
-            laufzeitfehler();
-            return false;
-        }
+        if (!p) return false;
         F_[i] = p->f;
         D_[i + 1] = p->definiert;
         if (D(i) != D(i - 1)) {
@@ -281,17 +295,14 @@ Gegenloesung0::Weiter Gegenloesung0::laufBisektion(int lauf) {
         if (vorzeichen(F_[i - 1]) * vorzeichen(F_[i]) > 0) T_ = kKeinVorzeichenwechsel;
     }
 
-    double a = S[i], c = S[i + 1], fa = F_[i], fc = F_[i + 1];
+    Bracket k{S[i], S[i + 1], F_[i], F_[i + 1]};
     // Whether fc comes from a defined point: the point after a run is usually undefined,
     // and its deviation is then no evidence of a sign change.
     bool cDefiniert = D(i + 1);
-    const auto echteKlammer = [&] {
-        return cDefiniert && (vorzeichen(fa) * vorzeichen(fc) < 0 || fa == 0);
-    };
     const auto konvergiert = [&] {
-        ergebnis_ = a;
+        ergebnis_ = k.a;
         T_ = {};
-        if (echteKlammer()) klammer_ = Klammer{a, c, fa, fc, true};
+        if (cDefiniert && (vorzeichen(k.fa) * vorzeichen(k.fc) < 0 || k.fa == 0)) klammer_ = k;
         return Weiter::NaechsterLauf;
     };
 
@@ -300,54 +311,31 @@ Gegenloesung0::Weiter Gegenloesung0::laufBisektion(int lauf) {
             laufzeitfehler();
             return Weiter::Ende;
         }
-        if (einfach(std::fabs(fa / b_)) <= kGenauigkeit) {
-            ergebnis_ = a;
+        if (toSingle(std::fabs(k.fa / b_)) <= kGenauigkeit) {
+            ergebnis_ = k.a;
             T_ = {};
-            klammer_ = Klammer{a, a, fa, fa, true};
+            klammer_ = Bracket{k.a, k.a, k.fa, k.fa};
             return Weiter::NaechsterLauf;
         }
-        if (einfach(std::fabs(a - c)) <= kGenauigkeit) return konvergiert();
+        if (toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit) return konvergiert();
 
-        m_.ZaehlerG00.bump();
-        if (m_.haltAngefordert()) {
-            angehalten();
-            return Weiter::Ende;
-        }
-        const double mitte = mitteVon(a, c);
-        if (!std::isfinite(mitte)) {
-            laufzeitfehler();
-            return Weiter::Ende;
-        }
+        const auto mitte = naechsteMitte(k.a, k.c);
+        if (!mitte) return Weiter::Ende;
         // Beyond |x| = 32 the absolute bound is finer than the spacing of doubles: the
         // bracket cannot narrow any further.
-        if (mitte == a || mitte == c) return konvergiert();
+        if (*mitte == k.a || *mitte == k.c) return konvergiert();
 
-        mitte_ = mitte;
-        const auto p = probe(mitte);
-        if (!p) {
-            laufzeitfehler();
-            return Weiter::Ende;
-        }
+        mitte_ = *mitte;
+        const auto p = probe(*mitte);
+        if (!p) return Weiter::Ende;
         if (!p->definiert) return Weiter::NaechsterLauf;
-        const double fm = p->f;
-        if (vorzeichen(fm) * vorzeichen(fa) < 0) {
-            c = mitte;
-            fc = fm;
-            cDefiniert = true;
-        } else if (vorzeichen(fc) * vorzeichen(fm) < 0) {
-            a = mitte;
-            fa = fm;
-        } else if (fm == 0) {
-            a = mitte;
-            c = mitte;
-            fa = fm;
-            fc = fm;
-            cDefiniert = true;
-        } else {
+        const Half haelfte = k.narrow(*mitte, p->f);
+        if (haelfte == Half::None) {
             // Neither half changes sign: this run holds no solution.
             T_ = kKeinVorzeichenwechsel;
             return Weiter::NaechsterLauf;
         }
+        if (haelfte != Half::Upper) cDefiniert = true;
     }
 }
 
@@ -419,26 +407,16 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
                 laufzeitfehler();
                 return Weiter::Ende;
             }
-            if (!(einfach(relativ) > relativeGrenze) || Text15(a) == Text15(c)) break;
+            if (!(toSingle(relativ) > relativeGrenze) || Text15(a) == Text15(c)) break;
 
             m_.Fehlerstatus = 0;
-            m_.ZaehlerG00.bump();
-            if (m_.haltAngefordert()) {
-                angehalten();
-                return Weiter::Ende;
-            }
-            const double mitte = mitteVon(a, c);
-            if (!std::isfinite(mitte)) {
-                laufzeitfehler();
-                return Weiter::Ende;
-            }
+            const auto naechste = naechsteMitte(a, c);
+            if (!naechste) return Weiter::Ende;
+            const double mitte = *naechste;
             if (mitte == a || mitte == c) break;
             mitte_ = mitte;
             const auto pr = probe(mitte);
-            if (!pr) {
-                laufzeitfehler();
-                return Weiter::Ende;
-            }
+            if (!pr) return Weiter::Ende;
             const bool ok = pr->definiert;
             const double fm = pr->f;
             if (!ok && da) {
@@ -475,10 +453,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
         }
         mitte_ = mitte;
         const auto pr = probe(mitte);
-        if (!pr) {
-            laufzeitfehler();
-            return Weiter::Ende;
-        }
+        if (!pr) return Weiter::Ende;
         bool fehler = false;
         const bool loest = loestGleichung(pr->f, fehler);
         if (fehler) {
@@ -499,35 +474,22 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
 // Narrows the last bracket that holds a solution down to neighbouring doubles and
 // returns its better end. False when that is impossible (halt, fault, undefined point).
 bool Gegenloesung0::klammerSchaerfen(double& loesung) {
-    if (!klammer_.vorhanden) return false;
-    double a = klammer_.a, c = klammer_.c, fa = klammer_.fa, fc = klammer_.fc;
+    if (!klammer_) return false;
+    Bracket k = *klammer_;
     while (true) {
         if (m_.haltAngefordert()) {
             angehalten();
             return false;
         }
-        const double mitte = mitteVon(a, c);
-        if (!std::isfinite(mitte) || mitte == a || mitte == c) break;
+        const double mitte = mitteVon(k.a, k.c);
+        if (!std::isfinite(mitte) || mitte == k.a || mitte == k.c) break;
         m_.ZaehlerG00.bump();
         m_.Fehlerstatus = 0;
         const auto p = probe(mitte);
-        if (!p) {
-            laufzeitfehler();
-            return false;
-        }
-        if (!p->definiert) return false;
-        if (vorzeichen(p->f) * vorzeichen(fa) < 0) {
-            c = mitte;
-            fc = p->f;
-        } else if (vorzeichen(p->f) * vorzeichen(fc) < 0) {
-            a = mitte;
-            fa = p->f;
-        } else {
-            a = c = mitte;
-            fa = fc = p->f;
-        }
+        if (!p || !p->definiert) return false;
+        if (k.narrow(mitte, p->f) == Half::None) k = Bracket{mitte, mitte, p->f, p->f};
     }
-    loesung = std::fabs(fa) <= std::fabs(fc) ? a : c;
+    loesung = std::fabs(k.fa) <= std::fabs(k.fc) ? k.a : k.c;
     return true;
 }
 
@@ -550,7 +512,7 @@ double Gegenloesung0::schluss() {
         if (m_.haltAngefordert()) return angehalten();
         m_.Fehlerstatus = 0;
         const auto p = probe(x);
-        if (!p) return laufzeitfehler();
+        if (!p) return ergebnis_;
         if (p->definiert) {
             bool fehler = false;
             const bool loest = loestGleichung(p->f, fehler);

@@ -79,35 +79,23 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     }
     if (i == kPunkte - 1) return keineLoesung();
 
-    double a = X[i], c = X[i + 1], fa = G[i], fc = G[i + 1];
+    Bracket k{X[i], X[i + 1], G[i], G[i + 1]};
     while (true) {
-        if (b != 0 && (einfach(std::fabs(fa / b)) <= kGenauigkeit ||
-                       einfach(std::fabs(a - c)) <= kGenauigkeit)) {
-            return a;
+        if (b != 0 && (toSingle(std::fabs(k.fa / b)) <= kGenauigkeit ||
+                       toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit)) {
+            return k.a;
         }
         ZaehlerG11.bump();
         if (haltAngefordert()) return angehalten();
-        const double mitte = mitteVon(a, c);
+        const double mitte = mitteVon(k.a, k.c);
         // Narrowed to neighbouring doubles around a true sign change.
-        if (mitte == a || mitte == c) return a;
+        if (mitte == k.a || mitte == k.c) return k.a;
 
         const double wert = emIII(n, d, e, mitte, A);
         if (Fehlerstatus != 0) return 0;
         const double fm = wert - b;
         if (!std::isfinite(fm)) return keineLoesung();
-        if (vorzeichen(fm) * vorzeichen(fa) < 0) {
-            c = mitte;
-            fc = fm;
-        } else if (vorzeichen(fc) * vorzeichen(fm) < 0) {
-            a = mitte;
-            fa = fm;
-        } else if (fm == 0) {
-            a = mitte;
-            c = mitte;
-            fa = fm;
-        } else {
-            return keineLoesung();
-        }
+        if (k.narrow(mitte, fm) == Half::None) return keineLoesung();
     }
 }
 

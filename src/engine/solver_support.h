@@ -2,10 +2,9 @@
 
 // Helpers shared by the two inverse solvers (GegenLsg0, GegenLsg1). Engine-internal.
 
-#include <cfloat>
-#include <cmath>
-#include <limits>
 #include <string_view>
+
+#include "engine/single_precision.h"
 
 namespace staffel::solver {
 
@@ -23,19 +22,39 @@ inline int vorzeichen(double x) noexcept {
     return (x > 0) - (x < 0);
 }
 
-// Rounds to single precision. Magnitudes beyond the float range become infinite instead
-// of being undefined behaviour, which keeps every comparison against a small bound sound.
-inline float einfach(double x) noexcept {
-    if (std::isnan(x)) return std::numeric_limits<float>::quiet_NaN();
-    if (x > FLT_MAX) return std::numeric_limits<float>::infinity();
-    if (x < -FLT_MAX) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(x);
-}
-
 // The midpoint as the bisections form it; not finite when the bracket spans more than
 // the double range.
 inline double mitteVon(double a, double c) noexcept {
     return (c - a) / 2 + a;
 }
+
+// Which part of a bracket kept the sign change after a bisection step.
+enum class Half { Lower, Upper, Root, None };
+
+// A bisection bracket [a, c] with the deviations fa, fc at its ends.
+struct Bracket {
+    double a = 0, c = 0, fa = 0, fc = 0;
+
+    // Keeps the half that still changes sign, given the deviation fm at mitte; a zero
+    // deviation collapses the bracket onto mitte. None leaves the bracket unchanged.
+    Half narrow(double mitte, double fm) noexcept {
+        if (vorzeichen(fm) * vorzeichen(fa) < 0) {
+            c = mitte;
+            fc = fm;
+            return Half::Lower;
+        }
+        if (vorzeichen(fc) * vorzeichen(fm) < 0) {
+            a = mitte;
+            fa = fm;
+            return Half::Upper;
+        }
+        if (fm == 0) {
+            a = c = mitte;
+            fa = fc = fm;
+            return Half::Root;
+        }
+        return Half::None;
+    }
+};
 
 }  // namespace staffel::solver
