@@ -332,10 +332,8 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
             RechenStatus();
             lblErgebnis_->setText(qs(anzeige.ergebnisText));
             if (drucker_.aktiv()) {
-                const std::string zeile = "m[" + modul_.RechenartText + " , " + modul_.AufZahlText +
-                                          "][" + modul_.BasisText + " , " + modul_.ExponentText +
-                                          "] = " + modul_.ErgebnisText;
-                drucker_.RechnungsDruck(this, qs(zeile));
+                modul_.FormelBilden();
+                drucker_.RechnungsDruck(this, qs(modul_.FormelText + " = " + modul_.ErgebnisText));
             }
             showValidity(anzeige.gueltig);
             break;

@@ -78,9 +78,14 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
     }
 
     RechenAnzeige anzeige;
+    bool gelaufen = false;
     {
         HaltUhr uhr(modul, optionen.haltNach);
-        CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); });
+        gelaufen =
+            CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); });
+    }
+    if (!gelaufen) {
+        return QJsonObject{{"error", "Die Berechnung konnte nicht gestartet werden."}};
     }
 
     const bool wert = anzeige.ausgang == RechenAusgang::Wert;

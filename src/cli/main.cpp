@@ -63,9 +63,9 @@ int main(int argc, char** argv) {
         while (std::getline(std::cin, zeile)) {
             const auto eingabe = staffel::cli::zeileLesen(zeile, optionen.grenzwert);
             if (!eingabe) {
-                std::cout << kompakt(QJsonObject{
-                                 {"error", "Zeile braucht vier durch Tabulatoren getrennte "
-                                           "Felder: R, A, B, E"}})
+                std::cout << kompakt(QJsonObject{{"error",
+                                                  "Zeile braucht vier durch Tabulatoren getrennte "
+                                                  "Felder: R, A, B, E"}})
                           << '\n';
             } else {
                 std::cout << kompakt(staffel::cli::berechneEinzeln(*eingabe, optionen)) << '\n';
@@ -83,6 +83,10 @@ int main(int argc, char** argv) {
                                    argumente[2].toStdString(),
                                    argumente.size() > 3 ? argumente[3].toStdString() : ""};
     const QJsonObject ergebnis = staffel::cli::berechneEinzeln(eingabe, optionen);
+    if (ergebnis.contains("error")) {
+        std::cerr << ergebnis["error"].toString().toStdString() << '\n';
+        return 1;
+    }
     if (parser.isSet(json)) {
         std::cout << kompakt(ergebnis) << '\n';
         return 0;

@@ -133,9 +133,6 @@ public:
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
     void FehlerMeldung(std::string_view text);
 
-    // Number of Berechnung calls active right now; 1 inside the top-level call.
-    int tiefe() const noexcept { return tiefe_; }
-
 private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
     bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
