@@ -1,8 +1,17 @@
 #include "app/graph_launcher.h"
 
+#include "app/frm_graph.h"
+#include "app/frm_werte.h"
+
 namespace staffel::app {
 
-// Placeholder until the graph windows land.
-void zeigeGraph(QWidget*, ModulRA&) {}
+void zeigeGraph(QWidget* parent, ModulRA& modul) {
+    {
+        FrmWerte werte(modul.Graph, parent);
+        werte.exec();
+    }
+    FrmGraph graph(modul, parent);
+    graph.exec();
+}
 
 }  // namespace staffel::app

@@ -37,6 +37,7 @@ struct GraphEinstellungen {
     double DX = 1000;
     double GitterX = 20;
     double GitterY = 20;
+    Int16 PunkteZahl = 0;  // dots drawn since the last "Zeichnen"
 };
 
 // The whole state of one calculator: operation model, engine and the texts the calculate

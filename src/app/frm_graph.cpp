@@ -1,0 +1,252 @@
+#include "app/frm_graph.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QVBoxLayout>
+
+#include "app/message_seam.h"
+
+namespace staffel::app {
+
+// The drawing surface below the menu: the logical 200 x 100 system stretches over it.
+class GraphFlaeche : public QWidget {
+  public:
+    explicit GraphFlaeche(FrmGraph* graph) : QWidget(graph), graph_(graph) {
+        setObjectName(QStringLiteral("drawingArea"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        graph_->malen(painter, size());
+    }
+    // Qt reports the first display as a resize as well, so this is the drawing pass.
+    void resizeEvent(QResizeEvent*) override { graph_->neuerDurchgang(); }
+
+  private:
+    FrmGraph* graph_;
+};
+
+namespace {
+
+const QColor kSchwarz(0x00, 0x00, 0x00);
+const QColor kHellblau(0x00, 0x00, 0xff);
+const QColor kHellrot(0xff, 0x00, 0x00);
+constexpr auto kAbholIntervall = std::chrono::milliseconds(20);
+
+bool druckeAufStandarddrucker(const QImage& bild) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return false;
+    QPrinter printer(info, QPrinter::HighResolution);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect seite = painter.viewport();
+    const QSize groesse = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+    painter.setViewport(seite.x(), seite.y(), groesse.width(), groesse.height());
+    painter.setWindow(bild.rect());
+    painter.drawImage(0, 0, bild);
+    return painter.end();
+}
+
+}  // namespace
+
+FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
+    : QDialog(parent),
+      modul_(modul),
+      g_(modul.Graph),
+      formel_(modul.FormelText),
+      name_(modul.NameRechenart),
+      werte_(std::move(werte)),
+      punkte_(modul.Graph.PunkteZahl) {
+    setObjectName(QStringLiteral("frmGraph"));
+    setWindowTitle(QStringLiteral("Graph"));
+    resize(9990 / 15, 8445 / 15);
+    move(2220 / 15, 2055 / 15);
+    if (!werte_) werte_ = [this](float x) { return graph::Stichprobe(modul_, x); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* leiste = new QMenuBar(this);
+    layout->setMenuBar(leiste);
+    QMenu* mnuGraphopt = leiste->addMenu(QStringLiteral("&Optionen"));
+    mnuGraphopt->setObjectName(QStringLiteral("mnuGraphopt"));
+    mnuGraphdruck_ = mnuGraphopt->addAction(QStringLiteral("&Graphik drucken"));
+    mnuGraphdruck_->setObjectName(QStringLiteral("mnuGraphdruck"));
+    mnuGraphdruck_->setCheckable(true);
+    connect(mnuGraphdruck_, &QAction::triggered, this, [this](bool markiert) {
+        if (markiert) Graphikdruck();
+    });
+    QAction* mnuGraphEnd = mnuGraphopt->addAction(QStringLiteral("&Graphik ausblenden"));
+    mnuGraphEnd->setObjectName(QStringLiteral("mnuGraphEnd"));
+    connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
+
+    flaeche_ = new GraphFlaeche(this);
+    layout->addWidget(flaeche_);
+
+    abholTakt_.setInterval(kAbholIntervall);
+    connect(&abholTakt_, &QTimer::timeout, this, &FrmGraph::abholen);
+}
+
+FrmGraph::~FrmGraph() {
+    anhalten();
+}
+
+void FrmGraph::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!gestartet_) starteProben();
+}
+
+void FrmGraph::starteProben() {
+    gestartet_ = true;
+    modul_.haltZuruecknehmen();
+    auto job = [this] {
+        auto werte = [this](float x) {
+            auto y = werte_(x);
+            std::lock_guard lock(ernte_.mutex);
+            if (ernte_.name != modul_.NameRechenart) ernte_.name = modul_.NameRechenart;
+            return y;
+        };
+        auto senke = [this](const graph::Punkt& p) {
+            std::lock_guard lock(ernte_.mutex);
+            ernte_.neu.push_back(p);
+        };
+        graph::Durchlauf(g_, werte, senke, [this] { return modul_.haltAngefordert(); });
+    };
+    ernte_.name = name_;
+    laeuft_ = runner_.start(std::move(job));
+    if (laeuft_) abholTakt_.start();
+}
+
+void FrmGraph::abholen() {
+    const bool fertig = !runner_.running();
+    if (fertig) runner_.join();
+    std::vector<graph::Punkt> neu;
+    bool neuerName = false;
+    {
+        std::lock_guard lock(ernte_.mutex);
+        neu.swap(ernte_.neu);
+        if (ernte_.name != name_) {
+            name_ = ernte_.name;
+            neuerName = true;
+        }
+    }
+    if (fertig) {
+        laeuft_ = false;
+        abholTakt_.stop();
+    }
+    if (neu.empty() && !neuerName) return;
+    gespeichertePunkte_.insert(gespeichertePunkte_.end(), neu.begin(), neu.end());
+    punkte_ = graph::PunkteAddieren(punkte_, neu.size());
+    flaeche_->update();
+}
+
+void FrmGraph::anhalten() {
+    if (!laeuft_) return;
+    modul_.anhalten();
+    runner_.join();
+    abholen();
+    modul_.haltZuruecknehmen();
+}
+
+void FrmGraph::neuerDurchgang() {
+    punkte_ = graph::PunkteAddieren(punkte_, gespeichertePunkte_.size());
+    flaeche_->update();
+}
+
+void FrmGraph::done(int ergebnis) {
+    anhalten();
+    modul_.Graph.PunkteZahl = punkte_;
+    QDialog::done(ergebnis);
+}
+
+void FrmGraph::keyPressEvent(QKeyEvent* event) {
+    // Esc first stops a running sampling and keeps what is drawn; once nothing runs it closes.
+    if (event->key() == Qt::Key_Escape && laeuft_) {
+        anhalten();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
+    const double breite = groesse.width();
+    const double hoehe = groesse.height();
+    auto punkt = [&](double x, double y) {
+        return QPointF(x * breite / graph::kBreite, (graph::kHoehe - y) * hoehe / graph::kHoehe);
+    };
+    auto stift = [&](const QColor& farbe, double weite, Qt::PenStyle stil = Qt::SolidLine) {
+        QPen pen(farbe, weite, stil);
+        painter.setPen(pen);
+    };
+    auto schreibe = [&](const graph::Beschriftung& b) {
+        const QPointF ecke = punkt(b.x, b.y);
+        painter.drawText(QRectF(ecke, QSizeF(breite, hoehe)),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         QString::fromStdString(b.text));
+    };
+
+    painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPointSizeF(8.25);
+    painter.setFont(schrift);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+
+    stift(kSchwarz, 3);
+    painter.drawRect(
+        QRectF(punkt(graph::kLinks, graph::kOben), punkt(graph::kRechts, graph::kUnten)));
+
+    stift(kHellrot, 2);
+    const double mitteX = (graph::kLinks + graph::kRechts) / 2;
+    const double mitteY = (graph::kUnten + graph::kOben) / 2;
+    painter.drawLine(punkt(mitteX, graph::kOben), punkt(mitteX, graph::kUnten));
+    painter.drawLine(punkt(graph::kLinks, mitteY), punkt(graph::kRechts, mitteY));
+
+    stift(kSchwarz, 1);
+    for (const auto& b : graph::Kopfzeilen(g_, formel_)) schreibe(b);
+
+    stift(kHellrot, 1, Qt::DotLine);
+    for (const auto& l : graph::GitterLinien(g_.GitterX, g_.GitterY)) {
+        painter.drawLine(punkt(l.x1, l.y1), punkt(l.x2, l.y2));
+    }
+
+    auto zeichnePunkte = [&](graph::Durchgang durchgang, const QColor& farbe, double weite) {
+        QVector<QPointF> lagen;
+        for (const auto& p : gespeichertePunkte_) {
+            if (p.durchgang == durchgang) lagen.push_back(punkt(p.x, p.y));
+        }
+        QPen pen(farbe, weite);
+        pen.setCapStyle(Qt::RoundCap);
+        painter.setPen(pen);
+        painter.drawPoints(lagen.constData(), static_cast<int>(lagen.size()));
+    };
+    zeichnePunkte(graph::Durchgang::Grob, kHellblau, 6);
+    zeichnePunkte(graph::Durchgang::Fein, kSchwarz, 2);
+
+    stift(kSchwarz, 1);
+    for (const auto& b : graph::Schlusszeilen(g_, name_, punkte_)) schreibe(b);
+}
+
+QImage FrmGraph::bild() const {
+    QImage bild(flaeche_->size(), QImage::Format_RGB32);
+    QPainter painter(&bild);
+    malen(painter, bild.size());
+    return bild;
+}
+
+void FrmGraph::Graphikdruck() {
+    const QImage druckbild = bild();
+    const bool gedruckt = drucker_ ? drucker_(druckbild) : druckeAufStandarddrucker(druckbild);
+    if (!gedruckt) {
+        zeigeNachricht(
+            this, {QStringLiteral("Zelkon"), QStringLiteral("Die Form kann nicht gedruckt werden."),
+                   QMessageBox::NoIcon});
+    }
+}
+
+}  // namespace staffel::app

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/calculation_runner.h"
+#include "engine/graph_pass.h"
+#include "engine/modul_ra.h"
+
+class QAction;
+
+namespace staffel::app {
+
+class GraphFlaeche;
+
+// frmGraph, "Graph": draws the current operation as a function of x. The samples are
+// evaluated once, on the calculation thread, while the window shows the dots as they arrive;
+// every change of size redraws them from that store and counts them again in PunkteZahl.
+// Closing the window, or Esc while sampling, halts the sampling at once.
+class FrmGraph : public QDialog {
+    Q_OBJECT
+
+  public:
+    // werte replaces the engine's evaluation of a sample (tests); by default each sample is one
+    // Berechnung call on modul.
+    explicit FrmGraph(ModulRA& modul, QWidget* parent = nullptr, graph::Auswertung werte = {});
+    ~FrmGraph() override;
+
+    // Prints an image; false when it could not be printed. The default sends it to the
+    // default printer.
+    using Drucker = std::function<bool(const QImage&)>;
+    void setzeDrucker(Drucker drucker) { drucker_ = std::move(drucker); }
+
+    bool rechnetNoch() const { return laeuft_; }
+    Int16 punkteZahl() const { return punkte_; }
+    // The graph as drawn, the same image printing sends.
+    QImage bild() const;
+
+    void Graphikdruck();
+
+    void done(int ergebnis) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    friend class GraphFlaeche;
+
+    // What the calculation thread hands over to the window.
+    struct Ernte {
+        std::mutex mutex;
+        std::vector<graph::Punkt> neu;
+        std::string name;
+    };
+
+    void starteProben();
+    void abholen();
+    void anhalten();
+    void neuerDurchgang();
+    void malen(QPainter& painter, const QSize& groesse) const;
+
+    ModulRA& modul_;
+    const GraphEinstellungen g_;
+    const std::string formel_;
+    std::string name_;
+    graph::Auswertung werte_;
+    Int16 punkte_;
+    std::vector<graph::Punkt> gespeichertePunkte_;
+    Drucker drucker_;
+
+    GraphFlaeche* flaeche_ = nullptr;
+    QAction* mnuGraphdruck_ = nullptr;
+    QTimer abholTakt_;
+    Ernte ernte_;
+    bool gestartet_ = false;
+    bool laeuft_ = false;
+    CalculationRunner runner_;  // last: joined before the members its job uses go away
+};
+
+}  // namespace staffel::app

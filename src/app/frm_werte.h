@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+#include "engine/modul_ra.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace staffel::app {
+
+// frmWerte, "Einstellungen der Graphik": edits the stored graph settings. "Zeichnen" stores
+// the fields (and closes only when both ranges are non-empty); "Abbrechen", Esc or closing the
+// window leave the settings as they were.
+class FrmWerte : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent = nullptr);
+
+  private:
+    void zeichnen();
+
+    GraphEinstellungen& g_;
+    QLineEdit* txtUXGrenz_ = nullptr;
+    QLineEdit* txtOXGrenz_ = nullptr;
+    QLineEdit* txtUYGrenz_ = nullptr;
+    QLineEdit* txtOYGrenz_ = nullptr;
+    QLineEdit* txtDX_ = nullptr;
+};
+
+}  // namespace staffel::app
