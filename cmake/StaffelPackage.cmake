@@ -6,9 +6,10 @@ set(CPACK_PACKAGE_VENDOR "Staffelrechner")
 set(CPACK_PACKAGE_CONTACT "Staffelrechner <staffelrechner@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Taschenrechner für die Staffellehre")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Rechnet die Rechenarten m[R, A][b, e] der Staffellehre: Addition, Multiplikation, "
-    "Potenzierung, Hyperpotenzierung, ihre Gegenrechenarten und jede rationale Rechenzahl "
-    "dazwischen. Mit Fenster (staffelrechner) und Kommandozeile (staffelrechner-cli).")
+    "Rechnet die Rechenarten m[R, A][b, e] der Staffellehre: Addition,\n"
+    "Multiplikation, Potenzierung, Hyperpotenzierung, ihre Gegenrechenarten und\n"
+    "jede rationale Rechenzahl dazwischen. Mit Fenster (staffelrechner) und\n"
+    "Kommandozeile (staffelrechner-cli).")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 

@@ -13,7 +13,7 @@ using namespace staffel;
 namespace {
 
 class SammelHost : public EngineHost {
-public:
+  public:
     void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
     std::vector<std::string> meldungen;
 };
@@ -38,9 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool kurzform = eingabe == "0" || eingabe == "1";
         if (!kurzform && eingabe.size() != static_cast<std::size_t>(m.AnzahlStellen) &&
             eingabe.find_first_not_of("01") == std::string::npos) {
-            FUZZ_CHECK(host.meldungen.front() == kFalscheLaenge, "a digit string of the "
-                                                                 "wrong length gets the "
-                                                                 "length message");
+            FUZZ_CHECK(host.meldungen.front() == kFalscheLaenge,
+                       "a digit string of the "
+                       "wrong length gets the "
+                       "length message");
         }
         return 0;
     }

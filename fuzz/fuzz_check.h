@@ -5,13 +5,13 @@
 #include <string_view>
 
 // A broken property aborts, so libFuzzer keeps the input as a crash and a replay fails.
-#define FUZZ_CHECK(condition, what)                                                    \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
+#define FUZZ_CHECK(condition, what)                                                       \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
             std::fprintf(stderr, "%s:%d: property failed: %s (%s)\n", __FILE__, __LINE__, \
-                         #condition, what);                                            \
-            std::abort();                                                              \
-        }                                                                              \
+                         #condition, what);                                               \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (false)
 
 namespace staffel::fuzz {

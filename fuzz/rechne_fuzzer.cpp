@@ -28,13 +28,13 @@ constexpr auto kHaltNach = 200ms;
 constexpr auto kSpielraum = 3000ms;
 
 class SammelHost : public EngineHost {
-public:
+  public:
     void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
     std::vector<std::string> meldungen;
 };
 
 class Waechter {
-public:
+  public:
     explicit Waechter(ModulRA& modul)
         : thread_([this, &modul] {
               std::unique_lock lock(mutex_);
@@ -51,7 +51,7 @@ public:
     Waechter(const Waechter&) = delete;
     Waechter& operator=(const Waechter&) = delete;
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable cv_;
     bool fertig_ = false;
@@ -106,8 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "a halted calculation says so and is not valid");
     }
     if (anzeige.gueltig) {
-        FUZZ_CHECK(modul.Fehlerstatus == 0 && modul.Meldung.empty(),
-                   "a valid result has no error");
+        FUZZ_CHECK(modul.Fehlerstatus == 0 && modul.Meldung.empty(), "a valid result has no error");
         FUZZ_CHECK(!std::isnan(modul.Ergebnis), "a valid result is a number");
     }
     return 0;

@@ -24,8 +24,7 @@ bool abspielen(const fs::path& datei) {
     const std::vector<char> inhalt((std::istreambuf_iterator<char>(in)),
                                    std::istreambuf_iterator<char>());
     std::fprintf(stderr, "replay %s\n", datei.c_str());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(inhalt.data()),
-                           inhalt.size());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size());
     return true;
 }
 

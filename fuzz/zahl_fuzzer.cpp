@@ -43,8 +43,7 @@ void pruefeText(double x) {
         FUZZ_CHECK(zurueck.wert == 0, "zero reads back as zero");
         return;
     }
-    FUZZ_CHECK(std::fabs(zurueck.wert - x) <= std::fabs(x) * 1e-14 ||
-                   std::fabs(x) < DBL_MIN,
+    FUZZ_CHECK(std::fabs(zurueck.wert - x) <= std::fabs(x) * 1e-14 || std::fabs(x) < DBL_MIN,
                "reading the text gives the number to 15 digits");
     // Fifteen decimal digits survive a trip through a normal double.
     if (std::fabs(x) >= DBL_MIN) {
