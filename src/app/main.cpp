@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/frm_haupt.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Taschenrechner für die Staffellehre"));
-    window.show();
+    staffel::app::frmHaupt fenster;
+    fenster.show();
     return app.exec();
 }

@@ -1,0 +1,98 @@
+#include "app/engine_bridge.h"
+
+#include <QThread>
+#include <QWidget>
+
+#include "app/message_seam.h"
+#include "engine/modul_ra.h"
+
+namespace staffel::app {
+
+EngineBridge::EngineBridge(ModulRA& modul, QWidget* window) : modul_(modul), window_(window) {}
+
+EngineBridge::~EngineBridge() {
+    stopAndWait();
+}
+
+bool EngineBridge::start(std::function<void()> job, std::function<void()> finished) {
+    if (busy_) return false;
+    runner_.join();
+    {
+        std::lock_guard lock(mutex_);
+        cancelled_ = false;
+    }
+    // A halt that was requested while nothing ran must not end this calculation.
+    modul_.haltZuruecknehmen();
+    const quint64 run = ++run_;
+    auto onFinished = [this, run, finished = std::move(finished)] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, finished] {
+                if (run != run_ || !busy_) return;
+                runner_.join();
+                busy_ = false;
+                finished();
+            },
+            Qt::QueuedConnection);
+    };
+    busy_ = true;
+    if (!runner_.start(std::move(job), std::move(onFinished))) {
+        busy_ = false;
+        return false;
+    }
+    return true;
+}
+
+void EngineBridge::requestHalt() {
+    modul_.anhalten();
+}
+
+void EngineBridge::stopAndWait() {
+    if (!busy_) {
+        runner_.join();
+        return;
+    }
+    modul_.anhalten();
+    {
+        std::lock_guard lock(mutex_);
+        cancelled_ = true;
+    }
+    answered_.notify_all();
+    runner_.join();
+    busy_ = false;
+    ++run_;
+}
+
+void EngineBridge::zeigeMeldung(const std::string& text) {
+    const Nachricht nachricht{QStringLiteral("Problem"), QString::fromStdString(text),
+                              QMessageBox::Critical};
+    if (QThread::currentThread() == thread()) {
+        zeigeNachricht(window_, nachricht);
+        return;
+    }
+    auto pending = std::make_shared<PendingMessage>();
+    {
+        std::lock_guard lock(mutex_);
+        if (cancelled_) return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, pending, nachricht] {
+            bool skip = false;
+            {
+                std::lock_guard lock(mutex_);
+                skip = cancelled_;
+            }
+            if (!skip) zeigeNachricht(window_, nachricht);
+            {
+                std::lock_guard lock(mutex_);
+                pending->done = true;
+            }
+            answered_.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(mutex_);
+    answered_.wait(lock, [&] { return pending->done || cancelled_; });
+}
+
+}  // namespace staffel::app

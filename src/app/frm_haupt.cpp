@@ -1,0 +1,397 @@
+#include "app/frm_haupt.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+
+#include "app/face_icons.h"
+#include "app/graph_launcher.h"
+#include "app/haupt_layout.h"
+#include "app/secondary_windows.h"
+#include "engine/number_text.h"
+
+namespace staffel::app {
+
+namespace {
+
+const QString kUnendlich = QStringLiteral(" +- Unendlich");
+
+const QColor kFensterGruen(0x00, 0x80, 0x00);
+const QColor kAufzahlHell(0xc0, 0xff, 0xc0);
+const QColor kAufzahlGesperrt(0x00, 0xff, 0x00);
+const QColor kExponentHinten(0xc0, 0xc0, 0xff);
+const QColor kGrenzwertHinten(0x00, 0x00, 0x80);
+const QColor kErgebnisGueltig(0xff, 0xff, 0x00);
+const QColor kErgebnisUngueltig(0xc0, 0xc0, 0x00);
+const QColor kNameGueltig(0xe0, 0xe0, 0xe0);
+const QColor kNameUngueltig(0x80, 0x80, 0x80);
+
+// Counters are polled this often while a calculation runs.
+constexpr int kPollMilliseconds = 50;
+
+// The client area: paints the six lines of the drawn "M" and "=" beneath the controls.
+class NotationSurface : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const DrawnLine* line : findChildren<DrawnLine*>(Qt::FindDirectChildrenOnly)) {
+            QPen pen(Qt::black, line->width());
+            pen.setCapStyle(Qt::RoundCap);
+            painter.setPen(pen);
+            const QLine t = line->twips();
+            painter.drawLine(QLineF(t.x1(), t.y1(), t.x2(), t.y2()) *
+                             QTransform::fromScale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel));
+        }
+    }
+};
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <class T>
+T* child(QWidget* parent, const char* name) {
+    T* widget = parent->findChild<T*>(QLatin1String(name));
+    Q_ASSERT(widget != nullptr);
+    return widget;
+}
+
+// Controls that would change the inputs or the engine state while a calculation runs.
+constexpr const char* kLockedWhileRunning[] = {
+    "txtRechenart", "txtAufzahl", "txtBasis",    "txtExponent", "cmdPlus",   "cmdMinus",
+    "cmdMal",       "cmdDiv",     "cmdPot",      "cmdSqrt",     "cmdLog",    "cmdHypPot",
+    "cmdReiheP",    "cmdReiheM",  "cmdKehrwert", "cmdSpiegel",  "cmdNeuGes", "cmdMemtoBase",
+    "cmdMemToExp",  "cmdRechne",  "cmdEulersch", "cmdAufl",
+};
+
+}  // namespace
+
+frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this) {
+    modul_.setHost(&bridge_);
+    setWindowTitle(QStringLiteral("Taschenrechner für die Staffellehre"));
+
+    auto* surface = new NotationSurface(this);
+    surface->setObjectName(QStringLiteral("frmHauptClient"));
+    surface->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setBackColour(surface, kFensterGruen);
+    buildControls(surface);
+    setCentralWidget(surface);
+
+    txtRechenart_ = child<QLineEdit>(surface, "txtRechenart");
+    txtAufzahl_ = child<QLineEdit>(surface, "txtAufzahl");
+    txtBasis_ = child<QLineEdit>(surface, "txtBasis");
+    txtExponent_ = child<QLineEdit>(surface, "txtExponent");
+    lblErgebnis_ = child<QLabel>(surface, "lblErgebnis");
+    lblNameRA_ = child<QLabel>(surface, "lblNameRA");
+    lblStp_ = child<QLabel>(surface, "lblStp");
+    lblSpeicher_ = child<QLabel>(surface, "lblSpeicher");
+    picJarech_ = child<QLabel>(surface, "picJarech");
+    picNorech_ = child<QLabel>(surface, "picNorech");
+    picJarech_->setPixmap(smilingFace(devicePixelRatioF()));
+    picNorech_->setPixmap(straightFace(devicePixelRatioF()));
+
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) setTabOrder(previous, next);
+        previous = next;
+    };
+    for (QWidget* first : {static_cast<QWidget*>(txtRechenart_), static_cast<QWidget*>(txtAufzahl_),
+                           static_cast<QWidget*>(txtBasis_), static_cast<QWidget*>(txtExponent_),
+                           static_cast<QWidget*>(child<QPushButton>(surface, "cmdAufl")),
+                           static_cast<QWidget*>(child<QPushButton>(surface, "cmdRechne"))}) {
+        chain(first);
+    }
+    for (const ControlRow& row : hauptLayout()) {
+        if (row.kind != ControlKind::Button) continue;
+        const QString name = QLatin1String(row.name);
+        if (name == QLatin1String("cmdAufl") || name == QLatin1String("cmdRechne")) continue;
+        chain(child<QPushButton>(surface, row.name));
+    }
+
+    counterTimer_ = new QTimer(this);
+    counterTimer_->setInterval(kPollMilliseconds);
+    connect(counterTimer_, &QTimer::timeout, this, [this] { pollCounters(false); });
+
+    buildMenus();
+    connectControls();
+    setupCounters();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(twipsToPixels(1590), twipsToPixels(1665));
+
+    modul_.Zuruecksetzen();
+    SetDefault();
+    txtRechenart_->setFocus();
+}
+
+frmHaupt::~frmHaupt() {
+    bridge_.stopAndWait();
+}
+
+void frmHaupt::buildMenus() {
+    const auto named = [](QAction* action, const char* name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu* andere = menuBar()->addMenu(QStringLiteral("&Weiteres"));
+    andere->setObjectName(QStringLiteral("mnuAndere"));
+    named(andere->menuAction(), "mnuAndere");
+    named(andere->addAction(QStringLiteral("&Quellrechenart")), "mnuQuell");
+    mnuRedruck_ = named(andere->addAction(QStringLiteral("&Rechnung drucken")), "mnuRedruck");
+    mnuRedruck_->setCheckable(true);
+    mnuRedruck_->setChecked(false);
+    connect(mnuRedruck_, &QAction::toggled, this, [this](bool on) { drucker_.setzeAktiv(on); });
+    connect(named(andere->addAction(QStringLiteral("&Ende")), "mnuEnde"), &QAction::triggered, this,
+            &frmHaupt::ende);
+
+    QMenu* infos = menuBar()->addMenu(QStringLiteral("&Infos"));
+    infos->setObjectName(QStringLiteral("mnuInfos"));
+    named(infos->menuAction(), "mnuInfos");
+    const auto entry = [this, infos, &named](const char* caption, const char* name,
+                                             void (*open)(QWidget*)) {
+        QAction* action = named(infos->addAction(QString::fromUtf8(caption)), name);
+        connect(action, &QAction::triggered, this, [this, open] { open(this); });
+    };
+    entry("&Funktionsweise", "mnuGebrauch", &zeigeFunktionsweise);
+    entry("&Grundlagen", "mnuGrundlagen", &zeigeGrundlagen);
+    entry("&Normalalgebraische Rechenarten", "mnuNormal", &zeigeNormalalgebraische);
+    entry("&Glossar", "mnuGlossar", &zeigeGlossar);
+    entry("&Autor", "mnuAutor", &zeigeAutor);
+}
+
+void frmHaupt::setupCounters() {
+    QWidget* surface = centralWidget();
+    const auto counter = [surface](const char* name, auto getter) {
+        return CounterDisplay{child<QLabel>(surface, name),
+                              [getter](const ModulRA& m) -> std::int64_t { return getter(m); }};
+    };
+    counters_ = {
+        counter("lblRecBer", [](const ModulRA& m) { return m.ZaehlerBer.get(); }),
+        counter("lblRecIII", [](const ModulRA& m) { return m.ZaehlerIII.get(); }),
+        counter("lblRecNA", [](const ModulRA& m) { return m.ZaehlerNA.get(); }),
+        counter("lblRecIV", [](const ModulRA& m) { return m.ZaehlerIV.get(); }),
+        counter("lblRecG0", [](const ModulRA& m) { return m.ZaehlerG0.get(); }),
+        counter("lblRecG1", [](const ModulRA& m) { return m.ZaehlerG1.get(); }),
+        counter("lblRecG00", [](const ModulRA& m) { return m.ZaehlerG00.get(); }),
+        counter("lblRecG11", [](const ModulRA& m) { return m.ZaehlerG11.get(); }),
+        counter("lblInterv", [](const ModulRA& m) { return m.AnzahlIntervalle.get(); }),
+        counter("lblAktIntv", [](const ModulRA& m) { return m.AktIntervall.get(); }),
+    };
+}
+
+bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field == nullptr) return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            calculate();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        field->setText(QString());
+        if (field == txtExponent_) setExponentNormalColours();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmHaupt::closeEvent(QCloseEvent* event) {
+    counterTimer_->stop();
+    bridge_.stopAndWait();
+    setCalculationControlsEnabled(true);
+    schliesseHilfefenster();
+    event->accept();
+}
+
+// --- Input fields --------------------------------------------------------------------------
+
+void frmHaupt::inputChanged(QLineEdit* field) {
+    if (field == txtExponent_ && field->text() == kUnendlich) return;
+    // The engine state belongs to the running calculation until it has ended.
+    if (bridge_.busy()) {
+        counterTimer_->stop();
+        bridge_.stopAndWait();
+        setCalculationControlsEnabled(true);
+    }
+    showInvalid();
+    modul_.Zuruecksetzen();
+    lblStp_->setText(qs(ZahlText(modul_.AnzahlStellen)));
+    setBackColour(txtAufzahl_, kAufzahlHell);
+    if (field == txtExponent_) return;
+    if (txtExponent_->text() == kUnendlich) txtExponent_->setText(QString());
+    setExponentNormalColours();
+}
+
+void frmHaupt::showInvalid() {
+    picJarech_->hide();
+    picNorech_->show();
+    setBackColour(lblErgebnis_, kErgebnisUngueltig);
+    setBackColour(lblNameRA_, kNameUngueltig);
+}
+
+void frmHaupt::showValidity(bool valid) {
+    picJarech_->setVisible(valid);
+    picNorech_->setVisible(!valid);
+    setBackColour(lblErgebnis_, valid ? kErgebnisGueltig : kErgebnisUngueltig);
+    setBackColour(lblNameRA_, valid ? kNameGueltig : kNameUngueltig);
+}
+
+void frmHaupt::setExponentNormalColours() {
+    setBackColour(txtExponent_, kExponentHinten);
+    setForeColour(txtExponent_, Qt::black);
+}
+
+void frmHaupt::SetDefault() {
+    lblNameRA_->setText(qs(modul_.NameRechenart));
+    lblSpeicher_->setText(qs(modul_.Speicher));
+    txtRechenart_->setText(qs(modul_.RechenartText));
+    txtAufzahl_->setText(qs(modul_.AufZahlText));
+    txtBasis_->setText(QString());
+    txtExponent_->setText(QString());
+    setExponentNormalColours();
+    lblErgebnis_->setText(qs(modul_.ErgebnisText));
+    lblStp_->setText(QString());
+    StatusLoeschen();
+    picJarech_->hide();
+    picNorech_->show();
+    txtAufzahl_->setReadOnly(false);
+    setBackColour(lblErgebnis_, kErgebnisUngueltig);
+    setBackColour(txtAufzahl_, kAufzahlHell);
+    setBackColour(lblNameRA_, kNameUngueltig);
+}
+
+// --- Counters ------------------------------------------------------------------------------
+
+void frmHaupt::StatusLoeschen() {
+    for (std::size_t i = 0; i < 8; ++i) counters_[i].label->clear();
+}
+
+void frmHaupt::RechenStatus() {
+    for (std::size_t i = 0; i < 6; ++i) {
+        counters_[i].label->setText(qs(ZahlText(static_cast<double>(counters_[i].value(modul_)))));
+    }
+}
+
+// A label shows its counter once the engine has changed it, as the engine's own refresh
+// calls would; counters the calculation never touched keep what they showed.
+void frmHaupt::pollCounters(bool final) {
+    for (CounterDisplay& counter : counters_) {
+        const std::int64_t value = counter.value(modul_);
+        if (value != counter.atStart) counter.touched = true;
+        if (counter.touched) counter.label->setText(qs(ZahlText(static_cast<double>(value))));
+    }
+    if (!final) return;
+    for (CounterDisplay& counter : counters_) {
+        counter.atStart = counter.value(modul_);
+        counter.touched = false;
+    }
+}
+
+// --- Calculate, halt, clear ----------------------------------------------------------------
+
+void frmHaupt::calculate() {
+    if (bridge_.busy()) return;
+    if (!modul_.GrenzwertModus) setExponentNormalColours();
+
+    const RechenEingabe eingabe{txtRechenart_->text().toStdString(),
+                                txtAufzahl_->text().toStdString(), txtBasis_->text().toStdString(),
+                                txtExponent_->text().toStdString()};
+    for (CounterDisplay& counter : counters_) {
+        counter.atStart = counter.value(modul_);
+        counter.touched = false;
+    }
+
+    auto anzeige = std::make_shared<RechenAnzeige>();
+    setCalculationControlsEnabled(false);
+    counterTimer_->start();
+    const bool started =
+        bridge_.start([this, eingabe, anzeige] { *anzeige = Rechne(modul_, eingabe); },
+                      [this, anzeige] {
+                          counterTimer_->stop();
+                          setCalculationControlsEnabled(true);
+                          pollCounters(true);
+                          applyResult(*anzeige);
+                          emit calculationFinished();
+                      });
+    if (!started) {
+        counterTimer_->stop();
+        setCalculationControlsEnabled(true);
+    }
+}
+
+void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
+    if (anzeige.stepText) lblStp_->setText(qs(*anzeige.stepText));
+    if (anzeige.aufzahlGesperrt) {
+        const bool gesperrt = *anzeige.aufzahlGesperrt;
+        setBackColour(txtAufzahl_, gesperrt ? kAufzahlGesperrt : kAufzahlHell);
+        txtAufzahl_->setReadOnly(gesperrt);
+    }
+    switch (anzeige.ausgang) {
+        case RechenAusgang::Wert: {
+            lblNameRA_->setText(qs(anzeige.nameText));
+            RechenStatus();
+            lblErgebnis_->setText(qs(anzeige.ergebnisText));
+            if (drucker_.aktiv()) {
+                const std::string zeile = "m[" + modul_.RechenartText + " , " + modul_.AufZahlText +
+                                          "][" + modul_.BasisText + " , " + modul_.ExponentText +
+                                          "] = " + modul_.ErgebnisText;
+                drucker_.RechnungsDruck(this, qs(zeile));
+            }
+            showValidity(anzeige.gueltig);
+            break;
+        }
+        case RechenAusgang::Graph:
+            zeigeGraph(this, modul_);
+            lblNameRA_->setText(qs(modul_.NameRechenart));
+            break;
+        default:
+            break;
+    }
+}
+
+void frmHaupt::setCalculationControlsEnabled(bool enabled) {
+    for (const char* name : kLockedWhileRunning) {
+        centralWidget()->findChild<QWidget*>(QLatin1String(name))->setEnabled(enabled);
+    }
+}
+
+void frmHaupt::halt() {
+    // A halt applies to a running calculation only; pressed while nothing runs it must not
+    // turn the next, complete calculation into a halted one.
+    if (bridge_.busy()) bridge_.requestHalt();
+    picJarech_->hide();
+    picNorech_->show();
+    setBackColour(lblErgebnis_, kErgebnisUngueltig);
+}
+
+void frmHaupt::clear() {
+    const bool wasRunning = bridge_.busy();
+    counterTimer_->stop();
+    bridge_.stopAndWait();
+    setCalculationControlsEnabled(true);
+    modul_.Zuruecksetzen();
+    SetDefault();
+    picJarech_->hide();
+    picNorech_->show();
+    modul_.Meldung = texte::Angehalten;
+    // The stopped calculation reports that it was stopped, as the halt button's does.
+    if (wasRunning) lblErgebnis_->setText(qs(FormatErgebnis(0, modul_.Meldung)));
+}
+
+void frmHaupt::ende() {
+    if (frageEnde(this)) close();
+}
+
+}  // namespace staffel::app

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "app/calculation_printer.h"
+#include "app/engine_bridge.h"
+#include "engine/modul_ra.h"
+#include "engine/rechnen.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace staffel::app {
+
+// The calculator's main window: the drawn notation m[R, A][b, e] = result with its four input
+// fields, the result and validity display, the live recursion counters, the operation,
+// transform, memory and command buttons, and the menu bar.
+class frmHaupt : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit frmHaupt(QWidget* parent = nullptr);
+    ~frmHaupt() override;
+
+    ModulRA& modul() { return modul_; }
+    bool calculationRunning() const { return bridge_.busy(); }
+
+    // The default display after a reset: empty inputs, "0" as Auflösungszahl, invalid faces.
+    void SetDefault();
+    // Empties the eight recursion counter labels.
+    void StatusLoeschen();
+    // Shows the counters Ber, III, NA, IV, G0 and G1.
+    void RechenStatus();
+
+    // The calculate command ("Rechne !", Enter in a field, the limit button).
+    void calculate();
+
+  signals:
+    // Emitted on the UI thread once a calculation has ended and its results are shown.
+    void calculationFinished();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    enum class Transform { Plus1, Minus1, Reciprocal, Mirror, Negative };
+    struct CounterDisplay {
+        QLabel* label;
+        std::function<std::int64_t(const ModulRA&)> value;
+        std::int64_t atStart = 0;
+        bool touched = false;
+    };
+
+    void buildMenus();
+    void connectControls();
+    void setupCounters();
+
+    void inputChanged(QLineEdit* field);
+    void showValidity(bool valid);
+    void showInvalid();
+    void setExponentNormalColours();
+
+    void applyResult(const RechenAnzeige& anzeige);
+    void setCalculationControlsEnabled(bool enabled);
+    void pollCounters(bool final);
+    void halt();
+    void clear();
+    void ende();
+
+    void operationButton(const char* rechenart, const char* aufzahl);
+    void transform(Transform kind);
+    void storeInMemory(const QString& text);
+
+    ModulRA modul_;
+    EngineBridge bridge_;
+    RechnungsDrucker drucker_;
+    QTimer* counterTimer_ = nullptr;
+    std::array<CounterDisplay, 10> counters_{};
+
+    QLineEdit* txtRechenart_ = nullptr;
+    QLineEdit* txtAufzahl_ = nullptr;
+    QLineEdit* txtBasis_ = nullptr;
+    QLineEdit* txtExponent_ = nullptr;
+    QLabel* lblErgebnis_ = nullptr;
+    QLabel* lblNameRA_ = nullptr;
+    QLabel* lblStp_ = nullptr;
+    QLabel* lblSpeicher_ = nullptr;
+    QLabel* picJarech_ = nullptr;
+    QLabel* picNorech_ = nullptr;
+    QAction* mnuRedruck_ = nullptr;
+};
+
+}  // namespace staffel::app
