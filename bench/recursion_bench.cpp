@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr std::int64_t kDurchlaeufe = 10'000'000;
+
 // The floor of the recursion: the bare power loop that m[6, 1][1.2, n] performs.
 void BM_BarePowerLoop(benchmark::State& state) {
     const auto passes = state.range(0);
@@ -16,6 +18,21 @@ void BM_BarePowerLoop(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * passes);
 }
-BENCHMARK(BM_BarePowerLoop)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BarePowerLoop)->Arg(kDurchlaeufe)->Unit(benchmark::kMillisecond);
+
+// The same passes through the engine: m[6, 1][1.2, n], each pass a nested Berechnung of
+// the power m[5][1.2, v].
+void BM_Recursion(benchmark::State& state) {
+    const auto passes = state.range(0);
+    staffel::ModulRA modul;
+    for (auto _ : state) {
+        modul.Fehlerstatus = 0;
+        modul.Berechnung(6, 1, 1.2, static_cast<double>(passes), "1");
+        benchmark::DoNotOptimize(modul.Ergebnis);
+    }
+    if (modul.Fehlerstatus != 0) state.SkipWithError("m[6, 1][1.2, n] failed");
+    state.SetItemsProcessed(state.iterations() * passes);
+}
+BENCHMARK(BM_Recursion)->Arg(kDurchlaeufe)->Unit(benchmark::kMillisecond);
 
 }  // namespace

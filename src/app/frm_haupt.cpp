@@ -211,7 +211,7 @@ void frmHaupt::closeEvent(QCloseEvent* event) {
     counterTimer_->stop();
     bridge_.stopAndWait();
     setCalculationControlsEnabled(true);
-    schliesseHilfefenster();
+    // Open help windows stay; the program ends when the last of them is closed.
     event->accept();
 }
 

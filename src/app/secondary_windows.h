@@ -14,14 +14,16 @@ namespace staffel::app {
 void zeigeAuflListe(QWidget* parent, const ModulRA& modul);
 // frmEnde, modal: true when the user chose "Ja".
 bool frageEnde(QWidget* parent);
-// The four help windows: not modal, one of each, brought forward when chosen again.
+// The four help windows: not modal, one of each, brought forward when chosen again. They are
+// top-level windows of their own (the parent is not kept), so they outlive the main window.
 void zeigeFunktionsweise(QWidget* parent);
 void zeigeGrundlagen(QWidget* parent);
 void zeigeNormalalgebraische(QWidget* parent);
 void zeigeGlossar(QWidget* parent);
 // frmAutor, modal.
 void zeigeAutor(QWidget* parent);
-// Closes the help windows (used when the program ends).
+// Closes whichever help windows are open. Not for the main window's close: help windows stay
+// open until the user closes them, and the program ends with the last open window.
 void schliesseHilfefenster();
 
 }  // namespace staffel::app

@@ -30,6 +30,11 @@ private:
 
 void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view A) {
     TiefenZaehler zaehler(tiefe_);
+    if (tiefe_ > kMaxTiefe) {
+        Meldung = texte::ZuTief;
+        FehlerMeldung(texte::ZuTief);
+        return;
+    }
     ZaehlerBer.bump();
     RechenzahlWert = static_cast<double>(n) / static_cast<double>(d);
 

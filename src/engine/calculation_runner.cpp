@@ -2,9 +2,20 @@
 
 #include <pthread.h>
 
+#include "engine/modul_ra.h"
+
 namespace staffel {
 
-CalculationRunner::~CalculationRunner() { join(); }
+namespace {
+// Measured stack of one Berechnung level under the address sanitizer (the largest build),
+// rounded up; the reservation keeps a threefold margin over the deepest admitted chain.
+constexpr std::size_t kBytesProStufe = 1600;
+static_assert(CalculationRunner::kStackBytes >= 3 * kBytesProStufe * std::size_t{kMaxTiefe});
+}  // namespace
+
+CalculationRunner::~CalculationRunner() {
+    join();
+}
 
 bool CalculationRunner::start(std::function<void()> job, std::function<void()> onFinished) {
     if (running()) return false;

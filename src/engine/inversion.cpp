@@ -1,16 +1,31 @@
+#include <utility>
+
 #include "engine/modul_ra.h"
 
 namespace staffel {
 
-// Placeholder until the solvers land.
-double ModulRA::emIV(Int16, Int16, double, double, std::string_view) {
+// 0 < R < 1: the inverse of 1/R. The last digit of A says which argument is solved for.
+double ModulRA::emIV(Int16 n, Int16 d, double b, double e, std::string_view A) {
     ZaehlerIV.bump();
-    Fehlerstatus = 1;
-    Meldung = texte::Unklar;
-    return 0;
-}
+    double ergebnis = 0;
+    std::swap(n, d);
 
-double ModulRA::GegenLsg0(Int16, Int16, double, double, std::string_view) { return 0; }
-double ModulRA::GegenLsg1(Int16, Int16, double, double, std::string_view) { return 0; }
+    const char ziffer = A.empty() ? '\0' : A.back();
+    const std::string_view rest = A.substr(0, A.empty() ? 0 : A.size() - 1);
+    if (ziffer == '0') {
+        ZaehlerG00 = 0;
+        ergebnis = GegenLsg0(n, d, b, e, rest);
+        if (Fehlerstatus != 0) return 0;
+    } else if (ziffer == '1') {
+        ZaehlerG11 = 0;
+        ergebnis = GegenLsg1(n, d, b, e, rest);
+        if (Fehlerstatus != 0) return 0;
+    }
+
+    if (NameRechenart.find("Gegenrechenart") == std::string::npos) {
+        NameRechenart.insert(0, texte::GegenrechenartPraefix);
+    }
+    return ergebnis;
+}
 
 }  // namespace staffel

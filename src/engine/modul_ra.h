@@ -23,7 +23,14 @@ inline constexpr std::string_view NichtDefiniert = "   Nicht definiert!";
 inline constexpr std::string_view DivisionDurchNull = "Division durch Null";
 inline constexpr std::string_view OhneCode = "  derzeit ohne Code";
 inline constexpr std::string_view GegenrechenartPraefix = " Gegenrechenart von";
+inline constexpr std::string_view ZuTief = " Berechnung zu tief verschachtelt!";
 }  // namespace texte
+
+// Deepest nesting of Berechnung calls that the engine admits. The Auflösungszahl has at
+// most 32767 digits and each digit costs at most three nested levels, so every chain the
+// inputs allow (at most about 98 300 levels) stays below it; the calculation thread's
+// stack is sized for it (CalculationRunner).
+inline constexpr int kMaxTiefe = 110000;
 
 // 1.79769313486231E+308: the engine's stand-in for "beyond every number".
 inline constexpr double GroessteZahl = 1.79769313486231E+308;

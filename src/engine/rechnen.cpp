@@ -10,7 +10,9 @@ constexpr std::string_view kZahlAusserhalb =
     "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "
     "liegen!";
 
-bool istX(const std::string& text) { return text == "x" || text == "X"; }
+bool istX(const std::string& text) {
+    return text == "x" || text == "X";
+}
 }  // namespace
 
 std::string FormatErgebnis(double ergebnis, const std::string& meldung) {
@@ -31,6 +33,9 @@ Werte WerteLesen(std::string& basisText, std::string& exponentText) {
 RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe) {
     RechenAnzeige anzeige;
     m.Fehlerstatus = 0;
+    // A halt belongs to the run it stopped; a new run on the same inputs must not
+    // report a halt that never happened to it.
+    if (m.Meldung == texte::Angehalten) m.Meldung.clear();
 
     m.RechenartText = eingabe.rechenart;
     m.BasisText = Trimmen(eingabe.basis);
@@ -94,8 +99,8 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe) {
     m.NameHyperEins();
 
     anzeige.ausgang = RechenAusgang::Wert;
-    anzeige.nameText = m.NameUnbekannt == 0 ? m.NameRechenart
-                                            : std::string(texte::NameUnbekanntAnzeige);
+    anzeige.nameText =
+        m.NameUnbekannt == 0 ? m.NameRechenart : std::string(texte::NameUnbekanntAnzeige);
     m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
     anzeige.ergebnisText = m.ErgebnisText;
     anzeige.gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();

@@ -69,6 +69,16 @@ bool HauptTester::waitUntilFinished() {
     return finished.wait(kCalculationTimeoutMs);
 }
 
+HauptSitzung::HauptSitzung()
+    : watchdog(QTest::currentTestFunction()),
+      window(std::make_unique<app::frmHaupt>()),
+      t(*window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) qFatal("main window never shown");
+}
+
+HauptSitzung::~HauptSitzung() = default;
+
 bool HauptTester::showsValid() const {
     return !widget("picJarech")->isHidden() && widget("picNorech")->isHidden() &&
            back("lblErgebnis") == QColor(0xff, 0xff, 0x00) &&

@@ -2,6 +2,10 @@
 
 #include <QColor>
 #include <QString>
+#include <memory>
+
+#include "app/support_message_recorder.h"
+#include "app/support_watchdog.h"
 
 class QLabel;
 class QLineEdit;
@@ -44,6 +48,21 @@ class HauptTester {
 
   private:
     app::frmHaupt& window_;
+};
+
+// The counter labels of the recursion, in the order the window shows them.
+inline const char* const kRecursionLabels[] = {"lblRecBer", "lblRecIII", "lblRecNA",  "lblRecIV",
+                                               "lblRecG0",  "lblRecG1",  "lblRecG00", "lblRecG11"};
+
+// One main window shown for one test function, guarded by a watchdog, with its message boxes
+// recorded. Members are destroyed in reverse order: the window before the recorder and guard.
+struct HauptSitzung {
+    HauptSitzung();
+    ~HauptSitzung();
+    Watchdog watchdog;
+    MessageRecorder messages;
+    std::unique_ptr<app::frmHaupt> window;
+    HauptTester t;
 };
 
 }  // namespace staffel::apptest

@@ -8,12 +8,12 @@
 
 namespace staffel::apptest {
 
-Watchdog::Watchdog(QString what, std::chrono::seconds limit)
+Watchdog::Watchdog(QString what, std::chrono::seconds limit, bool closeModals)
     : what_(std::move(what)), closer_(new QTimer(this)) {
     connect(closer_, &QTimer::timeout, this, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
-    closer_->start(250);
+    if (closeModals) closer_->start(250);
     thread_ = std::thread([this, limit] {
         std::unique_lock lock(mutex_);
         if (!done_.wait_for(lock, limit, [this] { return finished_; })) {

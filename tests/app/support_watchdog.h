@@ -11,12 +11,13 @@ class QTimer;
 
 namespace staffel::apptest {
 
-// Guards one GUI test: closes any modal window that appears (so nothing waits for a user)
-// and ends the process with a message if the test has not finished in time, even when the
-// UI thread itself is stuck.
+// Guards one GUI test: closes any modal window that appears (so nothing waits for a user;
+// tests that answer modal windows themselves switch this off) and ends the process with a
+// message if the test has not finished in time, even when the UI thread itself is stuck.
 class Watchdog : public QObject {
   public:
-    explicit Watchdog(QString what, std::chrono::seconds limit = std::chrono::seconds(120));
+    explicit Watchdog(QString what, std::chrono::seconds limit = std::chrono::seconds(120),
+                      bool closeModals = true);
     ~Watchdog() override;
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;

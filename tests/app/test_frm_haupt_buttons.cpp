@@ -5,81 +5,42 @@
 
 #include "app/frm_haupt.h"
 #include "app/support_haupt_tester.h"
-#include "app/support_message_recorder.h"
-#include "app/support_watchdog.h"
 
-using namespace staffel;
 using namespace staffel::app;
-using staffel::apptest::HauptTester;
 
 class FrmHauptButtonsTest : public QObject {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<apptest::Watchdog> watchdog_;
-    std::unique_ptr<apptest::MessageRecorder> messages_;
-    std::unique_ptr<frmHaupt> window_;
-    std::unique_ptr<HauptTester> t_;
+    std::unique_ptr<staffel::apptest::HauptSitzung> s_;
+    staffel::apptest::HauptTester* t_ = nullptr;
+
+    void click(const QString& name) { t_->click(name.toLatin1().constData()); }
 
   private slots:
     void init() {
-        watchdog_ = std::make_unique<apptest::Watchdog>(QTest::currentTestFunction());
-        messages_ = std::make_unique<apptest::MessageRecorder>();
-        window_ = std::make_unique<frmHaupt>();
-        t_ = std::make_unique<HauptTester>(*window_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        s_ = std::make_unique<staffel::apptest::HauptSitzung>();
+        t_ = &s_->t;
     }
-    void cleanup() {
-        t_.reset();
-        window_.reset();
-        messages_.reset();
-        watchdog_.reset();
-    }
+    void cleanup() { s_.reset(); }
 
-    void operationButtonsSetRechenart_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("rechenart");
-        QTest::addColumn<QString>("aufzahl");
-        QTest::newRow("+") << "cmdPlus"
-                           << "3"
-                           << "101";
-        QTest::newRow("-") << "cmdMinus"
-                           << "1/3"
-                           << "101";
-        QTest::newRow("x") << "cmdMal"
-                           << "4"
-                           << "101";
-        QTest::newRow(":") << "cmdDiv"
-                           << "1/4"
-                           << "101";
-        QTest::newRow("^") << "cmdPot"
-                           << "5"
-                           << "101";
-        QTest::newRow("rad") << "cmdSqrt"
-                             << "1/5"
-                             << "0";
-        QTest::newRow("log") << "cmdLog"
-                             << "1/5"
-                             << "1";
-        QTest::newRow("H^") << "cmdHypPot"
-                            << "6"
-                            << "101";
-    }
+    // Button, then the Rechenart and Auflösungszahl it leaves after a valid 8/3, 101.
     void operationButtonsSetRechenart() {
-        QFETCH(QString, button);
-        QFETCH(QString, rechenart);
-        QFETCH(QString, aufzahl);
-        t_->setInputs("8/3", "101", "9", "2");
-        QVERIFY(t_->calculate());
-        t_->click(button.toLatin1().constData());
-        QCOMPARE(t_->text("txtRechenart"), rechenart);
-        QCOMPARE(t_->text("txtAufzahl"), aufzahl);
-        QVERIFY(t_->showsInvalid());
-        QVERIFY(messages_->messages().isEmpty());
+        const QStringList faelle[] = {{"cmdPlus", "3", "101"}, {"cmdMinus", "1/3", "101"},
+                                      {"cmdMal", "4", "101"},  {"cmdDiv", "1/4", "101"},
+                                      {"cmdPot", "5", "101"},  {"cmdSqrt", "1/5", "0"},
+                                      {"cmdLog", "1/5", "1"},  {"cmdHypPot", "6", "101"}};
+        for (const QStringList& fall : faelle) {
+            t_->setInputs("8/3", "101", "9", "2");
+            QVERIFY(t_->calculate());
+            click(fall[0]);
+            QCOMPARE(t_->text("txtRechenart"), fall[1]);
+            QCOMPARE(t_->text("txtAufzahl"), fall[2]);
+            QVERIFY2(t_->showsInvalid(), qPrintable(fall[0]));
+        }
+        QVERIFY(s_->messages.messages().isEmpty());
     }
 
-    void rootButtonThenCalculateGivesTheSquareRoot() {
+    void rootAndLogButtonsThenCalculate() {
         t_->setInputs("", "", "9", "2");
         t_->click("cmdSqrt");
         QVERIFY(t_->calculate());
@@ -90,97 +51,40 @@ class FrmHauptButtonsTest : public QObject {
         QCOMPARE(t_->text("lblErgebnis"), QStringLiteral("  3"));
     }
 
-    void transformsRewriteTheFraction_data() {
-        QTest::addColumn<QString>("vorher");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("nachher");
-        QTest::newRow("1/R of -2") << "-2"
-                                   << "cmdKehrwert"
-                                   << "1/-2";
-        QTest::newRow("R-1 of 1/2") << "1/2"
-                                    << "cmdReiheM"
-                                    << "-1/2";
-        QTest::newRow("R+1 of 1,5") << "1,5"
-                                    << "cmdReiheP"
-                                    << "25/10";
-        QTest::newRow("1/R of 1,5") << "1,5"
-                                    << "cmdKehrwert"
-                                    << "10/15";
-        QTest::newRow("R/(R-1) of 3") << "3"
-                                      << "cmdSpiegel"
-                                      << "3/2";
-        QTest::newRow("1/(1-R) of 3") << "3"
-                                      << "cmdNeuGes"
-                                      << "-1/2";
-        QTest::newRow("R+1 of -1/2") << "-1/2"
-                                     << "cmdReiheP"
-                                     << "1/2";
-        QTest::newRow("1/R of 3/2") << "3/2"
-                                    << "cmdKehrwert"
-                                    << "2/3";
-        QTest::newRow("1/R of 1/2") << "1/2"
-                                    << "cmdKehrwert"
-                                    << "2";
-        QTest::newRow("R/(R-1) of 2") << "2"
-                                      << "cmdSpiegel"
-                                      << "2";
-        QTest::newRow("R-1 of 3") << "3"
-                                  << "cmdReiheM"
-                                  << "2";
-        QTest::newRow("1/(1-R) of 1/2") << "1/2"
-                                        << "cmdNeuGes"
-                                        << "2";
-    }
-    void transformsRewriteTheFraction() {
-        QFETCH(QString, vorher);
-        QFETCH(QString, button);
-        QFETCH(QString, nachher);
-        t_->field("txtRechenart")->setText(vorher);
-        t_->click(button.toLatin1().constData());
-        QCOMPARE(t_->text("txtRechenart"), nachher);
-        QVERIFY(messages_->messages().isEmpty());
-    }
-
-    void refusedTransformsShowAMessageAndChangeNothing_data() {
-        QTest::addColumn<QString>("vorher");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("1/R of 0") << "0"
-                                  << "cmdKehrwert";
-        QTest::newRow("R/(R-1) of 1") << "1"
-                                      << "cmdSpiegel";
-        QTest::newRow("1/(1-R) of 1") << "1"
-                                      << "cmdNeuGes";
-        QTest::newRow("R+1 overflows") << "32767"
-                                       << "cmdReiheP";
-        QTest::newRow("R-1 overflows") << "-32768"
-                                       << "cmdReiheM";
-        QTest::newRow("R/(R-1) overflows") << "-32768"
-                                           << "cmdSpiegel";
-        QTest::newRow("unreadable 3/0") << "3/0"
-                                        << "cmdReiheP";
-        QTest::newRow("unreadable 40000") << "40000"
-                                          << "cmdKehrwert";
-        QTest::newRow("five decimals") << "0,12345"
-                                       << "cmdReiheP";
-    }
-    void refusedTransformsShowAMessageAndChangeNothing() {
-        QFETCH(QString, vorher);
-        QFETCH(QString, button);
-        t_->field("txtRechenart")->setText(vorher);
-        t_->click(button.toLatin1().constData());
-        QCOMPARE(t_->text("txtRechenart"), vorher);
-        QCOMPARE(messages_->messages().size(), 1);
-        QCOMPARE(messages_->messages().first().titel, QStringLiteral("Problem"));
-        QCOMPARE(messages_->messages().first().symbol, QMessageBox::Critical);
-        QVERIFY(!messages_->messages().first().text.isEmpty());
+    // Rechenart before, button, Rechenart after; an empty "after" is a refusal with a message.
+    void transformsRewriteOrRefuse() {
+        const QStringList faelle[] = {
+            {"-2", "cmdKehrwert", "1/-2"}, {"1/2", "cmdReiheM", "-1/2"},
+            {"1,5", "cmdReiheP", "25/10"}, {"1,5", "cmdKehrwert", "10/15"},
+            {"3", "cmdSpiegel", "3/2"},    {"3", "cmdNeuGes", "-1/2"},
+            {"-1/2", "cmdReiheP", "1/2"},  {"1/2", "cmdKehrwert", "2"},
+            {"2", "cmdSpiegel", "2"},      {"1/2", "cmdNeuGes", "2"},
+            {"0", "cmdKehrwert", ""},      {"1", "cmdSpiegel", ""},
+            {"1", "cmdNeuGes", ""},        {"32767", "cmdReiheP", ""},
+            {"-32768", "cmdReiheM", ""},   {"-32768", "cmdSpiegel", ""},
+            {"3/0", "cmdReiheP", ""},      {"40000", "cmdKehrwert", ""},
+            {"0,12345", "cmdReiheP", ""},
+        };
+        for (const QStringList& fall : faelle) {
+            const QString wo = fall.join(' ');
+            s_->messages.clear();
+            t_->field("txtRechenart")->setText(fall[0]);
+            click(fall[1]);
+            const bool refused = fall[2].isEmpty();
+            QCOMPARE(t_->text("txtRechenart"), refused ? fall[0] : fall[2]);
+            QVERIFY2(s_->messages.messages().size() == (refused ? 1 : 0), qPrintable(wo));
+            if (refused) {
+                QCOMPARE(s_->messages.messages().first().titel, QStringLiteral("Problem"));
+                QCOMPARE(s_->messages.messages().first().symbol, QMessageBox::Critical);
+            }
+        }
     }
 
     void refusedTransformKeepsAValidResultShown() {
         t_->setInputs("1", "", "5", "2");
         QVERIFY(t_->calculate());
-        QVERIFY(t_->showsValid());
         t_->click("cmdSpiegel");
-        QCOMPARE(messages_->messages().size(), 1);
+        QCOMPARE(s_->messages.messages().size(), 1);
         QCOMPARE(t_->text("txtRechenart"), QStringLiteral("1"));
         QVERIFY(t_->showsValid());
     }
@@ -210,33 +114,21 @@ class FrmHauptButtonsTest : public QObject {
         QCOMPARE(t_->text("lblSpeicher"), QString());
     }
 
-    void constantsGoIntoTheMemory_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("speicher");
-        QTest::newRow("max") << "cmdMax"
-                             << " 1.79769313486231E+308";
-        QTest::newRow("min") << "cmdMin"
-                             << " -1.79769313486231E+308";
-        QTest::newRow("pi") << "cmdPi"
-                            << " 3.14159265358979";
-        QTest::newRow("e") << "cmdEulerE"
-                           << " 2.71828182845905";
-    }
     void constantsGoIntoTheMemory() {
-        QFETCH(QString, button);
-        QFETCH(QString, speicher);
-        t_->click(button.toLatin1().constData());
-        QCOMPARE(t_->text("lblSpeicher"), speicher);
-        QCOMPARE(QString::fromStdString(window_->modul().Speicher), speicher);
-    }
-
-    void largestNumberReadsBackExactly() {
+        const QStringList faelle[] = {{"cmdMax", " 1.79769313486231E+308"},
+                                      {"cmdMin", " -1.79769313486231E+308"},
+                                      {"cmdPi", " 3.14159265358979"},
+                                      {"cmdEulerE", " 2.71828182845905"}};
+        for (const QStringList& fall : faelle) {
+            click(fall[0]);
+            QCOMPARE(t_->text("lblSpeicher"), fall[1]);
+        }
+        // The largest number reads back exactly.
         t_->click("cmdMax");
         t_->click("cmdMemtoBase");
-        t_->field("txtExponent")->setText("2");
-        t_->field("txtRechenart")->setText("3");
+        t_->setInputs("3", "", t_->text("txtBasis"), "2");
         QVERIFY(t_->calculate());
-        QCOMPARE(window_->modul().BasisWert, 1.79769313486231E+308);
+        QCOMPARE(s_->window->modul().BasisWert, 1.79769313486231E+308);
         QCOMPARE(t_->text("lblErgebnis"), QStringLiteral("  1.79769313486231E+308"));
     }
 };

@@ -9,12 +9,9 @@
 
 #include "app/frm_haupt.h"
 #include "app/support_haupt_tester.h"
-#include "app/support_message_recorder.h"
-#include "app/support_watchdog.h"
 
-using namespace staffel;
 using namespace staffel::app;
-using staffel::apptest::HauptTester;
+using staffel::apptest::kRecursionLabels;
 
 namespace {
 // Hyper-1 power of 1.2: a recursion of one step per unit of the exponent that converges, so it
@@ -22,8 +19,6 @@ namespace {
 const QString kLang[] = {"6", "1", "1.2", "1000000000"};
 constexpr int kGenerousMs = 30000;
 const QString kAngehalten = QStringLiteral("    Berechnung angehalten!");
-const char* const kRecursionLabels[] = {"lblRecBer", "lblRecIII", "lblRecNA",  "lblRecIV",
-                                        "lblRecG0",  "lblRecG1",  "lblRecG00", "lblRecG11"};
 const char* const kLockedWhileRunning[] = {"txtRechenart", "txtAufzahl",   "txtBasis",
                                            "txtExponent",  "cmdRechne",    "cmdPlus",
                                            "cmdKehrwert",  "cmdMemtoBase", "cmdMemToExp"};
@@ -32,39 +27,27 @@ const char* const kLockedWhileRunning[] = {"txtRechenart", "txtAufzahl",   "txtB
 class FrmHauptHaltingTest : public QObject {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<apptest::Watchdog> watchdog_;
-    std::unique_ptr<apptest::MessageRecorder> messages_;
-    std::unique_ptr<frmHaupt> window_;
-    std::unique_ptr<HauptTester> t_;
+    std::unique_ptr<staffel::apptest::HauptSitzung> s_;
+    staffel::apptest::HauptTester* t_ = nullptr;
 
     // Starts the long calculation and waits until the counter label has shown two different
     // values while it runs.
     void startLongCalculationAndSeeCountersRise() {
         t_->setInputs(kLang[0], kLang[1], kLang[2], kLang[3]);
         t_->click("cmdRechne");
-        QVERIFY(window_->calculationRunning());
+        QVERIFY(s_->window->calculationRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!t_->text("lblRecBer").isEmpty(), kGenerousMs);
         const QString first = t_->text("lblRecBer");
         QTRY_VERIFY_WITH_TIMEOUT(t_->text("lblRecBer") != first, kGenerousMs);
-        QVERIFY(window_->calculationRunning());
+        QVERIFY(s_->window->calculationRunning());
     }
 
   private slots:
     void init() {
-        watchdog_ = std::make_unique<apptest::Watchdog>(QTest::currentTestFunction());
-        messages_ = std::make_unique<apptest::MessageRecorder>();
-        window_ = std::make_unique<frmHaupt>();
-        t_ = std::make_unique<HauptTester>(*window_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        s_ = std::make_unique<staffel::apptest::HauptSitzung>();
+        t_ = &s_->t;
     }
-    void cleanup() {
-        t_.reset();
-        window_.reset();
-        messages_.reset();
-        watchdog_.reset();
-    }
+    void cleanup() { s_.reset(); }
 
     void haltStopsALongCalculation() {
         startLongCalculationAndSeeCountersRise();
@@ -72,23 +55,23 @@ class FrmHauptHaltingTest : public QObject {
         QVERIFY(t_->button("cmdHalt")->isEnabled());
         QVERIFY(t_->button("cmdClear")->isEnabled());
 
-        QSignalSpy finished(window_.get(), &frmHaupt::calculationFinished);
+        QSignalSpy finished(s_->window.get(), &frmHaupt::calculationFinished);
         t_->click("cmdHalt");
         QVERIFY(t_->showsInvalid());
         QVERIFY(!finished.isEmpty() || finished.wait(kGenerousMs));
-        QVERIFY(!window_->calculationRunning());
+        QVERIFY(!s_->window->calculationRunning());
         QCOMPARE(t_->text("lblErgebnis"), kAngehalten);
         QVERIFY(t_->showsInvalid());
         for (const char* name : kLockedWhileRunning) QVERIFY2(t_->widget(name)->isEnabled(), name);
         QVERIFY(t_->text("lblRecBer").toLongLong() > 0);
-        QVERIFY(messages_->messages().isEmpty());
+        QVERIFY(s_->messages.messages().isEmpty());
     }
 
     void clearStopsALongCalculationAndEmptiesTheWindow() {
         startLongCalculationAndSeeCountersRise();
-        QSignalSpy finished(window_.get(), &frmHaupt::calculationFinished);
+        QSignalSpy finished(s_->window.get(), &frmHaupt::calculationFinished);
         t_->click("cmdClear");
-        QVERIFY(!window_->calculationRunning());
+        QVERIFY(!s_->window->calculationRunning());
         QCOMPARE(t_->text("txtRechenart"), QString());
         QCOMPARE(t_->text("txtAufzahl"), QStringLiteral("0"));
         QCOMPARE(t_->text("txtBasis"), QString());
@@ -106,8 +89,8 @@ class FrmHauptHaltingTest : public QObject {
 
     void closingTheWindowStopsTheCalculation() {
         startLongCalculationAndSeeCountersRise();
-        QVERIFY(window_->close());
-        QVERIFY(!window_->calculationRunning());
+        QVERIFY(s_->window->close());
+        QVERIFY(!s_->window->calculationRunning());
     }
 
     void haltWhileNothingRunsDoesNotSpoilTheNextCalculation() {
@@ -124,9 +107,9 @@ class FrmHauptHaltingTest : public QObject {
         // A non-whole exponent reaching the recursion is reported from the calculation thread.
         t_->setInputs("7", "00", "2", "2.5");
         QVERIFY(t_->calculate());
-        QCOMPARE(messages_->messages().size(), 1);
-        QCOMPARE(messages_->messages().first().titel, QStringLiteral("Problem"));
-        QCOMPARE(messages_->messages().first().symbol, QMessageBox::Critical);
+        QCOMPARE(s_->messages.messages().size(), 1);
+        QCOMPARE(s_->messages.messages().first().titel, QStringLiteral("Problem"));
+        QCOMPARE(s_->messages.messages().first().symbol, QMessageBox::Critical);
         QVERIFY(t_->showsInvalid());
     }
 };

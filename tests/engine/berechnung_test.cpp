@@ -84,7 +84,7 @@ TEST_F(BerechnungTest, RuleFourAndSixReachTheirClosedForms) {
 TEST_F(BerechnungTest, RuleEightHandsProperFractionsToTheInversion) {
     modul.Berechnung(1, 7, 2, 3, "0");
     EXPECT_EQ(modul.ZaehlerIV, 1);
-    EXPECT_EQ(modul.ZaehlerIII, 0);
+    EXPECT_EQ(modul.ZaehlerG0, 1);
 }
 
 TEST_F(BerechnungTest, RuleNineHasNoCodeForZero) {

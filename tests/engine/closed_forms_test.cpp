@@ -138,82 +138,62 @@ struct RejectionCase {
 
 // Each domain check: the name text is written, the message goes to a box, the value is 0.
 TEST_F(NARechartTest, FailedDomainCheckReportsItsMessageAndGivesZero) {
+    const char* const kRationalExp = "Basis muss für rationale Exponenten positiv sein!";
+    const char* const kNegativeHyper =
+        "Es tritt die Potenz einer negativen Basis auf (Exponent rational)!";
+    const char* const kRootBase = "Basis muss positiv sein!";
+    const char* const kLogPositive = "Basis und Exponent(nicht 1!) des Log müssen positiv sein!";
+    const char* const kLogBaseOne =
+        " Der Logarithmus zur Basis 1 ist in diesem Fall nicht definiert!";
+    const char* const kExpNotTwo = "Der Exponent muss ungleich 2 sein!";
+    const char* const kExpInRange = "Der Exponent muss aus ]0;2[ und  b/e>0  sein!";
+    const char* const kExpNotTwoBasePos =
+        "Der Exponent muss ungleich 2 und die Basis größer als 0 sein!";
+    const char* const kLogBaseAndExp =
+        "Die Basis muss größer als 0, der Exponent positiv (aber ungleich 1) sein!";
+    const char* const kBaseBelowTwo = "Die Basis muss kleiner als 2 sein!";
+    const char* const kBaseToTwo = "Die Basis muss aus [0;2] sein!";
+    const char* const kBaseAboveOne =
+        "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!";
+    const char* const kQuotient =
+        "Der Quotient Basis/Exponent muss größer als 0 und der Exponent<2, aber ungleich 1 sein!";
     const RejectionCase cases[] = {
-        {{5, 1, "", -8, 1.0 / 3},
-         "  Potenzierung:  b ^ e",
-         "Basis muss für rationale Exponenten positiv sein!"},
+        {{5, 1, "", -8, 1.0 / 3}, "  Potenzierung:  b ^ e", kRationalExp},
         {{1, 4, "", 5, 0}, "  Division:  b / e", "Division durch Null!"},
-        {{6, 1, "0", -2, 2.5},
-         "  Hyper-0-Potenzierung",
-         "Es tritt die Potenz einer negativen Basis auf (Exponent rational)!"},
-        // The root is taken first; it exists for a whole 1/e, and then the check refuses it.
-        {{1, 5, "0", -8, 1}, "  Radizieren:  b ^ (1/e)", "Basis muss positiv sein!"},
-        {{1, 5, "0", -8, 0.5}, "  Radizieren:  b ^ (1/e)", "Basis muss positiv sein!"},
-        {{1, 5, "1", -1, 2},
-         "  Logarithmieren:  Loge(b)",
-         "Basis und Exponent(nicht 1!) des Log müssen positiv sein!"},
-        {{1, 5, "1", 2, -1},
-         "  Logarithmieren:  Loge(b)",
-         "Basis und Exponent(nicht 1!) des Log müssen positiv sein!"},
-        {{1, 5, "1", 2, 1},
-         "  Logarithmieren:  Loge(b)",
-         " Der Logarithmus zur Basis 1 ist in diesem Fall nicht definiert!"},
+        {{6, 1, "0", -2, 2.5}, "  Hyper-0-Potenzierung", kNegativeHyper},
+        {{1, 5, "0", -8, 1}, "  Radizieren:  b ^ (1/e)", kRootBase},
+        {{1, 5, "0", -8, 0.5}, "  Radizieren:  b ^ (1/e)", kRootBase},
+        {{1, 5, "1", -1, 2}, "  Logarithmieren:  Loge(b)", kLogPositive},
+        {{1, 5, "1", 2, -1}, "  Logarithmieren:  Loge(b)", kLogPositive},
+        {{1, 5, "1", 2, 1}, "  Logarithmieren:  Loge(b)", kLogBaseOne},
         {{1, 6, "01", 1, 2}, "  Loge[Loge[b]] + 1", "Basis muss größer als 1 sein!"},
         {{3, 4, "01", 6, 0}, "   2 - (b/e)", "Division durch 0!"},
-        {{2, 5, "00", 6, 2}, "   b / (2-e)", "Der Exponent muss ungleich 2 sein!"},
-        {{3, 7, "001", 1, 2}, "   Log(2-e)[b/e]", "Der Exponent muss aus ]0;2[ und  b/e>0  sein!"},
-        {{3, 7, "001", -1, 1}, "   Log(2-e)[b/e]", "Der Exponent muss aus ]0;2[ und  b/e>0  sein!"},
+        {{2, 5, "00", 6, 2}, "   b / (2-e)", kExpNotTwo},
+        {{3, 7, "001", 1, 2}, "   Log(2-e)[b/e]", kExpInRange},
+        {{3, 7, "001", -1, 1}, "   Log(2-e)[b/e]", kExpInRange},
         {{5, 4, "0", -8, 0.5}, "   b ^ (2-e)", "Die Basis sollte größer als 0 sein!"},
-        {{3, 4, "00", 6, 2}, "   b / (2-e)", "Der Exponent muss ungleich 2 sein!"},
-        {{4, 5, "00", -1, 1},
-         "   b ^ (1/(2-e))",
-         "Der Exponent muss ungleich 2 und die Basis größer als 0 sein!"},
-        {{4, 5, "00", 8, 2},
-         "   b ^ (1/(2-e))",
-         "Der Exponent muss ungleich 2 und die Basis größer als 0 sein!"},
-        {{4, 5, "01", -1, 2},
-         "   2 - Loge[b]",
-         "Die Basis muss größer als 0, der Exponent positiv (aber ungleich 1) sein!"},
-        {{4, 5, "01", 8, 0},
-         "   2 - Loge[b]",
-         "Die Basis muss größer als 0, der Exponent positiv (aber ungleich 1) sein!"},
-        {{4, 5, "01", 8, 1},
-         "   2 - Loge[b]",
-         "Die Basis muss größer als 0, der Exponent positiv (aber ungleich 1) sein!"},
+        {{3, 4, "00", 6, 2}, "   b / (2-e)", kExpNotTwo},
+        {{4, 5, "00", -1, 1}, "   b ^ (1/(2-e))", kExpNotTwoBasePos},
+        {{4, 5, "00", 8, 2}, "   b ^ (1/(2-e))", kExpNotTwoBasePos},
+        {{4, 5, "01", -1, 2}, "   2 - Loge[b]", kLogBaseAndExp},
+        {{4, 5, "01", 8, 0}, "   2 - Loge[b]", kLogBaseAndExp},
+        {{4, 5, "01", 8, 1}, "   2 - Loge[b]", kLogBaseAndExp},
         {{6, 5, "00", -1, 2}, "   b ^ (b^(1-e))", "Die Basis muss größer als 0 sein!"},
         {{5, 6, "001", 1, 2}, "   1 - Loge[Loge[b]]", "Die Basis muss größer als 1 sein!"},
-        {{7, 2, "00", 3, 1}, "   b · (2-b)^(e-1)", "Die Basis muss kleiner als 2 sein!"},
-        {{9, 4, "00", -1, 1}, "   b ^ ((2-b)^(e-1))", "Die Basis muss aus [0;2] sein!"},
-        {{9, 4, "00", 3, 1}, "   b ^ ((2-b)^(e-1))", "Die Basis muss aus [0;2] sein!"},
-        {{7, 4, "000", 3, 1}, "   b · (2-b)^(1-e)", "Die Basis muss kleiner als 2 sein!"},
-        {{9, 5, "000", -0.5, 1}, "   b ^ ((2-b)^(1-e))", "Die Basis muss aus [0;2] sein!"},
-        {{4, 9, "001", 1, 1.5},
-         "   Log(2-e)[Loge[b]] + 1",
-         "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!"},
-        {{4, 9, "001", 2, 0},
-         "   Log(2-e)[Loge[b]] + 1",
-         "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!"},
-        {{4, 9, "001", 2, 1},
-         "   Log(2-e)[Loge[b]] + 1",
-         "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!"},
-        {{4, 9, "001", 2, 2.5},
-         "   Log(2-e)[Loge[b]] + 1",
-         "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!"},
-        {{4, 7, "0001", 2, 2},
-         "   1 - Log(2-e)[b/e]",
-         "Der Quotient Basis/Exponent muss größer als 0 und der Exponent<2, aber ungleich 1 sein!"},
-        {{4, 7, "0001", 2, 1},
-         "   1 - Log(2-e)[b/e]",
-         "Der Quotient Basis/Exponent muss größer als 0 und der Exponent<2, aber ungleich 1 sein!"},
-        {{5, 7, "0001", -2, 1.5},
-         "   1 - Log(2-e)[b/e]",
-         "Der Quotient Basis/Exponent muss größer als 0 und der Exponent<2, aber ungleich 1 sein!"},
-        {{5, 9, "0001", 1, 1.5},
-         "   1 - Loge[Log(2-e)[b]]",
-         "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!"},
-        {{5, 9, "0001", 2, 3},
-         "   1 - Loge[Log(2-e)[b]]",
-         "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!"},
+        {{7, 2, "00", 3, 1}, "   b · (2-b)^(e-1)", kBaseBelowTwo},
+        {{9, 4, "00", -1, 1}, "   b ^ ((2-b)^(e-1))", kBaseToTwo},
+        {{9, 4, "00", 3, 1}, "   b ^ ((2-b)^(e-1))", kBaseToTwo},
+        {{7, 4, "000", 3, 1}, "   b · (2-b)^(1-e)", kBaseBelowTwo},
+        {{9, 5, "000", -0.5, 1}, "   b ^ ((2-b)^(1-e))", kBaseToTwo},
+        {{4, 9, "001", 1, 1.5}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
+        {{4, 9, "001", 2, 0}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
+        {{4, 9, "001", 2, 1}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
+        {{4, 9, "001", 2, 2.5}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
+        {{4, 7, "0001", 2, 2}, "   1 - Log(2-e)[b/e]", kQuotient},
+        {{4, 7, "0001", 2, 1}, "   1 - Log(2-e)[b/e]", kQuotient},
+        {{5, 7, "0001", -2, 1.5}, "   1 - Log(2-e)[b/e]", kQuotient},
+        {{5, 9, "0001", 1, 1.5}, "   1 - Loge[Log(2-e)[b]]", kBaseAboveOne},
+        {{5, 9, "0001", 2, 3}, "   1 - Loge[Log(2-e)[b]]", kBaseAboveOne},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.op));

@@ -32,7 +32,6 @@ TEST(RechenzahlLesen, ReadsWholeNumbersFractionsAndDecimals) {
         {"4/6", 2, 3, "2/3", 2.0 / 3, "4/6"},
         {"4/-6", -2, 3, "-2/3", -2.0 / 3, "4/-6"},
         {"-4/-6", 2, 3, "2/3", 2.0 / 3, "-4/-6"},
-        {"7", 7, 1, "7", 7, "7"},
         {"  7 ", 7, 1, "  7 ", 7, "  7 "},
         {" 8 / 3", 8, 3, "8/3", 8.0 / 3, " 8 / 3"},
         {"abc", 0, 1, "abc", 0, "abc"},
@@ -42,22 +41,7 @@ TEST(RechenzahlLesen, ReadsWholeNumbersFractionsAndDecimals) {
         {"3/2.5", 3, 1, "3/1", 3, "3/2.5"},
         {"1.5/2", 15, 10, "15/10", 1.5, "1.5/2"},
         {"3/2,5", 3, 1, "3/1", 3, "3/2.5"},
-    };
-    for (const auto& fall : faelle) {
-        ModulRA m;
-        std::string text = fall.text;
-        EXPECT_EQ(m.RechenzahlLesen(text), std::nullopt) << fall.text;
-        EXPECT_EQ(m.BruchZaehler, fall.n) << fall.text;
-        EXPECT_EQ(m.BruchNenner, fall.d) << fall.text;
-        EXPECT_EQ(m.BruchText, fall.bruchText) << fall.text;
-        EXPECT_EQ(m.RDezimal, fall.wert) << fall.text;
-        EXPECT_EQ(text, fall.textDanach) << fall.text;
-    }
-}
-
-// Decimals are read exactly; single precision would have turned these into overflows.
-TEST(RechenzahlLesen, AcceptsEveryDecimalWithUpToFourPlaces) {
-    const LeseFall faelle[] = {
+        // Decimals are read exactly; single precision would have turned these into overflows.
         {"0.01", 1, 100, "1/100", 0.01, "0.01"},
         {"1.03", 103, 100, "103/100", 1.03, "1.03"},
         {"0.12", 12, 100, "12/100", 0.12, "0.12"},

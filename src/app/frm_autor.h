@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextEdit;
+
+namespace staffel::app {
+
+// frmAutor: the author information, closed by "ok".
+class FrmAutor : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FrmAutor(QWidget* parent = nullptr);
+    QTextEdit* anzeige() const { return anzeige_; }
+
+  private:
+    QTextEdit* anzeige_ = nullptr;
+};
+
+}  // namespace staffel::app

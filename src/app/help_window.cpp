@@ -1,0 +1,138 @@
+#include "app/help_window.h"
+
+#include <QFile>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextOption>
+#include <mutex>
+
+// The resources live in the static window library; referencing their initialiser here makes
+// sure the linker keeps them in every program that shows a help text.
+static void initHilfeResourcen() {
+    Q_INIT_RESOURCE(hilfe);
+}
+
+namespace staffel::app {
+
+namespace {
+
+const HilfeInhalt& inhalt(Hilfe hilfe) {
+    using layout::LabelDef;
+    using layout::twipsRect;
+    static const HilfeInhalt funktionsweise{
+        "frmKomment",
+        QStringLiteral("Gebrauchsanweisung"),
+        QColor(0xff, 0xc0, 0xc0),
+        twipsRect(2640, 2025, 9600, 7665),
+        LabelDef{"lblGebTit",
+                 QStringLiteral("    Funktionsweise des Taschenrechners zur Staffellehre"),
+                 twipsRect(480, 120, 8415, 375), QColor(0xff, 0xff, 0xc0), layout::arial(12, true),
+                 true, false},
+        {"rtbKomment",
+         twipsRect(120, 600, 9375, 6975),
+         QStringLiteral(":/hilfe/funktionsweise.html"),
+         {1650}},
+    };
+    static const HilfeInhalt grundlagen{
+        "frmGrundlagen",
+        QStringLiteral("Grundlagen"),
+        QColor(0x80, 0x80, 0xff),
+        twipsRect(1140, 1515, 9915, 8445),
+        std::nullopt,
+        {"rtbGrundlagen",
+         twipsRect(120, 120, 9735, 8175),
+         QStringLiteral(":/hilfe/grundlagen.html"),
+         {2600}},
+    };
+    static const HilfeInhalt normal{
+        "frmNormal",
+        QStringLiteral("Rechenarten mit normalalgebraischer Umschreibung"),
+        QColor(0x00, 0x80, 0x80),
+        twipsRect(3390, 2040, 9960, 8445),
+        LabelDef{"lblUschrift",
+                 QStringLiteral("  Rechenarten, die normalalgebraisch berechnet werden:"),
+                 twipsRect(120, 120, 7095, 375), QColor(Qt::white), layout::sansSerif(12, true),
+                 true, true},
+        {"rtbNormal",
+         twipsRect(120, 600, 9255, 7695),
+         QStringLiteral(":/hilfe/normal.html"),
+         {2000, 4400}},
+    };
+    static const HilfeInhalt glossar{
+        "frmGlossar",
+        QStringLiteral("Glossar"),
+        QColor(0xff, 0x80, 0xff),
+        twipsRect(1140, 1515, 9915, 8445),
+        std::nullopt,
+        {"rtbGlossar", twipsRect(120, 120, 9735, 8175), QStringLiteral(":/hilfe/glossar.html"), {}},
+    };
+    switch (hilfe) {
+        case Hilfe::Funktionsweise:
+            return funktionsweise;
+        case Hilfe::Grundlagen:
+            return grundlagen;
+        case Hilfe::Normal:
+            return normal;
+        case Hilfe::Glossar:
+            break;
+    }
+    return glossar;
+}
+
+}  // namespace
+
+const HilfeInhalt& hilfeInhalt(Hilfe hilfe) {
+    return inhalt(hilfe);
+}
+
+QString hilfeText(const QString& resource) {
+    static std::once_flag once;
+    std::call_once(once, initHilfeResourcen);
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
+    auto* edit = new QTextEdit(parent);
+    edit->setObjectName(QString::fromLatin1(anzeige.name));
+    edit->setGeometry(anzeige.twips);
+    edit->setReadOnly(true);
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    edit->setHtml(hilfeText(anzeige.resource));
+
+    // Columns are aligned by tab stops; the HTML keeps its tab characters (white-space:
+    // pre-wrap), the stops themselves belong to the display and go on every paragraph.
+    QList<QTextOption::Tab> tabs;
+    for (int position : anzeige.tabsTwips) {
+        tabs.append(QTextOption::Tab(layout::twips(position), QTextOption::LeftTab));
+    }
+    if (!tabs.isEmpty()) {
+        QTextBlockFormat format;
+        format.setTabPositions(tabs);
+        QTextCursor cursor(edit->document());
+        cursor.select(QTextCursor::Document);
+        cursor.mergeBlockFormat(format);
+    }
+    edit->document()->setModified(false);
+    return edit;
+}
+
+HilfeFenster::HilfeFenster(Hilfe hilfe, QWidget* parent)
+    : QWidget(parent, Qt::Window), hilfe_(hilfe) {
+    const HilfeInhalt& def = inhalt(hilfe);
+    setObjectName(QString::fromLatin1(def.name));
+    setWindowTitle(def.caption);
+    setGeometry(def.clientTwips);
+    setFixedSize(def.clientTwips.size());
+    layout::setBackground(this, def.background);
+    if (def.titel) layout::makeLabel(this, *def.titel);
+    anzeige_ = makeTextDisplay(this, def.text);
+}
+
+}  // namespace staffel::app

@@ -1,0 +1,114 @@
+#include <array>
+#include <cmath>
+
+#include "engine/modul_ra.h"
+#include "engine/solver_support.h"
+
+namespace staffel {
+
+namespace {
+
+using namespace solver;
+
+constexpr int kPunkte = 21;
+constexpr int kNull = 10;  // index of the trial exponent 0
+
+const std::array<double, kPunkte>& Probeexponenten() {
+    static const std::array<double, kPunkte> x = [] {
+        const double e10 = std::pow(10.0, 10);
+        const double e100 = std::pow(10.0, 100);
+        return std::array<double, kPunkte>{
+            -GroessteZahl, -e100, -e10, -1000, -100, -10, -5,   -2,  -1,   -0.5,        0,
+            0.5,           1,     2,    5,     10,   100, 1000, e10, e100, GroessteZahl};
+    }();
+    return x;
+}
+
+}  // namespace
+
+// Solves m[R, A][e, x] = b for the exponent x. Every trial starts from a clear
+// Fehlerstatus, so one failed trial cannot spoil the next; failed trials count as
+// undefined points. Run-time faults of the solver's own arithmetic skip the statement that
+// raised them: a deviation beyond the double range leaves its point undefined (or ends the
+// bisection), b = 0 skips the convergence test.
+double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    using solver::vorzeichen;
+    ZaehlerG11 = 0;
+    ZaehlerG1.bump();
+    const auto& X = Probeexponenten();
+
+    const auto keineLoesung = [this] {
+        Meldung = kKeineLoesung;
+        if (Fehlerstatus == 0) Fehlerstatus = 1;
+        return 0.0;
+    };
+    const auto angehalten = [this] {
+        Fehlerstatus = 1;
+        return 0.0;
+    };
+
+    std::array<double, kPunkte> G{};
+    std::array<bool, kPunkte> definiert{};
+    // From the exponent 0 upward, then from -0.5 downward.
+    for (int schritt = 0; schritt < kPunkte; ++schritt) {
+        const int i = schritt <= kPunkte - 1 - kNull ? kNull + schritt : kPunkte - 1 - schritt;
+        if (haltAngefordert()) return angehalten();
+        Fehlerstatus = 0;
+        const double wert = emIII(n, d, e, X[i], A);
+        if (Fehlerstatus == 3) return 0;
+        if (Fehlerstatus == 4) {
+            G[i] = GroessteZahl;
+            continue;
+        }
+        const double f = wert - b;
+        if (!std::isfinite(f)) continue;
+        G[i] = f;
+        definiert[i] = Fehlerstatus == 0;
+    }
+
+    Fehlerstatus = 0;
+    Meldung.clear();
+    for (int i = 0; i < kPunkte; ++i) {
+        if (definiert[i] && G[i] == 0) return X[i];
+    }
+
+    int i = 0;
+    while (i < kPunkte - 1 &&
+           !(definiert[i] && definiert[i + 1] && vorzeichen(G[i]) * vorzeichen(G[i + 1]) < 0)) {
+        ++i;
+    }
+    if (i == kPunkte - 1) return keineLoesung();
+
+    double a = X[i], c = X[i + 1], fa = G[i], fc = G[i + 1];
+    while (true) {
+        if (b != 0 && (einfach(std::fabs(fa / b)) <= kGenauigkeit ||
+                       einfach(std::fabs(a - c)) <= kGenauigkeit)) {
+            return a;
+        }
+        ZaehlerG11.bump();
+        if (haltAngefordert()) return angehalten();
+        const double mitte = mitteVon(a, c);
+        // Narrowed to neighbouring doubles around a true sign change.
+        if (mitte == a || mitte == c) return a;
+
+        const double wert = emIII(n, d, e, mitte, A);
+        if (Fehlerstatus != 0) return 0;
+        const double fm = wert - b;
+        if (!std::isfinite(fm)) return keineLoesung();
+        if (vorzeichen(fm) * vorzeichen(fa) < 0) {
+            c = mitte;
+            fc = fm;
+        } else if (vorzeichen(fc) * vorzeichen(fm) < 0) {
+            a = mitte;
+            fa = fm;
+        } else if (fm == 0) {
+            a = mitte;
+            c = mitte;
+            fa = fm;
+        } else {
+            return keineLoesung();
+        }
+    }
+}
+
+}  // namespace staffel
