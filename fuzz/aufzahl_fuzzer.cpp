@@ -1,0 +1,66 @@
+// The Auflösungszahl check: the first byte sets the number of digits the Rechenzahl needs,
+// the rest is the text typed into the A field.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/modul_ra.h"
+#include "fuzz_check.h"
+
+using namespace staffel;
+
+namespace {
+
+class SammelHost : public EngineHost {
+  public:
+    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
+    std::vector<std::string> meldungen;
+};
+
+constexpr std::string_view kFalscheLaenge =
+    "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !";
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    SammelHost host;
+    ModulRA m(&host);
+    m.AnzahlStellen = static_cast<Int16>(data[0] % 64);
+    const std::string eingabe(fuzz::alsText(data + 1, size - 1));
+    std::string A = eingabe;
+
+    m.AufZahlPruefen(A);
+    if (m.Fehlerstatus != 0) {
+        FUZZ_CHECK(host.meldungen.size() == 1, "a refusal shows one message");
+        FUZZ_CHECK(A == eingabe, "a refused A is left as typed");
+        const bool kurzform = eingabe == "0" || eingabe == "1";
+        if (!kurzform && eingabe.size() != static_cast<std::size_t>(m.AnzahlStellen) &&
+            eingabe.find_first_not_of("01") == std::string::npos) {
+            FUZZ_CHECK(host.meldungen.front() == kFalscheLaenge,
+                       "a digit string of the "
+                       "wrong length gets the "
+                       "length message");
+        }
+        return 0;
+    }
+    FUZZ_CHECK(host.meldungen.empty(), "an accepted A shows nothing");
+    FUZZ_CHECK(A.find_first_not_of("01") == std::string::npos, "only the digits 0 and 1");
+    FUZZ_CHECK(A.size() == static_cast<std::size_t>(m.AnzahlStellen),
+               "an accepted A has exactly the digits R needs");
+
+    std::string nochmal = A;
+    FUZZ_CHECK(m.AufZahlAuffuellen(nochmal) == A, "padding a padded A changes nothing");
+
+    const std::string gekippt = AufZahlKippen(A);
+    if (A.empty()) {
+        FUZZ_CHECK(gekippt.empty(), "nothing to flip");
+    } else {
+        FUZZ_CHECK(gekippt.size() == A.size() && gekippt.back() != A.back() &&
+                       gekippt.compare(0, A.size() - 1, A, 0, A.size() - 1) == 0,
+                   "flipping changes the last digit only");
+        FUZZ_CHECK(AufZahlKippen(gekippt) == A, "flipping twice restores A");
+    }
+    return 0;
+}

@@ -1,0 +1,113 @@
+// The whole calculate command from the four field texts, one per line:
+//   Rechenart \n Auflösungszahl \n Basis \n Exponent [\n lim]
+// A fifth line "lim" asks for the limit for e towards infinity instead. Each run gets a
+// small halt budget: a watchdog presses the halt button after kHaltNach, and a calculation
+// that goes on long after that has a halt point missing.
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/calculation_runner.h"
+#include "engine/rechnen.h"
+#include "fuzz_check.h"
+
+using namespace staffel;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kHaltNach = 200ms;
+// Generous for slow sanitizer builds on a busy machine; a missing halt point runs for ever.
+constexpr auto kSpielraum = 3000ms;
+
+class SammelHost : public EngineHost {
+  public:
+    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
+    std::vector<std::string> meldungen;
+};
+
+class Waechter {
+  public:
+    explicit Waechter(ModulRA& modul)
+        : thread_([this, &modul] {
+              std::unique_lock lock(mutex_);
+              if (!cv_.wait_for(lock, kHaltNach, [this] { return fertig_; })) modul.anhalten();
+          }) {}
+    ~Waechter() {
+        {
+            std::lock_guard lock(mutex_);
+            fertig_ = true;
+        }
+        cv_.notify_all();
+        thread_.join();
+    }
+    Waechter(const Waechter&) = delete;
+    Waechter& operator=(const Waechter&) = delete;
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    bool fertig_ = false;
+    std::thread thread_;
+};
+
+std::vector<std::string> zeilen(std::string_view text) {
+    std::vector<std::string> felder;
+    std::size_t start = 0;
+    while (felder.size() < 5) {
+        const auto ende = text.find('\n', start);
+        felder.emplace_back(text.substr(start, ende - start));
+        if (ende == std::string_view::npos) break;
+        start = ende + 1;
+    }
+    return felder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> felder = zeilen(fuzz::alsText(data, size));
+    if (felder.size() < 4) return -1;  // not worth keeping in the corpus
+    RechenEingabe eingabe{felder[0], felder[1], felder[2], felder[3]};
+
+    SammelHost host;
+    ModulRA modul(&host);
+    if (felder.size() == 5 && felder[4] == "lim") {
+        modul.GrenzwertModus = true;
+        eingabe.exponent = " +- Unendlich";
+    }
+
+    RechenAnzeige anzeige;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        Waechter waechter(modul);
+        FUZZ_CHECK(CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabe); }),
+                   "the calculation thread starts");
+    }
+    const auto dauer = std::chrono::steady_clock::now() - start;
+    FUZZ_CHECK(dauer < kHaltNach + kSpielraum, "the halt button stops the calculation");
+
+    for (const std::string& meldung : host.meldungen) {
+        FUZZ_CHECK(!meldung.empty(), "a message box has a text");
+    }
+    if (anzeige.ausgang != RechenAusgang::Wert) return 0;
+    FUZZ_CHECK(anzeige.ergebnisText.size() > 1 && anzeige.ergebnisText.front() == ' ',
+               "the result label starts with a blank");
+    FUZZ_CHECK(anzeige.stepText.has_value(), "a value calculation shows its step");
+    if (modul.haltAngefordert()) {
+        FUZZ_CHECK(modul.Meldung == texte::Angehalten && !anzeige.gueltig,
+                   "a halted calculation says so and is not valid");
+    }
+    if (anzeige.gueltig) {
+        FUZZ_CHECK(modul.Fehlerstatus == 0 && modul.Meldung.empty(), "a valid result has no error");
+        FUZZ_CHECK(!std::isnan(modul.Ergebnis), "a valid result is a number");
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+# Shared checks of an installed tree: usage: source; check_tree ROOT APP_ID
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+check_tree() {
+    local root=$1 id=$2
+    local f
+    for f in usr/bin/staffelrechner usr/bin/staffelrechner-cli; do
+        [ -x "$root/$f" ] || fail "$f missing or not executable"
+    done
+    for f in usr/share/applications/$id.desktop \
+             usr/share/icons/hicolor/scalable/apps/$id.svg \
+             usr/share/metainfo/$id.metainfo.xml; do
+        [ -s "$root/$f" ] || fail "$f missing"
+    done
+    grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" \
+        || fail "desktop entry names another icon"
+    grep -qx "Exec=staffelrechner" "$root/usr/share/applications/$id.desktop" \
+        || fail "desktop entry starts another program"
+
+    local out
+    out=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) \
+        || fail "desktop-file-validate: $out"
+    if grep -Eq 'error:|warning:' <<<"$out"; then fail "desktop-file-validate: $out"; fi
+    # Checks the metainfo against the desktop entry and icon it names.
+    appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli validate-tree"
+
+    # The command-line driver runs from the tree and builds a resolution list.
+    out=$("$root/usr/bin/staffelrechner-cli" --json --halt-after 5 8/3 000 2 3) \
+        || fail "staffelrechner-cli exited with $?"
+    grep -qF '{ 8/3, 5/3, 2/3, 3/2 }' <<<"$out" || fail "unexpected CLI output: $out"
+
+    # The window program starts and keeps running until it is stopped.
+    local rc=0
+    QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/staffelrechner" >/dev/null 2>&1 || rc=$?
+    [ "$rc" -eq 124 ] || fail "staffelrechner ended by itself with status $rc"
+}
