@@ -10,8 +10,8 @@ class QRadioButton;
 namespace staffel::app {
 
 // frmWerte, "Einstellungen der Graphik": edits the stored graph settings. "Zeichnen" stores
-// the fields (and closes only when both ranges are non-empty); "Abbrechen", Esc or closing the
-// window leave the settings as they were.
+// the fields at once and closes only when both ranges are non-empty, so a refused "Zeichnen"
+// has already stored its values; "Abbrechen", Esc or closing the window store nothing more.
 class FrmWerte : public QDialog {
     Q_OBJECT
 
