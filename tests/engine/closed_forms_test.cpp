@@ -63,8 +63,8 @@ struct ValueCase {
 // Every case once (some with a second alternative): value and name text.
 TEST_F(NARechartTest, EveryCaseGivesItsValueAndName) {
     const ValueCase cases[] = {
-        {{1, 1, "", 7, 3}, 7, "  Identität:  b"},
-        {{2, 1, "", 7, 3}, 8, "  Nachfolger:  b + 1"},
+        // clang-format off
+        {{1, 1, "", 7, 3}, 7, "  Identität:  b"}, {{2, 1, "", 7, 3}, 8, "  Nachfolger:  b + 1"},
         {{3, 1, "101", 7, 3}, 10, "  Addition:  b + e"},
         {{4, 1, "", 7, 3}, 21, "  Multiplikation:  b · e"},
         {{5, 1, "", -2, 3}, -8, "  Potenzierung:  b ^ e"},
@@ -74,21 +74,19 @@ TEST_F(NARechartTest, EveryCaseGivesItsValueAndName) {
         {{6, 1, "0", 2, 3}, 16, "  Hyper-0-Potenzierung"},
         {{3, 8, "0", 9, 2}, 3, "  Radizieren:  b ^ (1/e)"},
         {{1, 5, "1", 8, 2}, 3, "  Logarithmieren:  Loge(b)"},
-        {{1, 6, "01", 16, 2}, 3, "  Loge[Loge[b]] + 1"},
-        {{2, 3, "1", 3, 5}, 2, "  -b + e"},
-        {{5, 2, "0", 3, 5}, -9, "  (2-e)·b"},
-        {{5, 2, "1", 3, 4}, 0, "   0 oder b"},
+        {{1, 6, "01", 16, 2}, 3, "  Loge[Loge[b]] + 1"}, {{2, 3, "1", 3, 5}, 2, "  -b + e"},
+        {{5, 2, "0", 3, 5}, -9, "  (2-e)·b"}, {{5, 2, "1", 3, 4}, 0, "   0 oder b"},
         {{4, 3, "1", 3, 5}, 3, "   0 oder b"},
+        // clang-format on
         {{5, 3, "10", 3, 2.5}, 3, "   0 oder b"},  // not whole, so odd
         {{3, 4, "01", 6, 3}, 0, "   2 - (b/e)"},
         {{2, 5, "00", 6, 5}, -2, "   b / (2-e)"},
         {{3, 7, "001", 0.375, 1.5}, 3, "   Log(2-e)[b/e]"},
         {{5, 4, "0", 3, 0}, 9, "   b ^ (2-e)"},
         {{8, 5, "010", -2, -1}, -8, "   b ^ (2-e)"},  // negative base, whole exponent
-        {{3, 4, "00", 6, 1}, 6, "   b / (2-e)"},
-        {{4, 5, "00", 8, 1.5}, 64, "   b ^ (1/(2-e))"},
-        {{4, 5, "01", 8, 2}, -1, "   2 - Loge[b]"},
-        {{6, 5, "00", 2, 0}, 4, "   b ^ (b^(1-e))"},
+        // clang-format off
+        {{3, 4, "00", 6, 1}, 6, "   b / (2-e)"}, {{4, 5, "00", 8, 1.5}, 64, "   b ^ (1/(2-e))"},
+        {{4, 5, "01", 8, 2}, -1, "   2 - Loge[b]"}, {{6, 5, "00", 2, 0}, 4, "   b ^ (b^(1-e))"},
         {{5, 6, "001", 16, 2}, -1, "   1 - Loge[Loge[b]]"},
         {{7, 2, "00", 1.5, 3}, 0.375, "   b · (2-b)^(e-1)"},
         {{9, 4, "00", 0.25, 2}, 0.08838834764831845, "   b ^ ((2-b)^(e-1))"},
@@ -97,9 +95,9 @@ TEST_F(NARechartTest, EveryCaseGivesItsValueAndName) {
         {{4, 9, "001", 2.25, 1.5}, 0, "   Log(2-e)[Loge[b]] + 1"},
         {{4, 7, "0001", -2, -1}, 0.3690702464285426, "   1 - Log(2-e)[b/e]"},
         {{5, 9, "0001", 2.25, 1.5}, 2, "   1 - Loge[Log(2-e)[b]]"},
-        {{7, 2, "10", 4, 3}, 0, "   0 oder b"},
-        {{7, 3, "11", 5, 3}, 5, "   0 oder b"},
+        {{7, 2, "10", 4, 3}, 0, "   0 oder b"}, {{7, 3, "11", 5, 3}, 5, "   0 oder b"},
         {{3, 4, "10", 7, 3}, 7, "   unbestimmt  oder  b"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.op));

@@ -310,11 +310,10 @@ TEST(Einstellungen, FieldTextsReadBackUnchanged) {
         const char* text;
     };
     const Fall faelle[] = {
-        {-10, false, "-10"},
-        {0.5, false, "0.5"},
-        {1e20, false, "1E+20"},
-        {1000, true, "1000"},
+        // clang-format off
+        {-10, false, "-10"}, {0.5, false, "0.5"}, {1e20, false, "1E+20"}, {1000, true, "1000"},
         {graph::single(0.1), true, "0.1"},
+        // clang-format on
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(FeldText(f.wert, f.single), f.text);
