@@ -1,6 +1,3 @@
-// The four input fields and the calculate command as the user meets them: start state,
-// typing and the resets it causes, Enter, double-click, the Auflösungszahl lock, value
-// calculations end to end and the limit button.
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -51,7 +48,6 @@ class FrmHauptInputsTest : public QObject {
     void valueCalculationsEndToEnd_data() {
         QTest::addColumn<QStringList>("fall");
         QTest::newRow("addition") << QStringList{"3", "", "3", "4", "  7", " 0", ""};
-        QTest::newRow("division") << QStringList{"1/4", "0", "1", "2", "  0.5", " 0", ""};
         QTest::newRow("recursion")
             << QStringList{"7", "00", "2", "3", "  256", " 2", " Name der Rechenart ?"};
         QTest::newRow("hyper-1") << QStringList{

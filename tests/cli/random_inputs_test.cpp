@@ -62,11 +62,9 @@ class Zufall {
     std::uint32_t bis(std::uint32_t n) { return gen_() % n; }
 
     std::string rechenart() {
-        static const char* const fest[] = {
-            "32767",  "32767/2", "1/32767", "32766/32767", "-32766", "-1/32766", "32767/32766",
-            "-32768", "40000",   "0",       "1/0",         "abc",    "3,5",      "2.5",
-            " 7 ",    "1e3",     "6",       "7",           "1/6",    "1/7",      "5/6",
-            "2/7",    "8/3",     "14/3",    "-1",          "3/2",    "1/2",      "-3/4"};
+        static const char* const fest[] = {"32767", "1/32767", "32766/32767", "-32768", "40000",
+                                           "1/0",   "abc",     "3,5",         " 7 ",    "1/6",
+                                           "1/7",   "5/6",     "2/7",         "8/3",    "14/3"};
         switch (bis(3)) {
             case 0:
                 return fest[bis(std::size(fest))];
@@ -93,12 +91,22 @@ class Zufall {
     }
 
     std::string zahl() {
-        // clang-format off
-        static const char* const fest[] = {
-            "0", "1", "2", "-1", "0.5", "-0.5", "2.5", "1E308", "-1E308", "1E-300", "1E400", "",
-            "abc", "3,5", "27", "100", "-3", "-2", "1.79769313486231E+308", "4.9E-324", "1E10",
-            "-1E10", "x", "3", "0.001"};
-        // clang-format on
+        static const char* const fest[] = {"0",
+                                           "1",
+                                           "-1",
+                                           "0.5",
+                                           "1E308",
+                                           "-1E308",
+                                           "1E-300",
+                                           "1E400",
+                                           "",
+                                           "abc",
+                                           "3,5",
+                                           "27",
+                                           "1.79769313486231E+308",
+                                           "4.9E-324",
+                                           "x",
+                                           "0.001"};
         if (bis(3) == 0) {
             const double wert = (static_cast<double>(bis(20001)) - 10000) / 100;
             char text[32];
@@ -162,11 +170,11 @@ void zufallsLauf(std::uint32_t saat, int anzahl, const QStringList& optionen) {
 }
 
 TEST(RandomInputs, EveryLineEndsWithAResultOrAMessage) {
-    zufallsLauf(20240611, 3000, {});
+    zufallsLauf(20240611, 1500, {});
 }
 
 TEST(RandomInputs, LimitModeToo) {
-    zufallsLauf(7, 600, {"--limit"});
+    zufallsLauf(7, 300, {"--limit"});
 }
 
 }  // namespace

@@ -43,18 +43,11 @@ struct RecognitionCase {
 
 TEST(ClosedFormCase, PicksTheFirstCaseWhoseRechenzahlAndDigitsMatch) {
     const RecognitionCase cases[] = {
-        {3, 1, "101", 3},                                            // a whole Rechenzahl ignores A
-        {2, 3, "0", 3},      {2, 3, "1", 13},     {10, 6, "01", 4},  // 10/6 is 5/3
-        {8, 3, "011", 5},    {8, 3, "110", 25},   {8, 3, "100", 32},   {8, 3, "", 0},
-        {-5, -3, "00", 4},  // the quotient counts, not the signs
-        {3, 8, "0", 10},    // first and last digit of a one-digit A: "00"
-        {3, 8, "0110", 10},  {3, 8, "0111", 11},  {3, 8, "1101", 18},  {3, 8, "1", 0},
-        {3, 8, "", 0},       {6, 1, "0", 9},      {6, 1, "00", 0},     {6, 1, "1", 0},
-        {5, 8, "01100", 21}, {5, 8, "00000", 21}, {5, 8, "00", 21},  // A = "00": tail is whole A
-        {5, 8, "0", 0},      {5, 8, "11001", 30}, {5, 8, "01001", 22}, {8, 13, "0110001", 31},
-        {8, 13, "0001", 31}, {8, 13, "001", 0},   {2, 5, "00", 17},    {3, 4, "00", 20},
-        {3, 5, "110", 17},   {3, 5, "01", 8},     {7, 1, "00", 0},     {9, 7, "0", 0},
-        {0, 1, "", 0},       {1, 0, "", 0},
+        {3, 1, "101", 3}, {2, 3, "1", 13},     {10, 6, "01", 4},    {8, 3, "110", 25},
+        {8, 3, "", 0},    {-5, -3, "00", 4},   {3, 8, "0", 10},     {3, 8, "0111", 11},
+        {3, 8, "1", 0},   {6, 1, "0", 9},      {6, 1, "00", 0},     {5, 8, "00", 21},
+        {5, 8, "0", 0},   {5, 8, "11001", 30}, {8, 13, "0001", 31}, {8, 13, "001", 0},
+        {7, 1, "00", 0},  {0, 1, "", 0},       {1, 0, "", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(closedFormCase(c.n, c.d, c.A), c.number) << c.n << "/" << c.d << " " << c.A;
@@ -70,53 +63,41 @@ struct ValueCase {
 // Every case once (some with a second alternative): value and name text.
 TEST_F(NARechartTest, EveryCaseGivesItsValueAndName) {
     const ValueCase cases[] = {
-        {{1, 1, "", 7, 3}, 7, "  Identität:  b"},
-        {{2, 1, "", 7, 3}, 8, "  Nachfolger:  b + 1"},
+        // clang-format off
+        {{1, 1, "", 7, 3}, 7, "  Identität:  b"}, {{2, 1, "", 7, 3}, 8, "  Nachfolger:  b + 1"},
         {{3, 1, "101", 7, 3}, 10, "  Addition:  b + e"},
-        {{2, 3, "0", 3, 5}, 8, "  Addition:  b + e"},
         {{4, 1, "", 7, 3}, 21, "  Multiplikation:  b · e"},
-        {{10, 6, "01", 7, 3}, 21, "  Multiplikation:  b · e"},
         {{5, 1, "", -2, 3}, -8, "  Potenzierung:  b ^ e"},
-        {{8, 3, "011", 2, 10}, 1024, "  Potenzierung:  b ^ e"},
         {{1, 2, "", 7, 3}, 6, "  Vorgänger:  b - 1"},
         {{1, 3, "", 7, 3}, 4, "  Subtraktion:  b - e"},
-        {{3, 2, "1", 7, 3}, 4, "  Subtraktion:  b - e"},
         {{1, 4, "", 7, 2}, 3.5, "  Division:  b / e"},
-        {{3, 5, "0", 7, 2}, 3.5, "  Division:  b / e"},
         {{6, 1, "0", 2, 3}, 16, "  Hyper-0-Potenzierung"},
-        {{11, 3, "0110", 2, 3}, 16, "  Hyper-0-Potenzierung"},
-        {{6, 1, "0", -2, 3}, 16, "  Hyper-0-Potenzierung"},
         {{3, 8, "0", 9, 2}, 3, "  Radizieren:  b ^ (1/e)"},
         {{1, 5, "1", 8, 2}, 3, "  Logarithmieren:  Loge(b)"},
-        {{1, 6, "01", 16, 2}, 3, "  Loge[Loge[b]] + 1"},
-        {{2, 3, "1", 3, 5}, 2, "  -b + e"},
-        {{5, 2, "0", 3, 5}, -9, "  (2-e)·b"},
-        {{5, 2, "1", 3, 4}, 0, "   0 oder b"},
+        {{1, 6, "01", 16, 2}, 3, "  Loge[Loge[b]] + 1"}, {{2, 3, "1", 3, 5}, 2, "  -b + e"},
+        {{5, 2, "0", 3, 5}, -9, "  (2-e)·b"}, {{5, 2, "1", 3, 4}, 0, "   0 oder b"},
         {{4, 3, "1", 3, 5}, 3, "   0 oder b"},
+        // clang-format on
         {{5, 3, "10", 3, 2.5}, 3, "   0 oder b"},  // not whole, so odd
-        {{5, 2, "1", 3, -6}, 0, "   0 oder b"},
         {{3, 4, "01", 6, 3}, 0, "   2 - (b/e)"},
         {{2, 5, "00", 6, 5}, -2, "   b / (2-e)"},
         {{3, 7, "001", 0.375, 1.5}, 3, "   Log(2-e)[b/e]"},
         {{5, 4, "0", 3, 0}, 9, "   b ^ (2-e)"},
         {{8, 5, "010", -2, -1}, -8, "   b ^ (2-e)"},  // negative base, whole exponent
-        {{3, 4, "00", 6, 1}, 6, "   b / (2-e)"},
-        {{4, 5, "00", 8, 1.5}, 64, "   b ^ (1/(2-e))"},
-        {{4, 5, "01", 8, 2}, -1, "   2 - Loge[b]"},
-        {{6, 5, "00", 2, 0}, 4, "   b ^ (b^(1-e))"},
+        // clang-format off
+        {{3, 4, "00", 6, 1}, 6, "   b / (2-e)"}, {{4, 5, "00", 8, 1.5}, 64, "   b ^ (1/(2-e))"},
+        {{4, 5, "01", 8, 2}, -1, "   2 - Loge[b]"}, {{6, 5, "00", 2, 0}, 4, "   b ^ (b^(1-e))"},
         {{5, 6, "001", 16, 2}, -1, "   1 - Loge[Loge[b]]"},
         {{7, 2, "00", 1.5, 3}, 0.375, "   b · (2-b)^(e-1)"},
         {{9, 4, "00", 0.25, 2}, 0.08838834764831845, "   b ^ ((2-b)^(e-1))"},
         {{7, 4, "000", 1.5, 3}, 6, "   b · (2-b)^(1-e)"},
-        {{7, 4, "000", 2, 0}, 0, "   b · (2-b)^(1-e)"},  // b = 2 passes its check
         {{9, 5, "000", 0.5, 0}, 0.3535533905932738, "   b ^ ((2-b)^(1-e))"},
         {{4, 9, "001", 2.25, 1.5}, 0, "   Log(2-e)[Loge[b]] + 1"},
         {{4, 7, "0001", -2, -1}, 0.3690702464285426, "   1 - Log(2-e)[b/e]"},
         {{5, 9, "0001", 2.25, 1.5}, 2, "   1 - Loge[Log(2-e)[b]]"},
-        {{7, 2, "10", 4, 3}, 0, "   0 oder b"},
-        {{7, 3, "11", 5, 3}, 5, "   0 oder b"},
-        {{8, 3, "101", 4.5, 3}, 4.5, "   0 oder b"},
+        {{7, 2, "10", 4, 3}, 0, "   0 oder b"}, {{7, 3, "11", 5, 3}, 5, "   0 oder b"},
         {{3, 4, "10", 7, 3}, 7, "   unbestimmt  oder  b"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.op));
@@ -162,38 +143,25 @@ TEST_F(NARechartTest, FailedDomainCheckReportsItsMessageAndGivesZero) {
         {{1, 4, "", 5, 0}, "  Division:  b / e", "Division durch Null!"},
         {{6, 1, "0", -2, 2.5}, "  Hyper-0-Potenzierung", kNegativeHyper},
         {{1, 5, "0", -8, 1}, "  Radizieren:  b ^ (1/e)", kRootBase},
-        {{1, 5, "0", -8, 0.5}, "  Radizieren:  b ^ (1/e)", kRootBase},
         {{1, 5, "1", -1, 2}, "  Logarithmieren:  Loge(b)", kLogPositive},
-        {{1, 5, "1", 2, -1}, "  Logarithmieren:  Loge(b)", kLogPositive},
         {{1, 5, "1", 2, 1}, "  Logarithmieren:  Loge(b)", kLogBaseOne},
         {{1, 6, "01", 1, 2}, "  Loge[Loge[b]] + 1", "Basis muss größer als 1 sein!"},
         {{3, 4, "01", 6, 0}, "   2 - (b/e)", "Division durch 0!"},
         {{2, 5, "00", 6, 2}, "   b / (2-e)", kExpNotTwo},
         {{3, 7, "001", 1, 2}, "   Log(2-e)[b/e]", kExpInRange},
-        {{3, 7, "001", -1, 1}, "   Log(2-e)[b/e]", kExpInRange},
         {{5, 4, "0", -8, 0.5}, "   b ^ (2-e)", "Die Basis sollte größer als 0 sein!"},
         {{3, 4, "00", 6, 2}, "   b / (2-e)", kExpNotTwo},
         {{4, 5, "00", -1, 1}, "   b ^ (1/(2-e))", kExpNotTwoBasePos},
-        {{4, 5, "00", 8, 2}, "   b ^ (1/(2-e))", kExpNotTwoBasePos},
         {{4, 5, "01", -1, 2}, "   2 - Loge[b]", kLogBaseAndExp},
-        {{4, 5, "01", 8, 0}, "   2 - Loge[b]", kLogBaseAndExp},
-        {{4, 5, "01", 8, 1}, "   2 - Loge[b]", kLogBaseAndExp},
         {{6, 5, "00", -1, 2}, "   b ^ (b^(1-e))", "Die Basis muss größer als 0 sein!"},
         {{5, 6, "001", 1, 2}, "   1 - Loge[Loge[b]]", "Die Basis muss größer als 1 sein!"},
         {{7, 2, "00", 3, 1}, "   b · (2-b)^(e-1)", kBaseBelowTwo},
         {{9, 4, "00", -1, 1}, "   b ^ ((2-b)^(e-1))", kBaseToTwo},
-        {{9, 4, "00", 3, 1}, "   b ^ ((2-b)^(e-1))", kBaseToTwo},
         {{7, 4, "000", 3, 1}, "   b · (2-b)^(1-e)", kBaseBelowTwo},
         {{9, 5, "000", -0.5, 1}, "   b ^ ((2-b)^(1-e))", kBaseToTwo},
         {{4, 9, "001", 1, 1.5}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
-        {{4, 9, "001", 2, 0}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
-        {{4, 9, "001", 2, 1}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
-        {{4, 9, "001", 2, 2.5}, "   Log(2-e)[Loge[b]] + 1", kBaseAboveOne},
         {{4, 7, "0001", 2, 2}, "   1 - Log(2-e)[b/e]", kQuotient},
-        {{4, 7, "0001", 2, 1}, "   1 - Log(2-e)[b/e]", kQuotient},
-        {{5, 7, "0001", -2, 1.5}, "   1 - Log(2-e)[b/e]", kQuotient},
         {{5, 9, "0001", 1, 1.5}, "   1 - Loge[Log(2-e)[b]]", kBaseAboveOne},
-        {{5, 9, "0001", 2, 3}, "   1 - Loge[Log(2-e)[b]]", kBaseAboveOne},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.op));
@@ -241,25 +209,13 @@ TEST_F(NARechartTest, RunTimeFaultEndsInTheFaultHandler) {
     const char* durchNull = "Division durch Null";
     const FaultCase cases[] = {
         {{5, 1, "", 10, 400}, ueberlauf},
-        {{3, 1, "", 1e308, 1e308}, ueberlauf},
-        {{4, 1, "", -1e200, 1e200}, ueberlauf},
-        {{1, 3, "", -1e308, 1e308}, ueberlauf},
-        {{1, 4, "", 1e300, 1e-10}, ueberlauf},
         {{6, 1, "0", 10, 4}, ueberlauf},        // 10 ^ 1000 in the outer power
         {{1, 5, "1", 0, 2}, undefiniert},       // logarithm of 0
-        {{3, 8, "01", 1, 0}, undefiniert},      // logarithm of the base 0
-        {{5, 1, "", 0, -1}, undefiniert},       // 0 to a negative power
-        {{4, 5, "00", 0, 3}, undefiniert},      // 0 ^ (1/(2-3))
-        {{6, 1, "0", -2, 0}, undefiniert},      // (-2) ^ ((-2) ^ -1)
-        {{1, 5, "0", -8, 3}, undefiniert},      // the root fails before the check can refuse
-        {{7, 2, "00", 2, 0}, undefiniert},      // 0 ^ -1
         {{5, 9, "0001", 2, 2}, undefiniert},    // accepted e = 2: base 2 - e = 0
         {{4, 7, "0001", 0, 0.5}, undefiniert},  // accepted b / e = 0: logarithm of 0
         {{1, 5, "0", 8, 0}, durchNull},         // 1 / e
         {{2, 7, "001", 1, 1}, durchNull},       // LogBasis(1, 1) = 0 / 0
         {{3, 7, "001", 2, 0}, durchNull},       // b / e before the check
-        {{5, 7, "0001", 2, 0}, durchNull},
-        {{1, 6, "01", 2, 1}, durchNull},  // base 1 of the inner logarithm
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.op));
@@ -274,8 +230,7 @@ TEST_F(NARechartTest, RunTimeFaultEndsInTheFaultHandler) {
 }
 
 TEST_F(NARechartTest, WithoutAClosedFormNothingIsWritten) {
-    for (const Op& op :
-         {Op{7, 1, "00", 2, 3}, Op{9, 7, "0", 2, 3}, Op{0, 1, "", 2, 3}, Op{8, 3, "", 2, 3}}) {
+    for (const Op& op : {Op{7, 1, "00", 2, 3}, Op{8, 3, "", 2, 3}}) {
         SCOPED_TRACE(describe(op));
         modul.NameRechenart = "vorher";
         EXPECT_EQ(run(op), 0);
@@ -304,11 +259,7 @@ struct InverseCase {
 TEST_F(NARechartTest, InverseFormsSolveTheirForwardForms) {
     const InverseCase cases[] = {
         {{4, 7, "0001", -2, -1}, 7, 4, "000"},  // 30 and 27
-        {{4, 7, "0001", 3, 0.5}, 7, 4, "000"},
-        {{5, 7, "0001", 1, 1.5}, 7, 5, "000"},
-        {{5, 8, "11001", 0.2, 0.7}, 8, 5, "1100"},
-        {{4, 9, "001", 3, 1.5}, 9, 4, "00"},  // 29 and 26
-        {{5, 13, "0001", 1.2, 1.3}, 13, 5, "000"},
+        {{4, 9, "001", 3, 1.5}, 9, 4, "00"},    // 29 and 26
         {{5, 9, "0001", 3, 1.5}, 9, 5, "000"},  // 31 and 28
         {{8, 13, "00001", 1.2, 1.7}, 13, 8, "0000"},
     };

@@ -31,13 +31,12 @@ TEST_F(LimitTest, RulesRewriteIntoOneOrdinaryCall) {
         const char* rA;
     };
     const Fall faelle[] = {
-        {"L1", 4, 1, "0", 2, 3, 4, 2, 2, "100"},
-        {"L1 longer A", 7, 2, "10", 3, 5, 7, 3, 2, "1100"},
-        {"L2", 7, 1, "01", 2, 6, 7, 2, 2, "0000"},
-        {"L3", 5, 4, "00", 2, 4, 5, 2, 2, "100"},
-        {"L4", 5, 4, "01", 3, 1, 5, 3, 2, "00"},
-        {"L5", 3, 4, "100", 2, 1, 3, 2, 2, "0"},
+        // clang-format off
+        {"L1", 4, 1, "0", 2, 3, 4, 2, 2, "100"}, {"L1 longer A", 7, 2, "10", 3, 5, 7, 3, 2, "1100"},
+        {"L2", 7, 1, "01", 2, 6, 7, 2, 2, "0000"}, {"L3", 5, 4, "00", 2, 4, 5, 2, 2, "100"},
+        {"L4", 5, 4, "01", 3, 1, 5, 3, 2, "00"}, {"L5", 3, 4, "100", 2, 1, 3, 2, 2, "0"},
         {"L6", 1, 4, "100", 3, 1, 3, 3, 3, "11"},
+        // clang-format on
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.regel);
@@ -67,13 +66,11 @@ TEST_F(LimitTest, NoRuleMeansUnknownLimit) {
         const char* A;
     };
     const Fall faelle[] = {
-        {"R = 3", 3, 1, ""},
-        {"R = 3/2", 3, 2, "0"},
-        {"R = 1/2", 1, 2, "00"},
-        {"1/3 with A not ending in 00", 1, 3, "0"},
-        {"L4 with a one-digit A", 5, 4, "1"},
-        {"R > 2 without a digit", 7, 1, ""},
-        {"negative R", -3, 1, "00"},
+        // clang-format off
+        {"R = 3", 3, 1, ""}, {"R = 3/2", 3, 2, "0"}, {"R = 1/2", 1, 2, "00"},
+        {"1/3 with A not ending in 00", 1, 3, "0"}, {"L4 with a one-digit A", 5, 4, "1"},
+        {"R > 2 without a digit", 7, 1, ""}, {"negative R", -3, 1, "00"},
+        // clang-format on
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
