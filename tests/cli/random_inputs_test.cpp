@@ -170,7 +170,7 @@ void zufallsLauf(std::uint32_t saat, int anzahl, const QStringList& optionen) {
 }
 
 TEST(RandomInputs, EveryLineEndsWithAResultOrAMessage) {
-    zufallsLauf(20240611, 1500, {});
+    zufallsLauf(20240611, 3000, {});
 }
 
 TEST(RandomInputs, LimitModeToo) {
