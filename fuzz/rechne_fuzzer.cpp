@@ -5,16 +5,14 @@
 // that goes on long after that has a halt point missing.
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "engine/calculation_runner.h"
+#include "engine/halt_timer.h"
 #include "engine/rechnen.h"
 #include "fuzz_check.h"
 
@@ -31,31 +29,6 @@ class SammelHost : public EngineHost {
   public:
     void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
     std::vector<std::string> meldungen;
-};
-
-class Waechter {
-  public:
-    explicit Waechter(ModulRA& modul)
-        : thread_([this, &modul] {
-              std::unique_lock lock(mutex_);
-              if (!cv_.wait_for(lock, kHaltNach, [this] { return fertig_; })) modul.anhalten();
-          }) {}
-    ~Waechter() {
-        {
-            std::lock_guard lock(mutex_);
-            fertig_ = true;
-        }
-        cv_.notify_all();
-        thread_.join();
-    }
-    Waechter(const Waechter&) = delete;
-    Waechter& operator=(const Waechter&) = delete;
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    bool fertig_ = false;
-    std::thread thread_;
 };
 
 std::vector<std::string> zeilen(std::string_view text) {
@@ -81,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ModulRA modul(&host);
     if (felder.size() == 5 && felder[4] == "lim") {
         modul.GrenzwertModus = true;
-        eingabe.exponent = " +- Unendlich";
+        eingabe.exponent = texte::Unendlich;
     }
 
     RechenAnzeige anzeige;
     const auto start = std::chrono::steady_clock::now();
     {
-        Waechter waechter(modul);
+        HaltTimer waechter(modul, kHaltNach);
         FUZZ_CHECK(CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabe); }),
                    "the calculation thread starts");
     }

@@ -2,12 +2,10 @@
 
 #include <QJsonArray>
 #include <cmath>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "engine/calculation_runner.h"
+#include "engine/halt_timer.h"
 
 namespace staffel::cli {
 
@@ -19,32 +17,6 @@ class SammelHost : public EngineHost {
         meldungen.append(QString::fromStdString(text));
     }
     QJsonArray meldungen;
-};
-
-// Presses the halt button once the time is up, unless the calculation ended first.
-class HaltUhr {
-  public:
-    HaltUhr(ModulRA& modul, std::chrono::milliseconds nach)
-        : thread_([this, &modul, nach] {
-              std::unique_lock lock(mutex_);
-              if (!cv_.wait_for(lock, nach, [this] { return fertig_; })) modul.anhalten();
-          }) {}
-    ~HaltUhr() {
-        {
-            std::lock_guard lock(mutex_);
-            fertig_ = true;
-        }
-        cv_.notify_all();
-        thread_.join();
-    }
-    HaltUhr(const HaltUhr&) = delete;
-    HaltUhr& operator=(const HaltUhr&) = delete;
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    bool fertig_ = false;
-    std::thread thread_;
 };
 
 QJsonValue textOderNull(const std::optional<std::string>& text) {
@@ -80,7 +52,7 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
     RechenAnzeige anzeige;
     bool gelaufen = false;
     {
-        HaltUhr uhr(modul, optionen.haltNach);
+        HaltTimer haltTimer(modul, optionen.haltNach);
         gelaufen =
             CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); });
     }
