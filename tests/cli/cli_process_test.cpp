@@ -1,3 +1,5 @@
+#include "cli_process.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -5,50 +7,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
-#include <QProcess>
 #include <QStringList>
 
 namespace {
 
-constexpr int kWartezeitMs = 60000;
-
-struct Lauf {
-    int exitCode = -1;
-    QByteArray ausgabe;
-    QByteArray fehler;
-};
-
-// Runs the driver as a separate process; a driver that hangs is killed and fails the test.
-Lauf cliStarten(const QStringList& argumente, const QByteArray& eingabe = {}) {
-    QProcess prozess;
-    prozess.start(QStringLiteral(STAFFEL_CLI_PATH), argumente);
-    EXPECT_TRUE(prozess.waitForStarted(kWartezeitMs)) << STAFFEL_CLI_PATH;
-    prozess.write(eingabe);
-    prozess.closeWriteChannel();
-    if (!prozess.waitForFinished(kWartezeitMs)) {
-        prozess.kill();
-        prozess.waitForFinished();
-        ADD_FAILURE() << "staffelrechner-cli did not finish";
-    }
-    Lauf lauf;
-    lauf.exitCode = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
-    lauf.ausgabe = prozess.readAllStandardOutput();
-    lauf.fehler = prozess.readAllStandardError();
-    return lauf;
-}
-
-QList<QJsonObject> jsonZeilen(const QByteArray& ausgabe) {
-    QList<QJsonObject> objekte;
-    for (const QByteArray& zeile : ausgabe.split('\n')) {
-        if (zeile.isEmpty()) continue;
-        QJsonParseError fehler;
-        const QJsonDocument dokument = QJsonDocument::fromJson(zeile, &fehler);
-        EXPECT_EQ(fehler.error, QJsonParseError::NoError) << zeile.toStdString();
-        EXPECT_TRUE(dokument.isObject()) << zeile.toStdString();
-        objekte.append(dokument.object());
-    }
-    return objekte;
-}
+using staffel::test::cliStarten;
+using staffel::test::jsonZeilen;
+using Lauf = staffel::test::CliLauf;
 
 const char* const kErgebnisFelder[] = {"ergebnisText", "ergebnis", "meldung",   "name",
                                        "fehlerstatus", "gueltig",  "meldungen", "aufloesungsliste",

@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStringList>
 #include <cstdint>
 #include <cstdio>
@@ -12,46 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "cli_process.h"
+
 namespace {
-
-struct Lauf {
-    bool beendet = false;
-    int exitCode = -1;
-    std::vector<QJsonObject> antworten;
-};
-
-// Runs the driver in batch mode and collects the answer lines as they arrive; a driver that
-// stops answering for gesamtMs (a halt that does not work) is killed.
-Lauf batchLaufen(const QStringList& optionen, const QByteArray& eingabe, int gesamtMs) {
-    QProcess prozess;
-    prozess.start(QStringLiteral(STAFFEL_CLI_PATH), QStringList{"--batch"} + optionen);
-    Lauf lauf;
-    if (!prozess.waitForStarted(gesamtMs)) return lauf;
-    prozess.write(eingabe);
-    prozess.closeWriteChannel();
-
-    QByteArray puffer;
-    const auto zeilenNehmen = [&] {
-        puffer += prozess.readAllStandardOutput();
-        for (qsizetype ende; (ende = puffer.indexOf('\n')) >= 0;) {
-            const QByteArray zeile = puffer.left(ende);
-            puffer.remove(0, ende + 1);
-            lauf.antworten.push_back(QJsonDocument::fromJson(zeile).object());
-        }
-    };
-    while (prozess.state() != QProcess::NotRunning) {
-        if (!prozess.waitForReadyRead(gesamtMs) && prozess.state() != QProcess::NotRunning) {
-            prozess.kill();
-            prozess.waitForFinished();
-            return lauf;
-        }
-        zeilenNehmen();
-    }
-    zeilenNehmen();
-    lauf.beendet = prozess.exitStatus() == QProcess::NormalExit;
-    lauf.exitCode = prozess.exitCode();
-    return lauf;
-}
 
 // Fixed-seed input texts: ordinary operations, deep and extreme Rechenzahlen, numbers at
 // the edge of the double range and plain garbage.
@@ -153,19 +115,21 @@ void zufallsLauf(std::uint32_t saat, int anzahl, const QStringList& optionen) {
     QByteArray eingabe;
     for (const Zeile& zeile : zeilen) eingabe += QByteArray::fromStdString(zeile.text) + '\n';
 
-    const Lauf lauf = batchLaufen(
-        optionen + QStringList{"--halt-after", QString::number(kHaltNachSekunden)}, eingabe, 60000);
-    ASSERT_TRUE(lauf.beendet) << "driver crashed or hung after " << lauf.antworten.size()
+    const staffel::test::CliLauf lauf = staffel::test::cliStarten(
+        QStringList{"--batch", "--halt-after", QString::number(kHaltNachSekunden)} + optionen,
+        eingabe);
+    const QList<QJsonObject> antworten = staffel::test::jsonZeilen(lauf.ausgabe);
+    ASSERT_TRUE(lauf.beendet) << "driver crashed or hung after " << antworten.size()
                               << " answers; next input: "
-                              << (lauf.antworten.size() < zeilen.size()
-                                      ? zeilen[lauf.antworten.size()].text
+                              << (static_cast<std::size_t>(antworten.size()) < zeilen.size()
+                                      ? zeilen[antworten.size()].text
                                       : std::string("-"));
     EXPECT_EQ(lauf.exitCode, 0);
-    ASSERT_EQ(lauf.antworten.size(), zeilen.size());
+    ASSERT_EQ(static_cast<std::size_t>(antworten.size()), zeilen.size());
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         SCOPED_TRACE(zeilen[i].text);
-        EXPECT_TRUE(ergebnisOderMeldung(lauf.antworten[i], zeilen[i].graph))
-            << QJsonDocument(lauf.antworten[i]).toJson(QJsonDocument::Compact).toStdString();
+        EXPECT_TRUE(ergebnisOderMeldung(antworten[i], zeilen[i].graph))
+            << QJsonDocument(antworten[i]).toJson(QJsonDocument::Compact).toStdString();
     }
 }
 
