@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace staffel::app {
+
+// The program is German; English is a translation laid over it at run time.
+enum class Sprache { Deutsch, Englisch };
+
+// "de" or "en", as on the command line and in the settings.
+QString sprachKuerzel(Sprache sprache);
+std::optional<Sprache> spracheAusKuerzel(const QString& kuerzel);
+
+struct Sprachwahl {
+    std::optional<Sprache> sprache;  // given on the command line for this run
+    QString fehler;                  // not empty: the option was malformed
+};
+
+// Reads "--lang de|en" or "--lang=de|en"; other arguments are left to others.
+Sprachwahl spracheAusArgumenten(const QStringList& argumente);
+
+// The choice remembered from an earlier run; German when there is none.
+Sprache gemerkteSprache();
+void merkeSprache(Sprache sprache);
+
+// Installs or removes the English translator; Qt then sends QEvent::LanguageChange to
+// every widget. False when the translation could not be loaded: the program stays German.
+bool setzeSprache(Sprache sprache);
+Sprache aktuelleSprache();
+
+}  // namespace staffel::app
