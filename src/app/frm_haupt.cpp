@@ -1,17 +1,21 @@
 #include "app/frm_haupt.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
 
+#include "app/accessible_names.h"
 #include "app/face_icons.h"
 #include "app/graph_launcher.h"
 #include "app/haupt_layout.h"
@@ -84,7 +88,9 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     surface->setObjectName(QStringLiteral("frmHauptClient"));
     surface->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setBackColour(surface, kFensterGruen);
+    installLabelAccessibility();
     buildControls(surface);
+    setAccessibleNames(surface);
     setCentralWidget(surface);
 
     txtRechenart_ = child<QLineEdit>(surface, "txtRechenart");
@@ -114,6 +120,7 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     for (const ControlRow& row : hauptLayout()) {
         if (row.kind != ControlKind::Button) continue;
         const QString name = QLatin1String(row.name);
+        child<QPushButton>(surface, row.name)->installEventFilter(this);
         if (name == QLatin1String("cmdAufl") || name == QLatin1String("cmdRechne")) continue;
         chain(child<QPushButton>(surface, row.name));
     }
@@ -123,6 +130,7 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     connect(counterTimer_, &QTimer::timeout, this, [this] { pollCounters(false); });
 
     buildMenus();
+    buildCopying();
     connectControls();
     setupCounters();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -168,6 +176,27 @@ void frmHaupt::buildMenus() {
     entry("&Autor", "mnuAutor", &zeigeAutor);
 }
 
+// Ctrl+C copies the result wherever the focus stands, unless a field has text selected; the
+// result label can be selected with the mouse and offers the same copying in its menu.
+void frmHaupt::buildCopying() {
+    auto* kopieren = new QAction(QStringLiteral("Kopieren"), this);
+    kopieren->setObjectName(QStringLiteral("mnuKopieren"));
+    kopieren->setShortcut(QKeySequence::Copy);
+    connect(kopieren, &QAction::triggered, this, &frmHaupt::copyResult);
+    addAction(kopieren);
+    lblErgebnis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selecting must not take the focus away from the field the user types in.
+    lblErgebnis_->setFocusPolicy(Qt::NoFocus);
+    lblErgebnis_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lblErgebnis_->addAction(kopieren);
+}
+
+void frmHaupt::copyResult() {
+    const QString text = lblErgebnis_->hasSelectedText() ? lblErgebnis_->selectedText()
+                                                         : lblErgebnis_->text().trimmed();
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
 void frmHaupt::setupCounters() {
     QWidget* surface = centralWidget();
     const auto counter = [surface](const char* name, auto getter) {
@@ -189,15 +218,26 @@ void frmHaupt::setupCounters() {
 }
 
 bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
+    const auto* taste =
+        event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    const bool enter =
+        taste != nullptr && (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter);
+    // Enter on a focused button presses it, as Space does.
+    if (auto* button = qobject_cast<QPushButton*>(watched); button != nullptr && enter) {
+        if (!taste->isAutoRepeat()) button->click();
+        return true;
+    }
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field == nullptr) return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            calculate();
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonDblClick) {
+    if (enter) {
+        calculate();
+        return true;
+    }
+    if (taste != nullptr && taste->matches(QKeySequence::Copy) && !field->hasSelectedText()) {
+        copyResult();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
         field->setText(QString());
         if (field == txtExponent_) setExponentNormalColours();
         return true;
@@ -301,22 +341,41 @@ void frmHaupt::calculate() {
         counter.touched = false;
     }
 
-    auto anzeige = std::make_shared<RechenAnzeige>();
+    // The step label shows the new step while the evaluation runs; a step of a run that has
+    // been stopped meanwhile is dropped.
+    const quint64 lauf = ++lauf_;
+    const auto stepGebildet = [this, lauf](const std::string& text) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, lauf, caption = qs(text)] {
+                if (lauf == lauf_ && bridge_.busy()) lblStp_->setText(caption);
+            },
+            Qt::QueuedConnection);
+    };
+
+    // Locking the controls hands their focus on; it comes back when the run has ended, unless
+    // the user has moved it meanwhile.
+    const QPointer<QWidget> fokus = focusWidget();
     setCalculationControlsEnabled(false);
+    const QPointer<QWidget> fokusGesperrt = focusWidget();
+    const auto entsperren = [this, fokus, fokusGesperrt] {
+        counterTimer_->stop();
+        setCalculationControlsEnabled(true);
+        if (fokus != nullptr && focusWidget() == fokusGesperrt) fokus->setFocus();
+    };
+
+    auto anzeige = std::make_shared<RechenAnzeige>();
     counterTimer_->start();
     const bool started =
-        bridge_.start([this, eingabe, anzeige] { *anzeige = Rechne(modul_, eingabe); },
-                      [this, anzeige] {
-                          counterTimer_->stop();
-                          setCalculationControlsEnabled(true);
+        bridge_.start([this, eingabe, anzeige,
+                       stepGebildet] { *anzeige = Rechne(modul_, eingabe, stepGebildet); },
+                      [this, anzeige, entsperren] {
+                          entsperren();
                           pollCounters(true);
                           applyResult(*anzeige);
                           emit calculationFinished();
                       });
-    if (!started) {
-        counterTimer_->stop();
-        setCalculationControlsEnabled(true);
-    }
+    if (!started) entsperren();
 }
 
 void frmHaupt::applyResult(const RechenAnzeige& anzeige) {

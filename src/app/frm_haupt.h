@@ -60,6 +60,8 @@ class frmHaupt : public QMainWindow {
     };
 
     void buildMenus();
+    void buildCopying();
+    void copyResult();
     void connectControls();
     void setupCounters();
 
@@ -83,6 +85,7 @@ class frmHaupt : public QMainWindow {
     RechnungsDrucker drucker_;
     QTimer* counterTimer_ = nullptr;
     std::array<CounterDisplay, 10> counters_{};
+    quint64 lauf_ = 0;  // counts the calculations started
 
     QLineEdit* txtRechenart_ = nullptr;
     QLineEdit* txtAufzahl_ = nullptr;

@@ -1,8 +1,7 @@
 #include "engine/graph_pass.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 #include "engine/number_text.h"
@@ -173,9 +172,13 @@ std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, const std::
 std::string ZahlTextSingle(double value) {
     const float wert = toSingle(value);
     if (!std::isfinite(wert)) return ZahlText(wert);
+    // Rounded to the seven digits a single shows, through text that ignores the locale.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(wert));
-    return ZahlText(std::strtod(buffer, nullptr));
+    const auto ende =
+        std::to_chars(buffer, buffer + sizeof buffer, wert, std::chars_format::general, 7).ptr;
+    double gerundet = 0.0;
+    std::from_chars(buffer, ende, gerundet);
+    return ZahlText(gerundet);
 }
 
 std::string FeldText(double value, bool singlePrecision) {

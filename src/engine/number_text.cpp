@@ -1,18 +1,41 @@
 #include "engine/number_text.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cctype>
+#include <charconv>
+#include <system_error>
 
 namespace staffel {
+
+// The C library's number functions follow the process locale (a German one writes and reads
+// "1,5"); the charconv ones and these helpers never look at it.
+namespace {
+
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether a number beyond the double range is too large rather than too small: its first
+// significant digit stands before the point.
+bool zuGross(const DezimalZahl& zahl) {
+    const auto ganz = zahl.ganz.find_first_not_of('0');
+    if (ganz != std::string::npos) {
+        return zahl.exponent + static_cast<long>(zahl.ganz.size() - ganz) > 0;
+    }
+    const auto bruch = zahl.bruch.find_first_not_of('0');
+    return bruch != std::string::npos && zahl.exponent - static_cast<long>(bruch) > 0;
+}
+
+}  // namespace
 
 std::string ZahlText(double value) {
     if (value == 0.0) value = 0.0;  // no "-0"
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
+    const auto ende =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    std::string text(buffer, ende);
+    // The exponent, INF and NAN in capitals, as "%.15G" writes them.
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
     if (text.starts_with("0.")) {
         text.erase(0, 1);
     } else if (text.starts_with("-0.")) {
@@ -34,12 +57,12 @@ DezimalZahl DezimalLesen(std::string_view text) {
         zahl.negativ = compact[i] == '-';
         ++i;
     }
-    while (i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]))) {
+    while (i < compact.size() && istZiffer(compact[i])) {
         zahl.ganz.push_back(compact[i++]);
     }
     if (i < compact.size() && compact[i] == '.') {
         ++i;
-        while (i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]))) {
+        while (i < compact.size() && istZiffer(compact[i])) {
             zahl.bruch.push_back(compact[i++]);
         }
     }
@@ -51,9 +74,9 @@ DezimalZahl DezimalLesen(std::string_view text) {
             negativ = compact[j] == '-';
             ++j;
         }
-        if (j < compact.size() && std::isdigit(static_cast<unsigned char>(compact[j]))) {
+        if (j < compact.size() && istZiffer(compact[j])) {
             long exponent = 0;
-            while (j < compact.size() && std::isdigit(static_cast<unsigned char>(compact[j]))) {
+            while (j < compact.size() && istZiffer(compact[j])) {
                 if (exponent < 100000000) exponent = exponent * 10 + (compact[j] - '0');
                 ++j;
             }
@@ -72,13 +95,13 @@ GelesenerWert ZahlLesen(std::string_view text) {
     normal += zahl.bruch;
     normal += 'E';
     normal += std::to_string(zahl.exponent);
-    errno = 0;
-    const double wert = std::strtod(normal.c_str(), nullptr);
     GelesenerWert gelesen;
-    gelesen.wert = wert;
-    // Underflow to a tiny or zero value is harmless; only a value beyond the range is refused.
-    gelesen.ausserhalb = errno == ERANGE && std::isinf(wert);
-    if (gelesen.ausserhalb) gelesen.wert = 0.0;
+    const auto lesung = std::from_chars(normal.data(), normal.data() + normal.size(), gelesen.wert);
+    if (lesung.ec == std::errc::result_out_of_range) {
+        // Underflow to zero is harmless; only a value beyond the range is refused.
+        gelesen.ausserhalb = zuGross(zahl);
+        gelesen.wert = zahl.negativ && !gelesen.ausserhalb ? -0.0 : 0.0;
+    }
     return gelesen;
 }
 

@@ -1,3 +1,4 @@
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -68,7 +69,9 @@ Lesung dezimalLesen(std::string_view text) {
     if (static_cast<long>(ziffern.size()) + (zehnerExponent > 0 ? zehnerExponent : 0) > 5) {
         return abgelehnt(kAusserhalb);
     }
-    double betrag = std::stod(ziffern);
+    int ganzzahl = 0;
+    std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), ganzzahl);
+    double betrag = ganzzahl;
     for (long i = 0; i < zehnerExponent; ++i) betrag *= 10;
     const auto zaehler = toInt16(zahl.negativ ? -betrag : betrag);
     if (!zaehler) return abgelehnt(kAusserhalb);

@@ -30,7 +30,8 @@ Werte WerteLesen(std::string& basisText, std::string& exponentText) {
     return {basis.wert, exponent.wert, basis.ausserhalb || exponent.ausserhalb};
 }
 
-RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe) {
+RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
+                     const std::function<void(const std::string&)>& stepGebildet) {
     RechenAnzeige anzeige;
     m.Fehlerstatus = 0;
     // A halt belongs to the run it stopped; a new run on the same inputs must not
@@ -65,6 +66,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe) {
         return anzeige;
     }
     anzeige.stepText = ZahlText(m.AnzahlStellen);
+    if (stepGebildet) stepGebildet(*anzeige.stepText);
     anzeige.aufzahlGesperrt = m.AnzahlStellen == 0;
 
     m.AufZahlPruefen(m.AufZahlText);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,8 +44,10 @@ struct RechenAnzeige {
 // The calculate command without its widgets: reads and checks the inputs, builds the
 // resolution list, checks A, evaluates once and formats what the window shows. The
 // caller runs it on the calculation thread; a halt request ends it early with
-// "   Berechnung angehalten!" as Meldung.
-RechenAnzeige Rechne(ModulRA& modul, const RechenEingabe& eingabe);
+// "   Berechnung angehalten!" as Meldung. stepGebildet, when given, receives the step
+// label's caption as soon as the resolution list stands, before the evaluation starts.
+RechenAnzeige Rechne(ModulRA& modul, const RechenEingabe& eingabe,
+                     const std::function<void(const std::string&)>& stepGebildet = {});
 
 // The result label text for the engine's Ergebnis and Meldung.
 std::string FormatErgebnis(double ergebnis, const std::string& meldung);

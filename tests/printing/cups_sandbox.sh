@@ -136,9 +136,10 @@ cupsd_pid=$!
 watchdog_pid=$!
 
 ready=0
+# lpstat answers in the user's language; its English answer is the one looked for.
 for _ in $(seq 100); do
   if ! kill -0 "$cupsd_pid" 2>/dev/null; then break; fi
-  if [ -S "$socket" ] && lpstat -r 2>/dev/null | grep -q 'is running'; then ready=1; break; fi
+  if [ -S "$socket" ] && LC_ALL=C lpstat -r 2>/dev/null | grep -q 'is running'; then ready=1; break; fi
   sleep 0.1
 done
 
