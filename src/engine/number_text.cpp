@@ -1,10 +1,10 @@
 #include "engine/number_text.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cctype>
 
 namespace staffel {
 
