@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,22 +27,13 @@ constexpr auto kHaltNach = 200ms;
 // Generous for slow sanitizer builds on a busy machine; a missing halt point runs for ever.
 constexpr auto kSpielraum = 3000ms;
 
-std::vector<std::string> zeilen(std::string_view text) {
-    std::vector<std::string> felder;
-    std::size_t start = 0;
-    while (felder.size() < 5) {
-        const auto ende = text.find('\n', start);
-        felder.emplace_back(text.substr(start, ende - start));
-        if (ende == std::string_view::npos) break;
-        start = ende + 1;
-    }
-    return felder;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> felder = zeilen(fuzz::alsText(data, size));
+    std::vector<std::string> felder;
+    std::istringstream zeilen{std::string(fuzz::alsText(data, size))};
+    for (std::string zeile; felder.size() < 5 && std::getline(zeilen, zeile);)
+        felder.push_back(zeile);
     if (felder.size() < 4) return -1;  // not worth keeping in the corpus
     RechenEingabe eingabe{felder[0], felder[1], felder[2], felder[3]};
 

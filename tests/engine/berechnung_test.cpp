@@ -87,20 +87,6 @@ TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
     }
 }
 
-TEST_F(BerechnungTest, FehlerMeldungIsSilentWhileAGraphIsDrawnOrAfterAnInverseSolve) {
-    modul.FehlerMeldung("eins");
-    EXPECT_EQ(host.boxes, std::vector<std::string>{"eins"});
-    for (auto vorbereiten :
-         {+[](ModulRA& m) { m.BasisText = "x"; }, +[](ModulRA& m) { m.ExponentText = "x"; },
-          +[](ModulRA& m) { m.ZaehlerG0 = 1; }}) {
-        ModulRA m(&host);
-        vorbereiten(m);
-        m.FehlerMeldung("still");
-        EXPECT_EQ(m.Fehlerstatus, 1);
-    }
-    EXPECT_EQ(host.boxes.size(), 1u);
-}
-
 // The inverse closed forms undo their forward forms in the Exponent.
 TEST_F(BerechnungTest, InverseFormsSolveTheirForwardForms) {
     const struct {
