@@ -67,7 +67,11 @@ void Sitzung::klick(const char* name) {
 
 bool Sitzung::rechne(const char* trigger) {
     QSignalSpy fertig(fenster_.get(), &app::frmHaupt::calculationFinished);
-    klick(trigger);
+    if (QByteArrayView(trigger).startsWith("txt")) {
+        QTest::keyClick(feld(trigger), Qt::Key_Return);
+    } else {
+        klick(trigger);
+    }
     return !fertig.isEmpty() || fertig.wait(60000);
 }
 

@@ -34,7 +34,8 @@ class Sitzung {
     QColor hinten(const char* name) const;
     void eingaben(const QString& r, const QString& a, const QString& b, const QString& e);
     void klick(const char* name);
-    // Clicks trigger and waits until the calculation has ended and its results are shown.
+    // Clicks the button trigger (or presses Enter in the field trigger) and waits until the
+    // calculation has ended and its results are shown.
     bool rechne(const char* trigger = "cmdRechne");
     // Smiling face shown, straight face hidden, result label yellow; or the opposite.
     bool zeigtGueltig() const;
