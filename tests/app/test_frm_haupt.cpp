@@ -186,9 +186,10 @@ class TestFrmHaupt : public QObject {
         QVERIFY(!s_->fenster().calculationRunning());
     }
 
-    // Each help window stays beside the calculator, once only, comes forward when chosen
-    // again and is built afresh once closed.
-    void helpWindowsBesideTheCalculator() {
+    // Help windows are no modal children of the main window: one of each, built afresh
+    // once closed. "Beenden" asks first; "Nein" has the focus, so Enter answers no.
+    void helpWindowsAndTheExitQuestion() {
+        s_->modaleSelbstBeantworten();
         const char* const hilfen[][2] = {{"mnuGebrauch", "frmKomment"},
                                          {"mnuGrundlagen", "frmGrundlagen"},
                                          {"mnuNormal", "frmNormal"},
@@ -196,45 +197,27 @@ class TestFrmHaupt : public QObject {
         for (const auto& [menu, name] : hilfen) {
             eintrag(menu)->trigger();
             eintrag(menu)->trigger();
-            QWidget* fenster = sichtbar(name);
-            QVERIFY2(fenster && !fenster->parentWidget(), name);
-            QVERIFY(!fenster->findChild<QTextEdit*>()->toPlainText().isEmpty());
-            fenster->showMinimized();
-            eintrag(menu)->trigger();
-            QCOMPARE(sichtbar(name), fenster);
-            QVERIFY(!fenster->isMinimized());
-            QPointer<QWidget> alt(fenster);
-            fenster->close();
+            QWidget* hilfe = sichtbar(name);  // one only
+            QVERIFY2(hilfe && !hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
+            QVERIFY(!hilfe->findChild<QTextEdit*>()->toPlainText().isEmpty());
+            QPointer<QWidget> alt(hilfe);
+            hilfe->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(alt.isNull());
         }
-    }
-
-    // Entry, the modal window it opens, the button that answers it ("Nein" has the focus).
-    void modalWindowsFromMenusAndButtons() {
-        s_->modaleSelbstBeantworten();
         zeigeGlossar(&s_->fenster());
-        const char* const faelle[][3] = {{"mnuAutor", "frmAutor", "cmdAEnde"},
-                                         {"mnuEnde", "frmEnde", "cmdENein"},
-                                         {"cmdEnde", "frmEnde", ""},
-                                         {"cmdAufl", "frmAufloes", "cmdEaufl"},
-                                         {"cmdEnde", "frmEnde", "cmdEJa"}};
-        for (const auto& [eingang, name, knopf] : faelle) {
+        for (const char* antwort : {"", "cmdEJa"}) {
             QString gesehen;
-            beiModalemFenster([&gesehen, knopf = knopf](QWidget* modal) {
+            beiModalemFenster([&gesehen, antwort](QWidget* modal) {
                 gesehen = modal->objectName();
-                if (*knopf) return modal->findChild<QPushButton*>(knopf)->click();
+                if (*antwort) return modal->findChild<QPushButton*>(antwort)->click();
                 QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
             });
-            if (QAction* action = eintrag(eingang)) {
-                action->trigger();
-            } else {
-                s_->klick(eingang);
-            }
-            QCOMPARE(gesehen, QString::fromLatin1(name));
-            QCOMPARE(s_->fenster().isVisible(), QByteArrayView(knopf) != "cmdEJa");
+            s_->klick("cmdEnde");
+            QCOMPARE(gesehen, QStringLiteral("frmEnde"));
+            QCOMPARE(s_->fenster().isVisible(), !*antwort);
         }
-        QVERIFY(sichtbar("frmGlossar"));  // no child of the main window: it stays
+        QVERIFY(sichtbar("frmGlossar"));  // it stays after the main window closed
     }
 
     // Once per switching on; off says nothing; on while already on is no new switching on.

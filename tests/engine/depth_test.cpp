@@ -58,15 +58,18 @@ Lauf rechne(const RechenEingabe& eingabe) {
 }
 
 // The deepest chains the inputs allow (the Auflösungszahl widened to every step) end by
-// themselves or at the halt, with a result or a German message, and never overflow the stack.
-TEST(DepthTest, DeepestChainsEndWithAResultOrAMessage) {
+// themselves or at the halt, with a result or a German message. The first descends through
+// every level at once: its stack, scaled to the deepest admitted chain (kMaxTiefe levels, the
+// solvers' frames at most doubling a level), must fit the calculation thread's stack.
+TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
     const RechenEingabe faelle[] = {
-        {"32767", "1", "3", "3"},   {"32767/2", "0", "3", "3"},
-        {"1/32767", "0", "3", "3"}, {"32766/32767", "0", "3", "3"},
-        {"-32766", "0", "3", "3"},  {"-1/32766", "0", "3", "3"},
-        {"32767", "0", "-1", "-1"}, {"32767/2", "1", "2.5", "3"},
-        {"-32767", "0", "3", "3"},  {"32767", "0", "2.5", "3.5"},
-        {"32767/2", "0", "0", "0"}, {"32767/2", "0", "-1.5", "-2"},
+        {"32767", "0", "3", "3"},       {"32767", "1", "3", "3"},
+        {"32767/2", "0", "3", "3"},     {"1/32767", "0", "3", "3"},
+        {"32766/32767", "0", "3", "3"}, {"-32766", "0", "3", "3"},
+        {"-1/32766", "0", "3", "3"},    {"32767", "0", "-1", "-1"},
+        {"32767/2", "1", "2.5", "3"},   {"-32767", "0", "3", "3"},
+        {"32767", "0", "2.5", "3.5"},   {"32767/2", "0", "0", "0"},
+        {"32767/2", "0", "-1.5", "-2"},
     };
     for (const RechenEingabe& eingabe : faelle) {
         SCOPED_TRACE(eingabe.rechenart + " A=" + eingabe.aufzahl + " b=" + eingabe.basis);
@@ -76,20 +79,12 @@ TEST(DepthTest, DeepestChainsEndWithAResultOrAMessage) {
         } else {
             EXPECT_FALSE(lauf.boxen.empty()) << "a refused input is explained";
         }
+        if (&eingabe != faelle) continue;
+        const double proStufe = static_cast<double>(lauf.stack) / 32763;  // 32767 down to 5
+        RecordProperty("bytes_per_level", static_cast<int>(proStufe));
+        EXPECT_GT(proStufe, 64) << "the chain did not reach its full depth";
+        EXPECT_LT(2 * proStufe * kMaxTiefe, static_cast<double>(CalculationRunner::kStackBytes));
     }
-}
-
-// m[32767, 0...0][3, 3] descends through every level at once. Its stack, scaled to the
-// deepest admitted chain (kMaxTiefe levels, the solvers' frames at most doubling a level),
-// must fit the calculation thread's stack.
-TEST(DepthTest, StackHoldsTheDeepestAdmittedChainWithMargin) {
-    constexpr double kStufen = 32763;  // 32767 down to 5
-    const Lauf lauf = rechne({"32767", "0", "3", "3"});
-    ASSERT_EQ(lauf.anzeige.ausgang, RechenAusgang::Wert);
-    const double proStufe = static_cast<double>(lauf.stack) / kStufen;
-    RecordProperty("bytes_per_level", static_cast<int>(proStufe));
-    EXPECT_GT(proStufe, 64) << "the chain did not reach its full depth";
-    EXPECT_LT(2 * proStufe * kMaxTiefe, static_cast<double>(CalculationRunner::kStackBytes));
 }
 
 }  // namespace
