@@ -126,7 +126,8 @@ TEST(Einstellungen, ReadingTheFields) {
         g.PunkteZahl = 17;
         EXPECT_EQ(Uebernehmen(g, f.felder), f.schliesst) << f.felder.xmin;
         const auto werte = [](const GraphEinstellungen& e) {
-            return std::vector{e.Xmin, e.Xmax, e.Ymin, e.Ymax, e.DX, static_cast<double>(e.PunkteZahl)};
+            return std::vector{e.Xmin, e.Xmax, e.Ymin,
+                               e.Ymax, e.DX,   static_cast<double>(e.PunkteZahl)};
         };
         EXPECT_EQ(werte(g), werte(f.erwartet)) << f.felder.xmin;
         EXPECT_EQ(toSingle(ZahlLesen(FeldText(g.DX, true)).wert), g.DX);
