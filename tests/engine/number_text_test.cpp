@@ -33,10 +33,11 @@ TEST(ZahlLesen, FollowsTheReadingRule) {
         double wert;
         bool ausserhalb;
     } faelle[] = {
-        {"10^10", 10, false},      {"1,5", 1, false},
-        {" - 2 . 5", -2.5, false}, {"1E+", 1, false},
-        {"1.5.5", 1.5, false},     {"1E-400", 0, false},
-        {"1.8E308", 0, true},      {"-1E999999999999", 0, true},
+        // clang-format off
+        {"10^10", 10, false}, {"1,5", 1, false}, {" - 2 . 5", -2.5, false}, {"1E+", 1, false},
+        {"1.5.5", 1.5, false}, {"1E-400", 0, false}, {"1.8E308", 0, true},
+        {"-1E999999999999", 0, true},
+        // clang-format on
     };
     for (const auto& fall : faelle) {
         EXPECT_EQ(ZahlLesen(fall.text).wert, fall.wert) << fall.text;

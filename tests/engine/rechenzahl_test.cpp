@@ -19,18 +19,12 @@ TEST(RechenzahlLesen, FractionOrMessage) {
         const char *text, *bruchText;  // empty: refused with meldung
         std::string meldung;
     } faelle[] = {
-        {"4/-6", "-2/3", ""},
-        {"  7 ", "  7 ", ""},
-        {"3/2.5", "3/1", ""},
-        {"0.01", "1/100", ""},
-        {"-3.2768", "-32768/10000", ""},
-        {"1.5E-3", "15/10000", ""},
-        {"-32768/-1", "", bereich},
-        {"1E400/2", "", bereich},
-        {"5.1234", "", bereich},
-        {"3/0", "", std::string(texte::NennerNull)},
-        {"0.12345", "", stellen},
-        {"1.5E-300", "", stellen},
+        // clang-format off
+        {"4/-6", "-2/3", ""}, {"  7 ", "  7 ", ""}, {"3/2.5", "3/1", ""}, {"0.01", "1/100", ""},
+        {"-3.2768", "-32768/10000", ""}, {"1.5E-3", "15/10000", ""}, {"5.1234", "", bereich},
+        {"-32768/-1", "", bereich}, {"1E400/2", "", bereich}, {"0.12345", "", stellen},
+        {"1.5E-300", "", stellen}, {"3/0", "", std::string(texte::NennerNull)},
+        // clang-format on
     };
     for (const auto& fall : faelle) {
         ModulRA m;
