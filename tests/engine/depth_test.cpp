@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/calculation_runner.h"
@@ -71,7 +73,14 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
         {"32767/2", "0", "-1.5", "-2"},
         // clang-format on
     };
-    for (const RechenEingabe& eingabe : faelle) {
+    bool erste = true;
+    for (RechenEingabe eingabe : faelle) {
+#ifdef __SANITIZE_THREAD__
+        // ThreadSanitizer follows at most 64K frames of one call stack: shorter chains there.
+        if (const auto pos = eingabe.rechenart.find("3276"); pos != std::string::npos) {
+            eingabe.rechenart.replace(pos, 4, "499");
+        }
+#endif
         SCOPED_TRACE(eingabe.rechenart + " A=" + eingabe.aufzahl + " b=" + eingabe.basis);
         const Lauf lauf = rechne(eingabe);
         if (lauf.anzeige.ausgang == RechenAusgang::Wert) {
@@ -79,8 +88,10 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
         } else {
             EXPECT_FALSE(lauf.boxen.empty()) << "a refused input is explained";
         }
-        if (&eingabe != faelle) continue;
-        const double proStufe = static_cast<double>(lauf.stack) / 32763;  // 32767 down to 5
+        if (!std::exchange(erste, false)) continue;
+        // m[R, 0...0][3, 3] descends from R to 5 at once.
+        const double proStufe =
+            static_cast<double>(lauf.stack) / (std::stod(eingabe.rechenart) - 4);
         RecordProperty("bytes_per_level", static_cast<int>(proStufe));
         EXPECT_GT(proStufe, 64) << "the chain did not reach its full depth";
         EXPECT_LT(2 * proStufe * kMaxTiefe, static_cast<double>(CalculationRunner::kStackBytes));
