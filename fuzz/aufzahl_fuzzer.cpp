@@ -7,16 +7,11 @@
 
 #include "engine/modul_ra.h"
 #include "fuzz_check.h"
+#include "recording_host.h"
 
 using namespace staffel;
 
 namespace {
-
-class SammelHost : public EngineHost {
-  public:
-    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
-    std::vector<std::string> meldungen;
-};
 
 constexpr std::string_view kFalscheLaenge =
     "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !";
@@ -25,7 +20,7 @@ constexpr std::string_view kFalscheLaenge =
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    SammelHost host;
+    test::RecordingHost host;
     ModulRA m(&host);
     m.AnzahlStellen = static_cast<Int16>(data[0] % 64);
     const std::string eingabe(fuzz::alsText(data + 1, size - 1));
@@ -33,19 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     m.AufZahlPruefen(A);
     if (m.Fehlerstatus != 0) {
-        FUZZ_CHECK(host.meldungen.size() == 1, "a refusal shows one message");
+        FUZZ_CHECK(host.boxes.size() == 1, "a refusal shows one message");
         FUZZ_CHECK(A == eingabe, "a refused A is left as typed");
         const bool kurzform = eingabe == "0" || eingabe == "1";
         if (!kurzform && eingabe.size() != static_cast<std::size_t>(m.AnzahlStellen) &&
             eingabe.find_first_not_of("01") == std::string::npos) {
-            FUZZ_CHECK(host.meldungen.front() == kFalscheLaenge,
+            FUZZ_CHECK(host.boxes.front() == kFalscheLaenge,
                        "a digit string of the "
                        "wrong length gets the "
                        "length message");
         }
         return 0;
     }
-    FUZZ_CHECK(host.meldungen.empty(), "an accepted A shows nothing");
+    FUZZ_CHECK(host.boxes.empty(), "an accepted A shows nothing");
     FUZZ_CHECK(A.find_first_not_of("01") == std::string::npos, "only the digits 0 and 1");
     FUZZ_CHECK(A.size() == static_cast<std::size_t>(m.AnzahlStellen),
                "an accepted A has exactly the digits R needs");

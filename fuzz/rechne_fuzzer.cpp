@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "engine/halt_timer.h"
 #include "engine/rechnen.h"
 #include "fuzz_check.h"
+#include "recording_host.h"
 
 using namespace staffel;
 using namespace std::chrono_literals;
@@ -25,32 +27,17 @@ constexpr auto kHaltNach = 200ms;
 // Generous for slow sanitizer builds on a busy machine; a missing halt point runs for ever.
 constexpr auto kSpielraum = 3000ms;
 
-class SammelHost : public EngineHost {
-  public:
-    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
-    std::vector<std::string> meldungen;
-};
-
-std::vector<std::string> zeilen(std::string_view text) {
-    std::vector<std::string> felder;
-    std::size_t start = 0;
-    while (felder.size() < 5) {
-        const auto ende = text.find('\n', start);
-        felder.emplace_back(text.substr(start, ende - start));
-        if (ende == std::string_view::npos) break;
-        start = ende + 1;
-    }
-    return felder;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> felder = zeilen(fuzz::alsText(data, size));
+    std::vector<std::string> felder;
+    std::istringstream zeilen{std::string(fuzz::alsText(data, size))};
+    for (std::string zeile; felder.size() < 5 && std::getline(zeilen, zeile);)
+        felder.push_back(zeile);
     if (felder.size() < 4) return -1;  // not worth keeping in the corpus
     RechenEingabe eingabe{felder[0], felder[1], felder[2], felder[3]};
 
-    SammelHost host;
+    test::RecordingHost host;
     ModulRA modul(&host);
     if (felder.size() == 5 && felder[4] == "lim") {
         modul.GrenzwertModus = true;
@@ -61,13 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto start = std::chrono::steady_clock::now();
     {
         HaltTimer waechter(modul, kHaltNach);
-        FUZZ_CHECK(CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabe); }),
+        FUZZ_CHECK(CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabe); }, &host),
                    "the calculation thread starts");
     }
     const auto dauer = std::chrono::steady_clock::now() - start;
     FUZZ_CHECK(dauer < kHaltNach + kSpielraum, "the halt button stops the calculation");
 
-    for (const std::string& meldung : host.meldungen) {
+    for (const std::string& meldung : host.boxes) {
         FUZZ_CHECK(!meldung.empty(), "a message box has a text");
     }
     if (anzeige.ausgang != RechenAusgang::Wert) return 0;

@@ -52,7 +52,7 @@ class EngineBridge : public QObject, public EngineHost {
 
     ModulRA& modul_;
     QPointer<QWidget> window_;
-    CalculationRunner runner_;
+    CalculationRunner runner_{this};
     bool busy_ = false;
     quint64 run_ = 0;
 

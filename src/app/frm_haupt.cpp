@@ -284,6 +284,11 @@ void frmHaupt::setExponentNormalColours() {
     setForeColour(txtExponent_, Qt::black);
 }
 
+void frmHaupt::setExponentLimitColours() {
+    setBackColour(txtExponent_, kGrenzwertHinten);
+    setForeColour(txtExponent_, Qt::white);
+}
+
 void frmHaupt::SetDefault() {
     lblNameRA_->setText(qs(modul_.NameRechenart));
     lblSpeicher_->setText(qs(modul_.Speicher));

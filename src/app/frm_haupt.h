@@ -10,6 +10,7 @@
 #include "app/engine_bridge.h"
 #include "engine/modul_ra.h"
 #include "engine/rechnen.h"
+#include "engine/umformung.h"
 
 class QAction;
 class QLabel;
@@ -50,7 +51,6 @@ class frmHaupt : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum class Transform { Plus1, Minus1, Reciprocal, Mirror, Negative };
     static QString unendlich() { return QString::fromUtf8(texte::Unendlich); }
     struct CounterDisplay {
         QLabel* label;
@@ -68,6 +68,7 @@ class frmHaupt : public QMainWindow {
     void inputChanged(QLineEdit* field);
     void showValidity(bool valid);
     void setExponentNormalColours();
+    void setExponentLimitColours();
 
     void applyResult(const RechenAnzeige& anzeige);
     void setCalculationControlsEnabled(bool enabled);
@@ -77,7 +78,7 @@ class frmHaupt : public QMainWindow {
     void ende();
 
     void operationButton(const char* rechenart, const char* aufzahl);
-    void transform(Transform kind);
+    void transform(Umformung art);
     void storeInMemory(const QString& text);
 
     ModulRA modul_;

@@ -3,32 +3,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <optional>
 
 #include "app/frm_haupt.h"
 #include "app/haupt_layout.h"
 #include "app/message_seam.h"
 #include "app/secondary_windows.h"
 #include "engine/number_text.h"
+#include "engine/umformung.h"
 
 namespace staffel::app {
 
 namespace {
-
-constexpr const char* kUmformungUeberlauf =
-    "Diese Umformung ist nicht möglich: Zähler oder Nenner lägen außerhalb von -32768 bis "
-    "32767!";
-constexpr const char* kUmformungNennerNull =
-    "Diese Umformung ist nicht möglich: Der Nenner wäre 0!";
-
-struct Bruch {
-    Int16 n;
-    Int16 d;
-};
-
-std::optional<Int16> neg16(Int16 a) {
-    return sub16(0, a);
-}
 
 void meldeProblem(QWidget* parent, const QString& text) {
     zeigeNachricht(parent, {QStringLiteral("Problem"), text, QMessageBox::Critical});
@@ -58,8 +43,7 @@ void frmHaupt::connectControls() {
     onClick("cmdEulersch", [this] {
         if (bridge_.busy()) return;
         modul_.GrenzwertModus = true;
-        setBackColour(txtExponent_, QColor(0x00, 0x00, 0x80));
-        setForeColour(txtExponent_, QColor(0xff, 0xff, 0xff));
+        setExponentLimitColours();
         txtExponent_->setText(unendlich());
         calculate();
     });
@@ -73,11 +57,11 @@ void frmHaupt::connectControls() {
     onClick("cmdLog", [this] { operationButton("1/5", "1"); });
     onClick("cmdHypPot", [this] { operationButton("6", nullptr); });
 
-    onClick("cmdReiheP", [this] { transform(Transform::Plus1); });
-    onClick("cmdReiheM", [this] { transform(Transform::Minus1); });
-    onClick("cmdKehrwert", [this] { transform(Transform::Reciprocal); });
-    onClick("cmdSpiegel", [this] { transform(Transform::Mirror); });
-    onClick("cmdNeuGes", [this] { transform(Transform::Negative); });
+    onClick("cmdReiheP", [this] { transform(Umformung::Plus1); });
+    onClick("cmdReiheM", [this] { transform(Umformung::Minus1); });
+    onClick("cmdKehrwert", [this] { transform(Umformung::Kehrwert); });
+    onClick("cmdSpiegel", [this] { transform(Umformung::Spiegel); });
+    onClick("cmdNeuGes", [this] { transform(Umformung::Negativ); });
 
     onClick("cmdMemory", [this] { storeInMemory(lblErgebnis_->text()); });
     onClick("cmdMemtoBase", [this] { txtBasis_->setText(lblSpeicher_->text()); });
@@ -103,62 +87,22 @@ void frmHaupt::operationButton(const char* rechenart, const char* aufzahl) {
     (void)modul_.RechenzahlLesen(modul_.RechenartText);
 }
 
-void frmHaupt::transform(Transform kind) {
+void frmHaupt::transform(Umformung art) {
     std::string text = txtRechenart_->text().toStdString();
     if (const auto fehler = modul_.RechenzahlLesen(text)) {
         meldeProblem(this, QString::fromStdString(*fehler));
         return;
     }
     modul_.RechenartText = text;
-    const Int16 n = modul_.BruchZaehler;
-    const Int16 d = modul_.BruchNenner;
-
-    std::optional<Int16> zaehler;
-    std::optional<Int16> nenner;
-    bool vorzeichenNachOben = false;
-    switch (kind) {
-        case Transform::Plus1:
-            zaehler = add16(n, d);
-            nenner = d;
-            break;
-        case Transform::Minus1:
-            zaehler = sub16(n, d);
-            nenner = d;
-            vorzeichenNachOben = true;
-            break;
-        case Transform::Reciprocal:
-            zaehler = d;
-            nenner = n;
-            break;
-        case Transform::Mirror:
-            zaehler = n;
-            nenner = sub16(n, d);
-            vorzeichenNachOben = true;
-            break;
-        case Transform::Negative:
-            zaehler = d;
-            nenner = sub16(d, n);
-            vorzeichenNachOben = true;
-            break;
-    }
-    if (zaehler && nenner && *nenner == 0) {
-        meldeProblem(this, QString::fromUtf8(kUmformungNennerNull));
+    const UmgeformterBruch neu = Umformen(art, modul_.BruchZaehler, modul_.BruchNenner);
+    if (!neu.fehler.empty()) {
+        meldeProblem(this, QString::fromUtf8(neu.fehler.data(), neu.fehler.size()));
         return;
     }
-    if (zaehler && nenner && vorzeichenNachOben && *nenner < 0) {
-        zaehler = neg16(*zaehler);
-        nenner = neg16(*nenner);
-    }
-    if (!zaehler || !nenner) {
-        meldeProblem(this, QString::fromUtf8(kUmformungUeberlauf));
-        return;
-    }
-
-    modul_.BruchZaehler = *zaehler;
-    modul_.BruchNenner = *nenner;
-    modul_.RDezimal = static_cast<double>(*zaehler) / static_cast<double>(*nenner);
-    modul_.BruchText = *nenner == 1 ? std::to_string(*zaehler)
-                                    : std::to_string(*zaehler) + "/" + std::to_string(*nenner);
+    modul_.BruchZaehler = neu.zaehler;
+    modul_.BruchNenner = neu.nenner;
+    modul_.RDezimal = static_cast<double>(neu.zaehler) / static_cast<double>(neu.nenner);
+    modul_.BruchText = neu.text;
     txtRechenart_->setText(QString::fromStdString(modul_.BruchText));
 }
 

@@ -18,6 +18,8 @@ void zeigeNachricht(QWidget* parent, const Nachricht& nachricht) {
     box.exec();
 }
 
-void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige) { ersatz() = std::move(anzeige); }
+void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige) {
+    ersatz() = std::move(anzeige);
+}
 
 }  // namespace staffel::app

@@ -53,8 +53,8 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
     bool gelaufen = false;
     {
         HaltTimer haltTimer(modul, optionen.haltNach);
-        gelaufen =
-            CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); });
+        gelaufen = CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); },
+                                                  &host);
     }
     if (!gelaufen) {
         return QJsonObject{{"error", "Die Berechnung konnte nicht gestartet werden."}};

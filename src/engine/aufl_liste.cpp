@@ -11,7 +11,6 @@ namespace staffel {
 namespace {
 
 constexpr std::string_view kNull = "Die Rechenzahl darf nicht 0 sein!";
-constexpr std::string_view kNennerNull = "Der Nenner der Rechenzahl darf nicht 0 sein!";
 constexpr std::string_view kSprengt =
     "Die Auflösungsliste dieser Rechenzahl sprengt den Zahlenbereich von -32768 bis 32767!";
 
@@ -53,7 +52,7 @@ std::string ganzOderBruch(Int16 n, Int16 d) {
 // Walks the chain of reductions on local copies; R is expected to be n / d. The state
 // changes only when the whole list fits the 16-bit arithmetic of the engine.
 std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
-    if (d == 0) return std::string(kNennerNull);
+    if (d == 0) return std::string(texte::NennerNull);
     if (n == 0 || R == 0) return std::string(kNull);
 
     const std::string rechenart = Trimmen(RechenartText);

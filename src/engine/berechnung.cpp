@@ -6,23 +6,24 @@ namespace staffel {
 
 namespace {
 
-constexpr std::string_view kUmformungUeberlauf =
-    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
-
-bool endetMit(std::string_view A, char ziffer) { return !A.empty() && A.back() == ziffer; }
+bool endetMit(std::string_view A, char ziffer) {
+    return !A.empty() && A.back() == ziffer;
+}
 
 // A read as a decimal number is 0: only zeros, or nothing at all.
-bool nurNullen(std::string_view A) { return A.find_first_not_of('0') == std::string_view::npos; }
+bool nurNullen(std::string_view A) {
+    return A.find_first_not_of('0') == std::string_view::npos;
+}
 
 // Counts the active Berechnung calls; the limit rules apply to the outermost one only.
 class TiefenZaehler {
-public:
+  public:
     explicit TiefenZaehler(int& tiefe) noexcept : tiefe_(tiefe) { ++tiefe_; }
     ~TiefenZaehler() { --tiefe_; }
     TiefenZaehler(const TiefenZaehler&) = delete;
     TiefenZaehler& operator=(const TiefenZaehler&) = delete;
 
-private:
+  private:
     int& tiefe_;
 };
 
@@ -46,7 +47,7 @@ void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view 
     Ergebnis = NARechart(n, d, b, e, A);
     if (NAGefunden == 1) return;
 
-    if (!Regeln(n, d, b, e, A)) FehlerMeldung(kUmformungUeberlauf);
+    if (!Regeln(n, d, b, e, A)) FehlerMeldung(texte::UmformungUeberlauf);
 }
 
 // The rewriting rules; false when a rule's 16-bit arithmetic overflows.

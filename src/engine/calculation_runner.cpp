@@ -2,6 +2,9 @@
 
 #include <pthread.h>
 
+#include <cstdio>
+#include <new>
+
 #include "engine/modul_ra.h"
 
 namespace staffel {
@@ -11,6 +14,9 @@ namespace {
 // rounded up; the reservation keeps a threefold margin over the deepest admitted chain.
 constexpr std::size_t kBytesProStufe = 1600;
 static_assert(CalculationRunner::kStackBytes >= 3 * kBytesProStufe * std::size_t{kMaxTiefe});
+
+constexpr const char* kSpeicherVoll = "Für diese Berechnung reicht der Arbeitsspeicher nicht!";
+constexpr const char* kInternerFehler = "Die Berechnung ist an einem internen Fehler gescheitert!";
 }  // namespace
 
 CalculationRunner::~CalculationRunner() {
@@ -25,7 +31,11 @@ bool CalculationRunner::start(std::function<void()> job, std::function<void()> o
 
     pthread_attr_t attr;
     if (pthread_attr_init(&attr) != 0) return false;
-    pthread_attr_setstacksize(&attr, kStackBytes);
+    // A thread with the default stack would overflow on the deepest chains.
+    if (pthread_attr_setstacksize(&attr, kStackBytes) != 0) {
+        pthread_attr_destroy(&attr);
+        return false;
+    }
     running_.store(true, std::memory_order_release);
     pthread_t thread;
     const int rc = pthread_create(&thread, &attr, &CalculationRunner::threadMain, this);
@@ -48,10 +58,32 @@ void* CalculationRunner::threadMain(void* self) {
     if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
 #endif
     auto* runner = static_cast<CalculationRunner*>(self);
-    runner->job_();
+    runner->runJob();
     runner->running_.store(false, std::memory_order_release);
     if (runner->onFinished_) runner->onFinished_();
     return nullptr;
+}
+
+// An exception leaving the thread would end the whole program.
+void CalculationRunner::runJob() noexcept {
+    const char* fehler = nullptr;
+    try {
+        job_();
+        return;
+    } catch (const std::bad_alloc&) {
+        fehler = kSpeicherVoll;
+    } catch (...) {
+        fehler = kInternerFehler;
+    }
+    try {
+        if (host_ != nullptr) {
+            host_->zeigeMeldung(fehler);
+            return;
+        }
+    } catch (...) {
+        // Not even the message fits: say it where it needs no memory.
+    }
+    std::fprintf(stderr, "%s\n", fehler);
 }
 
 void CalculationRunner::join() {
@@ -60,8 +92,8 @@ void CalculationRunner::join() {
     joinable_ = false;
 }
 
-bool CalculationRunner::runBlocking(std::function<void()> job) {
-    CalculationRunner runner;
+bool CalculationRunner::runBlocking(std::function<void()> job, EngineHost* host) {
+    CalculationRunner runner(host);
     if (!runner.start(std::move(job))) return false;
     runner.join();
     return true;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <functional>
 
+#include "engine/engine_host.h"
+
 namespace staffel {
 
 // Runs one calculation at a time on a thread of its own whose stack holds the deepest
@@ -17,23 +19,27 @@ class CalculationRunner {
     // address space only: pages are committed as the recursion touches them.
     static constexpr std::size_t kStackBytes = std::size_t{512} << 20;
 
-    CalculationRunner() = default;
+    // A job that throws (out of memory, say) ends with a German message to host.
+    explicit CalculationRunner(EngineHost* host = nullptr) : host_(host) {}
     ~CalculationRunner();
     CalculationRunner(const CalculationRunner&) = delete;
     CalculationRunner& operator=(const CalculationRunner&) = delete;
 
-    // False when a calculation is still running or no thread could be created.
+    // False when a calculation is still running or no thread with that stack could be created.
     bool start(std::function<void()> job, std::function<void()> onFinished = {});
     bool running() const noexcept { return running_.load(std::memory_order_acquire); }
     // Blocks until the running calculation (if any) has ended and its thread is gone.
     void join();
 
     // Starts job and waits for it.
-    static bool runBlocking(std::function<void()> job);
+    static bool runBlocking(std::function<void()> job, EngineHost* host = nullptr);
 
   private:
     static void* threadMain(void* self);
 
+    void runJob() noexcept;
+
+    EngineHost* host_;
     std::function<void()> job_;
     std::function<void()> onFinished_;
     std::atomic<bool> running_{false};

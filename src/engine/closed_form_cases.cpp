@@ -91,7 +91,6 @@ constexpr std::array kAlternatives = {
 }  // namespace
 
 int closedFormCase(Int16 n, Int16 d, std::string_view A) noexcept {
-    if (d == 1) return wholeClosedFormCase(n, A);
     const double R = static_cast<double>(n) / static_cast<double>(d);
     for (const Alternative& alternative : kAlternatives) {
         if (alternative.R == R && passes(alternative.test, alternative.pattern, A)) {

@@ -287,8 +287,4 @@ double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view
     return 0;
 }
 
-double LogBasis(double x, double y) {
-    return std::log(x) / std::log(y);
-}
-
 }  // namespace staffel

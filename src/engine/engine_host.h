@@ -8,7 +8,7 @@ namespace staffel {
 // the command-line driver collects the texts. Called on the thread that runs the
 // calculation; the call returns once the user has acknowledged the message.
 class EngineHost {
-public:
+  public:
     virtual ~EngineHost() = default;
     // A message box titled "Problem" with the critical icon and a single OK button.
     virtual void zeigeMeldung(const std::string& text) = 0;

@@ -53,14 +53,6 @@ bool FeineStellen::naechste(float& x) {
     return true;
 }
 
-std::vector<float> feineStellen(const GraphEinstellungen& g) {
-    std::vector<float> stellen;
-    FeineStellen fein(g);
-    float x = 0;
-    while (fein.naechste(x)) stellen.push_back(x);
-    return stellen;
-}
-
 Abbildung::Abbildung(const GraphEinstellungen& g)
     : xmin_(g.Xmin),
       ymin_(g.Ymin),

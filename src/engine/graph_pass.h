@@ -31,11 +31,6 @@ inline constexpr std::size_t kMaxFeineStellen = std::size_t{1} << 20;
 // The dot counter is 16 bits wide; it stops at its limit instead of wrapping.
 inline constexpr Int16 kMaxPunkte = 32767;
 
-// Double to single precision without undefined behaviour: beyond the single range gives infinity.
-inline float single(double value) {
-    return toSingle(value);
-}
-
 // Smallest whole number not below x (the coarse pass's lower bound).
 double RundeUnten(double x);
 // Largest whole number not above x (the coarse pass's upper bound).
@@ -71,7 +66,6 @@ class FeineStellen {
     std::size_t anzahl_ = 0;
     bool aktiv_ = false;
 };
-std::vector<float> feineStellen(const GraphEinstellungen& g);
 
 // Maps a sample and its value into the frame.
 class Abbildung {

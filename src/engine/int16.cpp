@@ -18,8 +18,14 @@ std::optional<Int16> toInt16(double value) {
     return static_cast<Int16>(rounded);
 }
 
-std::optional<Int16> add16(Int16 a, Int16 b) { return fits(int{a} + int{b}); }
-std::optional<Int16> sub16(Int16 a, Int16 b) { return fits(int{a} - int{b}); }
-std::optional<Int16> abs16(Int16 a) { return fits(a < 0 ? -int{a} : int{a}); }
+std::optional<Int16> add16(Int16 a, Int16 b) {
+    return fits(int{a} + int{b});
+}
+std::optional<Int16> sub16(Int16 a, Int16 b) {
+    return fits(int{a} - int{b});
+}
+std::optional<Int16> abs16(Int16 a) {
+    return fits(a < 0 ? -int{a} : int{a});
+}
 
 }  // namespace staffel

@@ -6,9 +6,6 @@ namespace staffel {
 
 namespace {
 
-constexpr std::string_view kUmformungUeberlauf =
-    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
-
 bool endetMit(std::string_view A, std::string_view ende) {
     return A.ends_with(ende);
 }
@@ -24,7 +21,7 @@ std::string links(std::string_view A, std::size_t weg) {
 // by the ordinary rules.
 void ModulRA::Grenzwertregeln(Int16 n, Int16 d, double b, std::string_view A) {
     const double R = RechenzahlWert;
-    const auto ueberlauf = [this] { FehlerMeldung(kUmformungUeberlauf); };
+    const auto ueberlauf = [this] { FehlerMeldung(texte::UmformungUeberlauf); };
 
     if (R > 2 && R != 3 && (endetMit(A, "0") || endetMit(A, "1"))) {  // L1, L2
         const auto zaehler = sub16(n, d);

@@ -24,6 +24,9 @@ inline constexpr std::string_view DivisionDurchNull = "Division durch Null";
 inline constexpr std::string_view OhneCode = "  derzeit ohne Code";
 inline constexpr std::string_view GegenrechenartPraefix = " Gegenrechenart von";
 inline constexpr std::string_view ZuTief = " Berechnung zu tief verschachtelt!";
+inline constexpr std::string_view UmformungUeberlauf =
+    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
+inline constexpr std::string_view NennerNull = "Der Nenner der Rechenzahl darf nicht 0 sein!";
 }  // namespace texte
 
 // Deepest nesting of Berechnung calls that the engine admits. The Auflösungszahl has at
@@ -52,7 +55,7 @@ struct GraphEinstellungen {
 // One thread runs the engine at a time; another thread may only poll the counters and
 // request a halt while it runs.
 class ModulRA {
-public:
+  public:
     explicit ModulRA(EngineHost* host = nullptr) noexcept : host_(host) { Zuruecksetzen(); }
     ModulRA(const ModulRA&) = delete;
     ModulRA& operator=(const ModulRA&) = delete;
@@ -133,7 +136,7 @@ public:
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
     void FehlerMeldung(std::string_view text);
 
-private:
+  private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
     bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
 
@@ -147,6 +150,5 @@ Int16 GGT(Int16 a, Int16 b);
 std::string BruchKuerzen(Int16& n, Int16& d);
 std::string BruchFormat(Int16 n, Int16 d);
 std::string AufZahlKippen(std::string_view A);
-double LogBasis(double x, double y);
 
 }  // namespace staffel

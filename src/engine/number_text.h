@@ -23,9 +23,9 @@ GelesenerWert ZahlLesen(std::string_view text);
 // The decimal parts of the number that ZahlLesen reads, digits only, for exact decimal work.
 struct DezimalZahl {
     bool negativ = false;
-    std::string ganz;    // digits before the point
-    std::string bruch;   // digits after the point
-    long exponent = 0;   // value of the E part, saturated
+    std::string ganz;   // digits before the point
+    std::string bruch;  // digits after the point
+    long exponent = 0;  // value of the E part, saturated
 };
 DezimalZahl DezimalLesen(std::string_view text);
 

@@ -11,7 +11,7 @@ namespace staffel {
 // Counting saturates at the type's maximum instead of overflowing.
 template <class T>
 class PolledCounter {
-public:
+  public:
     constexpr explicit PolledCounter(T start = 0) noexcept : value_(start) {}
     PolledCounter(const PolledCounter&) = delete;
     PolledCounter& operator=(const PolledCounter&) = delete;
@@ -28,7 +28,7 @@ public:
         return *this;
     }
 
-private:
+  private:
     std::atomic<T> value_;
 };
 

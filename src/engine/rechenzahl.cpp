@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kAusserhalb =
     "Zähler und Nenner der Rechenzahl müssen zwischen -32768 und 32767 liegen!";
-constexpr std::string_view kNennerNull = "Der Nenner der Rechenzahl darf nicht 0 sein!";
 constexpr std::string_view kZuVieleStellen =
     "Die Rechenzahl darf höchstens vier Nachkommastellen haben!";
 
@@ -119,7 +118,7 @@ std::optional<std::string> ModulRA::RechenzahlLesen(std::string& text) {
         const auto n = ganzzahlVon(std::string_view(text).substr(0, strich));
         const auto d = ganzzahlVon(std::string_view(text).substr(strich + 1));
         if (!n || !d) return std::string(kAusserhalb);
-        if (*d == 0) return std::string(kNennerNull);
+        if (*d == 0) return std::string(texte::NennerNull);
         const auto reduziert = gekuerzt(*n, *d);
         if (!reduziert) return std::string(kAusserhalb);
         bruch = *reduziert;

@@ -8,8 +8,6 @@ namespace staffel {
 namespace {
 constexpr std::string_view kRationalerExponent =
     " In der Berechnung (Regel III) tritt ein rationaler Exponent auf!";
-constexpr std::string_view kUmformungUeberlauf =
-    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
 }  // namespace
 
 double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) {
@@ -33,7 +31,7 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
 
     const auto kleiner = sub16(n, d);
     if (!kleiner) {
-        FehlerMeldung(kUmformungUeberlauf);
+        FehlerMeldung(texte::UmformungUeberlauf);
         return 0;
     }
     const char ziffer = A.empty() ? '\0' : A.back();

@@ -9,10 +9,10 @@
 
 #include "app/frm_haupt.h"
 #include "app/haupt_layout.h"
-#include "app/support_haupt_tester.h"
+#include "app/support_fixture.h"
 
 using namespace staffel::app;
-using staffel::apptest::HauptSitzung;
+using staffel::apptest::Sitzung;
 
 namespace {
 QString accessibleName(QWidget* widget) {
@@ -20,9 +20,9 @@ QString accessibleName(QWidget* widget) {
 }
 
 // Presses key on the focused control and waits until the calculation it starts has ended.
-bool press(HauptSitzung& s, Qt::Key key) {
-    QSignalSpy finished(s.window.get(), &frmHaupt::calculationFinished);
-    QTest::keyClick(s.window->focusWidget(), key);
+bool press(Sitzung& s, Qt::Key key) {
+    QSignalSpy finished(&s.fenster(), &frmHaupt::calculationFinished);
+    QTest::keyClick(s.fenster().focusWidget(), key);
     return !finished.isEmpty() || finished.wait(30000);
 }
 }  // namespace
@@ -32,45 +32,45 @@ class FrmHauptKeyboardTest : public QObject {
 
   private slots:
     void focusComesBackAndEnterPressesButtons() {
-        HauptSitzung s;
-        s.t.setInputs("5", "0", "2", "3");
-        s.t.field("txtExponent")->setFocus();
+        Sitzung s;
+        s.eingaben("5", "0", "2", "3");
+        s.feld("txtExponent")->setFocus();
         QVERIFY(press(s, Qt::Key_Return));
-        QTest::keyClicks(s.t.field("txtExponent"), QStringLiteral("\b4"));
+        QTest::keyClicks(s.feld("txtExponent"), QStringLiteral("\b4"));
         QVERIFY(press(s, Qt::Key_Enter));
-        QCOMPARE(accessibleName(s.t.widget("lblErgebnis")), QStringLiteral("  16"));
-        s.t.widget("cmdRechne")->setFocus();
+        QCOMPARE(accessibleName(s.widget("lblErgebnis")), QStringLiteral("  16"));
+        s.widget("cmdRechne")->setFocus();
         QVERIFY(press(s, Qt::Key_Return));
-        QCOMPARE(s.window->focusWidget(), s.t.widget("cmdRechne"));
+        QCOMPARE(s.fenster().focusWidget(), s.widget("cmdRechne"));
     }
 
     void ctrlCCopiesTheResultUnlessAFieldHasASelection() {
-        HauptSitzung s;
-        s.t.setInputs("1/4", "0", "1", "2");
-        QVERIFY(s.t.calculate());
+        Sitzung s;
+        s.eingaben("1/4", "0", "1", "2");
+        QVERIFY(s.rechne());
         const auto copy = [&s](const char* focus) {
             QGuiApplication::clipboard()->clear();
-            s.t.widget(focus)->setFocus();
-            QTest::keyClick(s.t.widget(focus), Qt::Key_C, Qt::ControlModifier);
+            s.widget(focus)->setFocus();
+            QTest::keyClick(s.widget(focus), Qt::Key_C, Qt::ControlModifier);
             return QGuiApplication::clipboard()->text();
         };
         QCOMPARE(copy("txtBasis"), QStringLiteral("0.5"));
         QCOMPARE(copy("cmdMemory"), QStringLiteral("0.5"));
-        s.t.field("txtBasis")->selectAll();
+        s.feld("txtBasis")->selectAll();
         QCOMPARE(copy("txtBasis"), QStringLiteral("1"));
     }
 
     void stepShowsWhileTheCalculationRuns() {
-        HauptSitzung s;
-        s.t.setInputs("6", "1", "1.2", "1000000000");
-        s.t.click("cmdRechne");
-        QTRY_COMPARE(s.t.text("lblStp"), QStringLiteral(" 1"));
-        QVERIFY(s.window->calculationRunning());
-        QVERIFY(s.t.calculate("cmdHalt"));
+        Sitzung s;
+        s.eingaben("6", "1", "1.2", "1000000000");
+        s.klick("cmdRechne");
+        QTRY_COMPARE(s.text("lblStp"), QStringLiteral(" 1"));
+        QVERIFY(s.fenster().calculationRunning());
+        QVERIFY(s.rechne("cmdHalt"));
     }
 
     void everyControlHasAnAccessibleName() {
-        HauptSitzung s;
+        Sitzung s;
         const char* const names[][2] = {
             {"txtRechenart", "Rechenzahl"},
             {"txtAufzahl", "Auflösungszahl"},
@@ -82,11 +82,11 @@ class FrmHauptKeyboardTest : public QObject {
             {"cmdPi", "Pi"},
         };
         for (const auto& name : names) {
-            QCOMPARE(accessibleName(s.t.widget(name[0])), QString::fromUtf8(name[1]));
+            QCOMPARE(accessibleName(s.widget(name[0])), QString::fromUtf8(name[1]));
         }
         for (const ControlRow& row : hauptLayout()) {
             if (row.kind == ControlKind::Line) continue;
-            QVERIFY2(!accessibleName(s.t.widget(row.name)).trimmed().isEmpty(), row.name);
+            QVERIFY2(!accessibleName(s.widget(row.name)).trimmed().isEmpty(), row.name);
         }
     }
 };

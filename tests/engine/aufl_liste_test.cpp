@@ -1,111 +1,78 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/modul_ra.h"
+#include "recording_host.h"
 
 namespace staffel {
 namespace {
 
-// Reads the Rechenart text as the calculate command does, then builds the list.
-std::optional<std::string> listeBilden(ModulRA& m, const std::string& rechenart) {
-    m.RechenartText = rechenart;
-    if (auto fehler = m.RechenzahlLesen(m.RechenartText)) return fehler;
-    return m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal);
-}
-
-struct ListenFall {
-    const char* rechenart;
-    const char* liste;
-    Int16 stellen;
-};
-
+// Reads the Rechenart text as the calculate command does, then builds the list; a refused
+// Rechenzahl leaves the list of 8/3.
 TEST(AuflListeBilden, WalksTheChainOfReductions) {
-    const ListenFall faelle[] = {
-        // clang-format off
-        {"3", "{ 3 }", 0}, {"8/3", "{ 8/3, 5/3, 2/3, 3/2 }", 3},
-        {"11/3", "{ 11/3, 8/3, 5/3, 2/3, 3/2 }", 4}, {"3/5", "{ 3/5, 5/3, 2/3, 3/2 }", 3},
-        {"8", "{ 8, 7, 6, 5 }", 3}, {"6", "{ 6, 5 }", 1}, {"1/6", "{ 1/6, 6, 5 }", 2},
-        {"7/2", "{ 7/2, 5/2, 3/2 }", 2}, {"4/3", "{ 4/3, 1/3 }", 1}, {"1/5", "{ 1/5, 5 }", 1},
-        {"6/2", "{ 6/2 = 3 }", 0}, {"1,5", "{ 1.5 = 15/10 }", 0},
-        {"0.4", "{ 0.4 = 4/10, 10/4, 6/4, 2/4 }", 3}, {"-2", "{ -2 , 1/3 }", 0},
-        {"-1/2", "{ -1/2 , 2/3, 3/2 }", 1}, {"  7", "{   7, 6, 5 }", 2},
-        {"4/6", "{ 4/6 = 2/3, 3/2 }", 1},
-        {"-1.5", "{ -1.5 = -15/10 , 10/25, 25/10, 15/10, 5/10 }", 3},
-        {"9/2", "{ 9/2, 7/2, 5/2, 3/2 }", 3},
-        // clang-format on
-    };
-    for (const auto& fall : faelle) {
-        ModulRA m;
-        EXPECT_EQ(listeBilden(m, fall.rechenart), std::nullopt) << fall.rechenart;
-        EXPECT_EQ(m.AuflListe, fall.liste) << fall.rechenart;
-        EXPECT_EQ(m.AnzahlStellen, fall.stellen) << fall.rechenart;
-    }
-}
-
-TEST(AuflListeBilden, ResolutionNeutralValuesNeedNoStep) {
-    for (const char* r : {"1", "5", "1/2", "1/4", "3/2"}) {
-        ModulRA m;
-        EXPECT_EQ(listeBilden(m, r), std::nullopt) << r;
-        EXPECT_EQ(m.AuflListe, "{ " + std::string(r) + " }");
-        EXPECT_EQ(m.AnzahlStellen, 0) << r;
-    }
-}
-
-TEST(AuflListeBilden, TrimsRechenartAndBruchText) {
-    ModulRA m;
-    ASSERT_EQ(listeBilden(m, " 7  "), std::nullopt);
-    EXPECT_EQ(m.AuflListe, "{  7  , 6, 5 }");
-    EXPECT_EQ(m.RechenartText, "7");
-    EXPECT_EQ(m.BruchText, "7");
-}
-
-// Inverting an unreduced decimal can give a whole number held as a fraction; it runs
-// down to 5 like a whole number instead of counting down to 0/d.
-TEST(AuflListeBilden, WholeValuedFractionsRunDownToFive) {
-    const ListenFall faelle[] = {
-        {"0.125", "{ 0.125 = 125/1000, 1000/125, 7, 6, 5 }", 4},
-        {"0.05", "{ 0.05 = 5/100, 100/5, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5 }",
-         16},
-        {"0.2", "{ 0.2 = 2/10, 10/2 }", 1},
-        {"0.02", "{ 0.02 = 2/100, 100/2, 49, 48, 47", 46},
-        {"0.0001", "{ 0.0001 = 1/10000, 10000", 9996},
-    };
-    for (const auto& fall : faelle) {
-        ModulRA m;
-        EXPECT_EQ(listeBilden(m, fall.rechenart), std::nullopt) << fall.rechenart;
-        EXPECT_TRUE(m.AuflListe.starts_with(fall.liste)) << fall.rechenart << ": " << m.AuflListe;
-        EXPECT_TRUE(m.AuflListe.ends_with(", 6, 5 }") || m.AuflListe == fall.liste) << m.AuflListe;
-        EXPECT_EQ(m.AnzahlStellen, fall.stellen) << fall.rechenart;
-    }
-}
-
-TEST(AuflListeBilden, RejectsZeroAndOverflowAndKeepsTheList) {
-    const std::string null = "Die Rechenzahl darf nicht 0 sein!";
     const std::string sprengt =
         "Die Auflösungsliste dieser Rechenzahl sprengt den Zahlenbereich von -32768 bis 32767!";
     const struct {
         const char* rechenart;
-        const std::string& meldung;
+        const char* liste;  // or its start; empty: refused with meldung
+        Int16 stellen;
+        std::string meldung;
     } faelle[] = {
-        // clang-format off
-        {"0", null}, {" -0 ", null}, {"-32768", sprengt}, {"-32000/999", sprengt},
-        {"-20000/20001", sprengt}, {"-32767/2", sprengt},
-        // clang-format on
+        {"3/2", "{ 3/2 }", 0, ""},
+        {"11/3", "{ 11/3, 8/3, 5/3, 2/3, 3/2 }", 4, ""},
+        {" 7  ", "{  7  , 6, 5 }", 2, ""},
+        {"6/2", "{ 6/2 = 3 }", 0, ""},
+        {"-1.5", "{ -1.5 = -15/10 , 10/25, 25/10, 15/10, 5/10 }", 3, ""},
+        // An inverted decimal can be whole but held as a fraction: it runs down to 5.
+        {"0.125", "{ 0.125 = 125/1000, 1000/125, 7, 6, 5 }", 4, ""},
+        {"0.0001", "{ 0.0001 = 1/10000, 10000, 9999,", 9996, ""},
+        {" -0 ", "", 3, "Die Rechenzahl darf nicht 0 sein!"},
+        {"-32768", "", 3, sprengt},
+        {"-20000/20001", "", 3, sprengt},
+    };
+    const auto bilde = [](ModulRA& m, const char* rechenart) {
+        m.RechenartText = rechenart;
+        EXPECT_EQ(m.RechenzahlLesen(m.RechenartText), std::nullopt) << rechenart;
+        return m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal).value_or("");
     };
     for (const auto& fall : faelle) {
         ModulRA m;
-        ASSERT_EQ(listeBilden(m, "8/3"), std::nullopt);
-        EXPECT_EQ(listeBilden(m, fall.rechenart), fall.meldung) << fall.rechenart;
-        EXPECT_EQ(m.AuflListe, "{ 8/3, 5/3, 2/3, 3/2 }") << fall.rechenart;
-        EXPECT_EQ(m.AnzahlStellen, 3) << fall.rechenart;
+        ASSERT_EQ(bilde(m, "8/3"), "");
+        EXPECT_EQ(bilde(m, fall.rechenart), fall.meldung) << fall.rechenart;
+        EXPECT_TRUE(m.AuflListe.starts_with(*fall.liste ? fall.liste : "{ 8/3, 5/3, 2/3, 3/2 }"))
+            << fall.rechenart << ": " << m.AuflListe;
+        EXPECT_TRUE(m.AuflListe.ends_with(" }")) << fall.rechenart;
+        EXPECT_EQ(m.AnzahlStellen, fall.stellen) << fall.rechenart;
     }
+    ModulRA m;
+    EXPECT_EQ(m.AuflListeBilden(3, 0, 0), texte::NennerNull);
 }
 
-TEST(AuflListeBilden, RejectsAZeroDenominatorBeforeDividing) {
-    ModulRA m;
-    EXPECT_EQ(m.AuflListeBilden(3, 0, 0), "Der Nenner der Rechenzahl darf nicht 0 sein!");
-    EXPECT_EQ(m.AuflListe, "");
+// Length first, then digits; "0" and "1" widen to the length needed.
+TEST(AufZahlPruefen, ChecksLengthThenDigitsThenWidens) {
+    const char* const laenge =
+        "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !";
+    const char* const ziffer = "Die Auflösungszahl darf nur die Ziffern 0 und 1 enthalten!";
+    const struct {
+        Int16 stellen;
+        const char *a, *danach, *meldung;  // meldung nullptr: accepted
+    } faelle[] = {
+        {3, "1", "111", nullptr}, {0, "1", "", nullptr}, {3, "0a0", "0a0", ziffer},
+        {3, "0a", "0a", laenge},  {1, "ä", "ä", ziffer},
+    };
+    for (const auto& fall : faelle) {
+        test::RecordingHost host;
+        ModulRA m(&host);
+        m.AnzahlStellen = fall.stellen;
+        std::string a = fall.a;
+        m.AufZahlPruefen(a);
+        EXPECT_EQ(a, fall.danach) << fall.a;
+        EXPECT_EQ(host.boxes, fall.meldung ? std::vector<std::string>{fall.meldung}
+                                           : std::vector<std::string>{})
+            << fall.a;
+    }
 }
 
 }  // namespace

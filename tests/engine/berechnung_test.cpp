@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -15,38 +16,25 @@ class BerechnungTest : public ::testing::Test {
     ModulRA modul{&host};
 };
 
-TEST_F(BerechnungTest, FirstTopLevelCallShowsCountZero) {
-    EXPECT_EQ(modul.ZaehlerBer, -1);
-    EXPECT_EQ(modul.ZaehlerNA, -1);
-    modul.Berechnung(3, 1, 3, 4, "101");
-    EXPECT_EQ(modul.Ergebnis, 7);
-    EXPECT_EQ(modul.NameRechenart, "  Addition:  b + e");
-    EXPECT_EQ(modul.ZaehlerBer, 0);
-    EXPECT_EQ(modul.ZaehlerNA, 0);
-    EXPECT_EQ(modul.RechenzahlWert, 3);
-}
-
-struct RuleCase {
-    const char* rule;
-    Int16 n, d;
-    const char* A;
-    double b, e, ergebnis;
-    std::int64_t berechnungen, rekursionen;  // Berechnung and emIII calls in all
-};
-
-TEST_F(BerechnungTest, RulesRewriteWhereNoClosedFormApplies) {
-    const RuleCase cases[] = {
+// The rewriting rules and the recursion, where no closed form applies.
+TEST_F(BerechnungTest, RulesAndRecursion) {
+    const struct {
+        const char* rule;
+        Int16 n, d;
+        const char* A;
+        double b, e, ergebnis;
+        std::int64_t berechnungen, rekursionen;  // Berechnung and emIII calls in all
+    } cases[] = {
         {"1: R > 5, e = 0, A ends with 1", 6, 1, "01", 3, 0, 1, 1, 0},
         {"2: -1 becomes 1/2", -1, 1, "", 7, 3, 6, 2, 0},
         {"3: 14/3 with zeros becomes 7", 14, 3, "000", 2, 3, 256, 5, 2},
-        {"4: R > 4 whole, e = 0", 7, 1, "10", 3, 0, 1, 1, 0},
         {"4: 7/2 becomes 2/5 with e = b", 7, 2, "01", 3, 0, 1, 2, 0},
         {"5: 7/2 becomes 7/5, e = 3, A = 010", 7, 2, "01", 2, -1, 1.5, 4, 1},
         {"6: 7/5 ending in 0 becomes 7/2, e = 3", 7, 5, "00", 1.5, -1, 0.375, 2, 0},
-        {"7: b = 2, e = 2", 7, 2, "01", 2, 2, 4, 1, 0},
-        {"7: e = 1", 7, 2, "01", 5, 1, 5, 1, 0},
         {"7: R > 4, b = 1", 7, 1, "00", 1, 9, 1, 1, 0},
         {"7: recursion", 7, 1, "00", 2, 3, 256, 3, 1},
+        {"III: digit 0 brackets to the left: 3^9", 6, 1, "10", 3, 3, 19683, 3, 1},
+        {"III: digit 1 brackets to the right: 3^27", 6, 1, "01", 3, 3, 7625597484987, 3, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -61,76 +49,99 @@ TEST_F(BerechnungTest, RulesRewriteWhereNoClosedFormApplies) {
     EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(BerechnungTest, RuleThreeSetsTheStepCountOfTheWholeRechenzahl) {
-    modul.Berechnung(14, 3, 2, 3, "000");
-    EXPECT_EQ(modul.AnzahlStellen, 2);
-    EXPECT_EQ(modul.Ergebnis, 256);
-}
-
-TEST_F(BerechnungTest, RuleFourAndSixReachTheirClosedForms) {
-    modul.Berechnung(7, 2, 3, 0, "01");
-    EXPECT_EQ(modul.NameRechenart, "   2 - (b/e)");
-    EXPECT_EQ(modul.RechenzahlWert, 2.0 / 5);
-
-    modul.Berechnung(7, 5, 1.5, -1, "00");
-    EXPECT_EQ(modul.NameRechenart, "   b · (2-b)^(e-1)");
-}
-
-TEST_F(BerechnungTest, RuleEightHandsProperFractionsToTheInversion) {
-    modul.Berechnung(1, 7, 2, 3, "0");
-    EXPECT_EQ(modul.ZaehlerIV, 1);
-    EXPECT_EQ(modul.ZaehlerG0, 1);
-}
-
-TEST_F(BerechnungTest, RuleNineHasNoCodeForZero) {
-    modul.Berechnung(0, 1, 2, 3, "");
-    EXPECT_EQ(modul.Ergebnis, 0);
-    EXPECT_EQ(modul.NameRechenart, "  derzeit ohne Code");
-    EXPECT_EQ(modul.Meldung, " ???");
-    EXPECT_TRUE(host.boxes.empty());
-}
-
-TEST_F(BerechnungTest, ClosedFormErrorIsTheResult) {
-    modul.Berechnung(1, 4, 5, 0, "");
-    EXPECT_EQ(modul.Ergebnis, 0);
-    EXPECT_EQ(modul.Fehlerstatus, 1);
-    EXPECT_EQ(host.boxes, std::vector<std::string>{"Division durch Null!"});
-
-    modul.Zuruecksetzen();
-    modul.Berechnung(5, 1, 10, 400, "");
-    EXPECT_EQ(modul.Ergebnis, GroessteZahl);
-    EXPECT_EQ(modul.Fehlerstatus, 4);
-    EXPECT_EQ(modul.Meldung, "     |Ergebnis| > 10^308");
-}
-
-TEST_F(BerechnungTest, SixteenBitOverflowOfARuleIsReported) {
-    modul.Berechnung(-32768, 1, 2, 3, "");
-    EXPECT_EQ(modul.Fehlerstatus, 1);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_NE(host.boxes[0].find("32767"), std::string::npos);
-}
-
-TEST_F(BerechnungTest, FehlerMeldungShowsABoxEachTimeAndKeepsAnEarlierErrorCode) {
-    modul.FehlerMeldung("eins");
-    EXPECT_EQ(modul.Fehlerstatus, 1);
-    modul.Fehlerstatus = 3;
-    modul.FehlerMeldung("zwei");
-    EXPECT_EQ(host.boxes, (std::vector<std::string>{"eins", "zwei"}));
-    EXPECT_EQ(modul.Fehlerstatus, 3);
-}
-
-TEST_F(BerechnungTest, FehlerMeldungIsSilentWhileAGraphIsDrawnOrAfterAnInverseSolve) {
-    const auto graphBasis = [](ModulRA& m) { m.BasisText = "x"; };
-    const auto graphExponent = [](ModulRA& m) { m.ExponentText = "x"; };
-    const auto nachLoesung = [](ModulRA& m) { m.ZaehlerG0 = 1; };
-    for (const auto& vorbereiten : {+graphBasis, +graphExponent, +nachLoesung}) {
-        ModulRA m(&host);
-        vorbereiten(m);
-        m.Fehlerstatus = 3;
-        m.FehlerMeldung("still");
-        EXPECT_EQ(m.Fehlerstatus, 1);
+// How a calculation fails: Fehlerstatus, Meldung and the box shown (empty: none).
+TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
+    const struct {
+        const char* was;
+        Int16 n, d;
+        const char* A;
+        double b, e;
+        std::int64_t fehlerstatus;
+        const char* meldung;
+        const char* box;
+    } cases[] = {
+        {"rule 9: R = 0", 0, 1, "", 2, 3, 0, " ???", ""},
+        {"rule 2 leaves 16 bits", -32768, 1, "", 2, 3, 1, "", texte::UmformungUeberlauf.data()},
+        {"III: rational exponent", 7, 1, "01", 3, 2.5, 3, "",
+         " In der Berechnung (Regel III) tritt ein rationaler Exponent auf!"},
+        {"III: e beyond 32 bits", 7, 1, "01", 3, 3e9, 4, "", ""},
+        {"III: 10^10^10 overflows below", 6, 1, "1", 10, 4, 4, "     |Ergebnis| > 10^308", ""},
+        {"1 / e in the root", 1, 5, "0", 8, 0, 4, "Division durch Null", ""},
+        {"negative base to a rational power", 5, 1, "", -8, 1.0 / 3, 1, "",
+         "Basis muss für rationale Exponenten positiv sein!"},
+        {"log of 1 to base 1", 1, 5, "1", 1, 1, 1, " unbestimmt (ganz R)", ""},
+        {"b / e divided before the check", 3, 7, "001", 2, 0, 4, "Division durch Null", ""},
+        {"log(1, 1) is 0 / 0", 2, 7, "001", 1, 1, 4, "Division durch Null", ""},
+        {"accepted b / e = 0: log of 0", 4, 7, "0001", 0, 0.5, 4, "   Nicht definiert!", ""},
+        {"even e in case 33: value open", 2, 5, "10", 7, -2, 0, " Wert unbestimmt", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.was);
+        modul.Zuruecksetzen();
+        host.boxes.clear();
+        modul.Berechnung(c.n, c.d, c.b, c.e, c.A);
+        EXPECT_EQ(modul.Fehlerstatus, c.fehlerstatus);
+        EXPECT_EQ(modul.Meldung, c.meldung);
+        EXPECT_EQ(host.boxes,
+                  *c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
     }
-    EXPECT_TRUE(host.boxes.empty());
+}
+
+// The inverse closed forms undo their forward forms in the Exponent.
+TEST_F(BerechnungTest, InverseFormsSolveTheirForwardForms) {
+    const struct {
+        Int16 n, d;  // m[n/d, A][b, e] = x solves m[d/n, A'][e, x] = b
+        const char* A;
+        const char* forwardA;
+        double b, e;
+    } cases[] = {
+        {4, 7, "0001", "000", -2, -1},
+        {4, 9, "001", "00", 3, 1.5},
+        {5, 9, "0001", "000", 3, 1.5},
+        {8, 13, "00001", "0000", 1.2, 1.7},
+    };
+    for (const auto& c : cases) {
+        const double x = modul.NARechart(c.n, c.d, c.b, c.e, c.A);
+        EXPECT_NEAR(modul.NARechart(c.d, c.n, c.e, x, c.forwardA), c.b, 1e-12 * std::abs(c.b));
+        EXPECT_EQ(modul.Fehlerstatus, 0) << c.n << "/" << c.d;
+    }
+}
+
+// Each limit rule makes one call, evaluated by the ordinary rules; without a rule the limit
+// is unknown.
+TEST_F(BerechnungTest, LimitRulesRewriteIntoOneOrdinaryCall) {
+    const struct {
+        Int16 n, d;
+        const char* A;
+        Int16 rn, rd;  // the call the rule makes, on b = 3
+        double re;
+        const char* rA;
+    } faelle[] = {
+        {7, 2, "10", 5, 7, 2, "1100"}, {7, 1, "01", 6, 7, 2, "0000"}, {5, 4, "00", 4, 5, 2, "100"},
+        {5, 4, "01", 1, 5, 2, "00"},   {3, 4, "100", 1, 3, 3, "0"},   {1, 4, "100", 1, 3, 3, "11"},
+        {3, 1, "", 0, 0, 0, ""},       {5, 4, "1", 0, 0, 0, ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.n) + "/" + std::to_string(f.d) + " " + f.A);
+        modul.Zuruecksetzen();
+        host.boxes.clear();
+        modul.GrenzwertModus = true;
+        modul.Berechnung(f.n, f.d, 3, 12345, f.A);
+        test::RecordingHost gewoehnlichHost;
+        ModulRA gewoehnlich(&gewoehnlichHost);
+        if (f.rn != 0) {
+            gewoehnlich.Berechnung(f.rn, f.rd, 3, f.re, f.rA);
+        } else {
+            gewoehnlichHost.boxes = {" In diesem Fall ist der Grenzwert unbekannt!"};
+        }
+        EXPECT_EQ(modul.ZaehlerBer, gewoehnlich.ZaehlerBer + 1);
+        EXPECT_EQ(modul.Meldung, f.rn != 0 ? gewoehnlich.Meldung : " Grenzwert??");
+        EXPECT_EQ(host.boxes, gewoehnlichHost.boxes);
+        EXPECT_EQ(modul.Fehlerstatus, f.rn != 0 ? gewoehnlich.Fehlerstatus : 1);
+        if (f.rn != 0 && gewoehnlich.Fehlerstatus == 0) {
+            EXPECT_EQ(modul.Ergebnis, gewoehnlich.Ergebnis);
+        }
+    }
 }
 
 }  // namespace

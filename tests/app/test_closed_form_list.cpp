@@ -1,3 +1,4 @@
+// The list of closed forms in the help window, every row against the calculate command.
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
@@ -8,42 +9,12 @@
 #include <optional>
 
 #include "app/help_window.h"
-#include "engine/modul_ra.h"
 #include "engine/rechnen.h"
 
 using namespace staffel;
 using namespace staffel::app;
 
 namespace {
-
-// One row of the list of closed forms: "m[R, A][b,e]<tab>= formula[<tab>= m[R', A'][b,e]]".
-struct Zeile {
-    QString r;
-    QString a;
-    QString formel;
-    std::optional<QPair<QString, QString>> gleich;
-};
-
-std::vector<Zeile> zeilenDerListe() {
-    HilfeFenster fenster(Hilfe::Normal);
-    const QString text = fenster.anzeige()->toPlainText();
-    static const QRegularExpression form(
-        QStringLiteral("^m\\[([0-9/]+)(?:, ([01x.]+))?\\]\\[b(?:,e)?\\]\\t= ([^\\t]+)"
-                       "(?:\\t= m\\[([0-9/]+)(?:, ([01x.]+))?\\]\\[b,e\\])?$"));
-    std::vector<Zeile> zeilen;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QStringLiteral("m[")) || !line.contains(QLatin1Char('\t'))) continue;
-        const QRegularExpressionMatch match = form.match(line);
-        if (!match.hasMatch()) {
-            zeilen.push_back({QStringLiteral("unlesbar"), line, {}, {}});
-            continue;
-        }
-        Zeile zeile{match.captured(1), match.captured(2), match.captured(3), std::nullopt};
-        if (match.hasCaptured(4)) zeile.gleich = qMakePair(match.captured(4), match.captured(5));
-        zeilen.push_back(zeile);
-    }
-    return zeilen;
-}
 
 // "x" stands for either digit, "0..0" for as many zeros as the Rechenzahl needs, which is
 // what the calculate command makes of a single "0".
@@ -53,11 +24,8 @@ QStringList aufloesungszahlen(const QString& muster) {
     for (QChar ziffer : muster) {
         QStringList weiter;
         for (const QString& anfang : varianten) {
-            if (ziffer == QLatin1Char('x')) {
-                weiter << anfang + QLatin1Char('0') << anfang + QLatin1Char('1');
-            } else {
-                weiter << anfang + ziffer;
-            }
+            if (ziffer != QLatin1Char('x')) weiter << anfang + ziffer;
+            if (ziffer == QLatin1Char('x')) weiter << anfang + '0' << anfang + '1';
         }
         varianten = weiter;
     }
@@ -78,7 +46,11 @@ struct Formel {
     std::vector<std::pair<double, double>> proben;
 };
 
-#define F(ausdruck) [](double b, double e) -> std::optional<double> { (void)e; return ausdruck; }
+#define F(ausdruck)                                   \
+    [](double b, double e) -> std::optional<double> { \
+        (void)e;                                      \
+        return ausdruck;                              \
+    }
 
 const std::map<QString, Formel>& formeln() {
     using P = std::vector<std::pair<double, double>>;
@@ -123,76 +95,67 @@ const std::map<QString, Formel>& formeln() {
     return tabelle;
 }
 
-struct Ergebnis {
-    RechenAusgang ausgang;
-    double wert;
-    std::string meldung;
-    std::int64_t fehlerstatus;
-};
-
-Ergebnis rechne(const QString& r, const QString& a, double b, double e) {
-    ModulRA modul;
-    const RechenEingabe eingabe{r.toStdString(), a.toStdString(),
-                                QString::number(b, 'g', 17).toStdString(),
-                                QString::number(e, 'g', 17).toStdString()};
-    const RechenAnzeige anzeige = Rechne(modul, eingabe);
-    return {anzeige.ausgang, modul.Ergebnis, modul.Meldung, modul.Fehlerstatus};
-}
-
-bool nahe(double ist, double soll) {
-    return std::fabs(ist - soll) <= 1e-12 * std::max(1.0, std::fabs(soll));
-}
-
-QString beschreibung(const QString& r, const QString& a, double b, double e) {
-    return QStringLiteral("m[%1, %2][%3, %4]").arg(r, a).arg(b).arg(e);
-}
-
 }  // namespace
 
-class TestSecondaryClosedForms : public QObject {
+class TestClosedFormList : public QObject {
     Q_OBJECT
 
   private slots:
-    // Every row, with every digit the "x" may stand for, against what the calculate
-    // command works out; the operation of the third column must give the same value.
+    // Each row "m[R, A][b,e]<tab>= formula[<tab>= m[R', A'][b,e]]", with every digit the "x"
+    // may stand for: the calculate command gives the formula's value on both sides.
     void listeStimmtMitDerRechnung() {
+        HilfeFenster fenster(Hilfe::Normal);
+        static const QRegularExpression form(
+            QStringLiteral("^m\\[([0-9/]+)(?:, ([01x.]+))?\\]\\[b(?:,e)?\\]\\t= ([^\\t]+)"
+                           "(?:\\t= m\\[([0-9/]+)(?:, ([01x.]+))?\\]\\[b,e\\])?$"));
+        int zeilen = 0;
         int geprueft = 0;
-        const std::vector<Zeile> zeilen = zeilenDerListe();
-        QCOMPARE(zeilen.size(), std::size_t{87});
-        for (const Zeile& zeile : zeilen) {
-            const auto formel = formeln().find(zeile.formel);
-            QVERIFY2(formel != formeln().end(), qPrintable(zeile.formel));
+        for (const QString& zeile : fenster.anzeige()->toPlainText().split('\n')) {
+            if (!zeile.startsWith(QStringLiteral("m[")) || !zeile.contains('\t')) continue;
+            ++zeilen;
+            const QRegularExpressionMatch treffer = form.match(zeile);
+            QVERIFY2(treffer.hasMatch(), qPrintable(zeile));
+            const auto formel = formeln().find(treffer.captured(3));
+            QVERIFY2(formel != formeln().end(), qPrintable(zeile));
+            QStringList seiten;
+            for (int r : {1, 4}) {
+                if (!treffer.hasCaptured(r)) continue;
+                for (const QString& a : aufloesungszahlen(treffer.captured(r + 1))) {
+                    seiten << treffer.captured(r) + "|" + a;
+                }
+            }
             for (const auto& [b, e] : formel->second.proben) {
                 const std::optional<double> soll = formel->second.wert(b, e);
-                QStringList seiten;
-                for (const QString& a : aufloesungszahlen(zeile.a)) seiten << zeile.r + "|" + a;
-                if (zeile.gleich) {
-                    for (const QString& a : aufloesungszahlen(zeile.gleich->second)) {
-                        seiten << zeile.gleich->first + "|" + a;
-                    }
-                }
                 for (const QString& seite : seiten) {
-                    const QString r = seite.section(QLatin1Char('|'), 0, 0);
-                    const QString a = seite.section(QLatin1Char('|'), 1);
-                    const Ergebnis ist = rechne(r, a, b, e);
-                    const QString wo = beschreibung(r, a, b, e) + QStringLiteral(" for ") +
-                                       zeile.formel + QStringLiteral(": ") +
-                                       QString::number(ist.wert, 'g', 17) + QLatin1Char(' ') +
-                                       QString::fromStdString(ist.meldung);
-                    QVERIFY2(ist.ausgang == RechenAusgang::Wert, qPrintable(wo));
+                    ModulRA modul;
+                    const RechenAnzeige anzeige =
+                        Rechne(modul, {seite.section('|', 0, 0).toStdString(),
+                                       seite.section('|', 1).toStdString(),
+                                       QString::number(b, 'g', 17).toStdString(),
+                                       QString::number(e, 'g', 17).toStdString()});
+                    const QString wo = QStringLiteral("%1 [%2, %3]: %4 %5")
+                                           .arg(seite)
+                                           .arg(b)
+                                           .arg(e)
+                                           .arg(modul.Ergebnis, 0, 'g', 17)
+                                           .arg(QString::fromStdString(modul.Meldung));
+                    QVERIFY2(anzeige.ausgang == RechenAusgang::Wert, qPrintable(wo));
                     if (soll) {
-                        QVERIFY2(ist.fehlerstatus == 0 && ist.meldung.empty(), qPrintable(wo));
-                        QVERIFY2(nahe(ist.wert, *soll), qPrintable(wo));
+                        QVERIFY2(modul.Fehlerstatus == 0 && modul.Meldung.empty(), qPrintable(wo));
+                        QVERIFY2(std::fabs(modul.Ergebnis - *soll) <=
+                                     1e-12 * std::max(1.0, std::fabs(*soll)),
+                                 qPrintable(wo));
                     } else {
-                        QVERIFY2(ist.meldung == " Wert unbestimmt", qPrintable(wo));
+                        QVERIFY2(modul.Meldung == " Wert unbestimmt", qPrintable(wo));
                     }
                     ++geprueft;
                 }
             }
         }
+        QCOMPARE(zeilen, 87);
         QVERIFY(geprueft > 400);
     }
 };
 
-QTEST_MAIN(TestSecondaryClosedForms)
-#include "test_secondary_closed_forms.moc"
+QTEST_MAIN(TestClosedFormList)
+#include "test_closed_form_list.moc"

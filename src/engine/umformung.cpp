@@ -1,0 +1,53 @@
+#include "engine/umformung.h"
+
+#include <optional>
+
+namespace staffel {
+
+namespace {
+constexpr std::string_view kUeberlauf =
+    "Diese Umformung ist nicht möglich: Zähler oder Nenner lägen außerhalb von -32768 bis "
+    "32767!";
+constexpr std::string_view kNennerNull = "Diese Umformung ist nicht möglich: Der Nenner wäre 0!";
+}  // namespace
+
+UmgeformterBruch Umformen(Umformung art, Int16 n, Int16 d) {
+    std::optional<Int16> zaehler;
+    std::optional<Int16> nenner;
+    bool vorzeichenNachOben = true;
+    switch (art) {
+        case Umformung::Plus1:
+            zaehler = add16(n, d);
+            nenner = d;
+            vorzeichenNachOben = false;
+            break;
+        case Umformung::Minus1:
+            zaehler = sub16(n, d);
+            nenner = d;
+            break;
+        case Umformung::Kehrwert:
+            zaehler = d;
+            nenner = n;
+            vorzeichenNachOben = false;
+            break;
+        case Umformung::Spiegel:
+            zaehler = n;
+            nenner = sub16(n, d);
+            break;
+        case Umformung::Negativ:
+            zaehler = d;
+            nenner = sub16(d, n);
+            break;
+    }
+    if (zaehler && nenner && *nenner == 0) return {0, 1, {}, kNennerNull};
+    if (zaehler && nenner && vorzeichenNachOben && *nenner < 0) {
+        zaehler = sub16(0, *zaehler);
+        nenner = sub16(0, *nenner);
+    }
+    if (!zaehler || !nenner) return {0, 1, {}, kUeberlauf};
+    std::string text = std::to_string(*zaehler);
+    if (*nenner != 1) text += "/" + std::to_string(*nenner);
+    return {*zaehler, *nenner, text, {}};
+}
+
+}  // namespace staffel

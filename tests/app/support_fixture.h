@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+#include "app/frm_haupt.h"
+#include "app/message_seam.h"
+
+class QLineEdit;
+
+namespace staffel::apptest {
+
+// One main window for one test function, shown offscreen and driven as a user does, its
+// message boxes recorded instead of shown. It closes every other modal window as it appears,
+// so nothing waits for a user, unless the test answers them itself; a test that still hangs
+// ends at the CTest timeout.
+class Sitzung {
+  public:
+    Sitzung();
+    ~Sitzung();
+    void modaleSelbstBeantworten() { schliesser_.stop(); }
+
+    app::frmHaupt& fenster() { return *fenster_; }
+    const QList<app::Nachricht>& meldungen() const { return meldungen_; }
+    QStringList meldungsTexte() const;
+    void vergiss() { meldungen_.clear(); }
+
+    QWidget* widget(const char* name) const;
+    QLineEdit* feld(const char* name) const;
+    QString text(const char* name) const;  // caption of a label or button, text of a field
+    QColor hinten(const char* name) const;
+    void eingaben(const QString& r, const QString& a, const QString& b, const QString& e);
+    void klick(const char* name);
+    // Clicks the button trigger (or presses Enter in the field trigger) and waits until the
+    // calculation has ended and its results are shown.
+    bool rechne(const char* trigger = "cmdRechne");
+    // Smiling face shown, straight face hidden, result label yellow; or the opposite.
+    bool zeigtGueltig() const;
+    bool zeigtUngueltig() const;
+
+  private:
+    QList<app::Nachricht> meldungen_;
+    QTimer schliesser_;
+    std::unique_ptr<app::frmHaupt> fenster_;
+};
+
+}  // namespace staffel::apptest

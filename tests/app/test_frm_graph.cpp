@@ -1,0 +1,145 @@
+// The graph window and its settings window.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <atomic>
+#include <thread>
+
+#include "app/frm_graph.h"
+#include "app/frm_werte.h"
+#include "app/graph_launcher.h"
+#include "app/support_fixture.h"
+
+using staffel::Int16;
+using staffel::ModulRA;
+using staffel::app::FrmGraph;
+namespace graph = staffel::graph;
+
+namespace {
+
+std::optional<double> quadrat(float x) {
+    return double{x} * double{x};
+}
+
+// The dots one drawing pass gives, as the engine's pass counts them.
+Int16 punkteProDurchgang(const staffel::GraphEinstellungen& g, const graph::Auswertung& f) {
+    int n = 0;
+    graph::Durchlauf(g, f, [&n](const graph::Punkt&) { ++n; });
+    return static_cast<Int16>(n);
+}
+
+// The pixel of logical point (x, y) of the drawing.
+QColor farbeBei(const QImage& bild, double x, double y) {
+    return bild.pixelColor(static_cast<int>(x * bild.width() / graph::kBreite),
+                           static_cast<int>((graph::kHoehe - y) * bild.height() / graph::kHoehe));
+}
+
+QImage gezeichnet(FrmGraph& fenster) {
+    return fenster.findChild<QWidget*>("drawingArea")->grab().toImage();
+}
+
+}  // namespace
+
+class TestFrmGraph : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<staffel::apptest::Sitzung> s_;
+
+  private slots:
+    void init() {
+        s_ = std::make_unique<staffel::apptest::Sitzung>();
+        s_->modaleSelbstBeantworten();
+    }
+    void cleanup() { s_.reset(); }
+
+    // Drawn and counted per pass; a new size is a new pass: the same dots, counted again.
+    // Printing is tried on every other choice of the menu entry.
+    void parabolaDrawnCountedAndPrinted() {
+        ModulRA m;
+        FrmGraph fenster(m, nullptr, quadrat);
+        QList<QImage> gedruckt;
+        fenster.setzeDrucker([&](const QImage& bild) {
+            return gedruckt.append(bild), !gedruckt.isEmpty() && gedruckt.size() > 1;
+        });
+        fenster.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        const Int16 proDurchgang = punkteProDurchgang(m.Graph, quadrat);
+        QCOMPARE(fenster.punkteZahl(), proDurchgang);
+        QCOMPARE(farbeBei(gezeichnet(fenster), 103, 30), QColor(255, 0, 0));  // the cross
+        QCOMPARE(farbeBei(gezeichnet(fenster), 150, 30), QColor(Qt::white));
+        fenster.resize(fenster.width() + 40, fenster.height() + 30);
+        QTRY_COMPARE(fenster.punkteZahl(), 2 * proDurchgang);
+
+        auto* druck = fenster.findChild<QAction*>("mnuGraphdruck");
+        for (int i = 0; i < 3; ++i) druck->trigger();
+        QCOMPARE(gedruckt.size(), 2);
+        QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
+        QCOMPARE(farbeBei(gedruckt[1], 103, 30), QColor(255, 0, 0));
+        fenster.close();
+        QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
+    }
+
+    // Esc first only halts the sampling, keeping the drawing; the second closes.
+    void escHaltsTheSamplingThenCloses() {
+        ModulRA m;
+        std::atomic<int> proben = 0;
+        FrmGraph fenster(m, nullptr, [&proben](float) -> std::optional<double> {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return ++proben, 1.0;
+        });
+        fenster.show();
+        QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 10, 20000);
+        QTest::keyClick(&fenster, Qt::Key_Escape);
+        QVERIFY(fenster.isVisible() && !fenster.rechnetNoch());
+        const int bisher = proben;
+        QTest::qWait(50);
+        QCOMPARE(int(proben), bisher);
+        QTest::keyClick(&fenster, Qt::Key_Escape);
+        QVERIFY(!fenster.isVisible());
+        QVERIFY(!m.haltAngefordert());
+    }
+
+    // The whole graph case: settings window, then the graph window, each modal.
+    void settingsThenGraph_data() {
+        QTest::addColumn<bool>("zeichnen");
+        QTest::newRow("Zeichnen") << true;
+        QTest::newRow("Abbrechen") << false;
+    }
+    void settingsThenGraph() {
+        QFETCH(bool, zeichnen);
+        ModulRA m;
+        m.BasisText = "x";
+        m.ExponentText = "0";
+        m.AufZahl = "1";
+        m.RZaehler = 6;  // m[6, 1][x, 0]: 1 for every positive x
+        m.RNenner = 1;
+        m.Graph.Xmin = 0.5;
+        m.Graph.PunkteZahl = 7;
+        QStringList gesehen;
+        QTimer fahrer;
+        connect(&fahrer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return;
+            if (gesehen.isEmpty() || gesehen.last() != modal->objectName()) {
+                gesehen.append(modal->objectName());
+            }
+            if (modal->objectName() == "frmWerte") {
+                modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
+                modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();
+            } else if (auto* g = qobject_cast<FrmGraph*>(modal); g && !g->rechnetNoch()) {
+                g->findChild<QAction*>("mnuGraphEnd")->trigger();
+            }
+        });
+        fahrer.start(20);
+        staffel::app::zeigeGraph(nullptr, m);
+        QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
+        QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
+        const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
+        QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+    }
+};
+
+QTEST_MAIN(TestFrmGraph)
+#include "test_frm_graph.moc"

@@ -1,0 +1,261 @@
+// The main window as its user meets it, and the windows its menus open. No print server is
+// reachable here (see main).
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+#include "app/calculation_printer.h"
+#include "app/haupt_layout.h"
+#include "app/secondary_windows.h"
+#include "app/support_fixture.h"
+
+using namespace staffel::app;
+
+namespace {
+
+const QString kAngehalten = QStringLiteral("    Berechnung angehalten!");
+
+// Answers the first modal window that shows up.
+void beiModalemFenster(std::function<void(QWidget*)> antwort) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, antwort] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            antwort(modal);
+        }
+    });
+    poll->start(5);
+}
+
+// The one visible top-level window of that name; two of them count as none.
+QWidget* sichtbar(const QString& name) {
+    QWidget* found = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            if (found) return nullptr;
+            found = widget;
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+class TestFrmHaupt : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<staffel::apptest::Sitzung> s_;
+
+    QAction* eintrag(const char* name) { return s_->fenster().findChild<QAction*>(name); }
+
+    // Starts m[6, 1][1.2, 10^9], which runs far longer than any test waits, and waits until
+    // the counter label has shown two values.
+    void startLongCalculationAndSeeCountersRise() {
+        s_->eingaben("6", "1", "1.2", "1000000000");
+        s_->klick("cmdRechne");
+        QTRY_VERIFY_WITH_TIMEOUT(!s_->text("lblRecBer").isEmpty(), 30000);
+        const QString first = s_->text("lblRecBer");
+        QTRY_VERIFY_WITH_TIMEOUT(s_->text("lblRecBer") != first, 30000);
+        QVERIFY(!s_->widget("txtBasis")->isEnabled());
+    }
+
+  private slots:
+    void init() { s_ = std::make_unique<staffel::apptest::Sitzung>(); }
+    void cleanup() {
+        s_.reset();
+        schliesseHilfefenster();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void layoutSpotChecksAndNoCaptionCut() {
+        QCOMPARE(s_->widget("cmdRechne")->geometry(), QRect(648, 376, 81, 33));
+        QCOMPARE(s_->text("cmdAufl"), QStringLiteral("Auflösungs-\nliste"));
+        QWidget* flaeche = s_->fenster().centralWidget();
+        QCOMPARE(flaeche->size(), QSize(732, 466));
+        for (const ControlRow& row : hauptLayout()) {
+            if (row.kind != ControlKind::Button && row.kind != ControlKind::Label) continue;
+            QWidget* widget = s_->widget(row.name);
+            const QString caption =
+                row.kind == ControlKind::Button ? s_->text(row.name) : displayCaption(row);
+            int widest = 0;
+            for (const QString& line : caption.split(QLatin1Char('\n'))) {
+                widest = std::max(widest, QFontMetrics(widget->font()).horizontalAdvance(line));
+            }
+            // The design lets the long function label run past the window's edge.
+            const int room =
+                std::min(widget->width() - (row.framed ? 2 : 0), flaeche->width() - widget->x());
+            QVERIFY2(widest <= room, row.name);
+        }
+    }
+
+    // The worked example end to end (Enter in a field calculates too).
+    void recursionEndToEnd() {
+        s_->eingaben("7", "00", "2", "3");
+        QVERIFY(s_->rechne("txtExponent"));
+        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  256"));
+        QCOMPARE(s_->text("lblStp"), QStringLiteral(" 2"));
+        QCOMPARE(s_->text("lblNameRA"), QStringLiteral(" Name der Rechenart ?"));
+        QCOMPARE(s_->text("lblRecIII"), QStringLiteral(" 1"));
+        QCOMPARE(s_->text("lblRecG00"), QString());  // never touched: stays empty
+        QCOMPARE(s_->text("txtExponent"), QStringLiteral("3"));
+        QVERIFY(s_->zeigtGueltig());
+
+        // Typing resets the engine and shows invalid; the labels keep their texts.
+        QTest::keyClicks(s_->feld("txtBasis"), "1");
+        QVERIFY(s_->zeigtUngueltig());
+        QCOMPARE(s_->fenster().modul().ZaehlerBer.get(), -1);
+        // A double click empties a field; the calculation then refuses and changes nothing.
+        QTest::mouseDClick(s_->feld("txtBasis"), Qt::LeftButton);
+        QVERIFY(s_->rechne());
+        QCOMPARE(s_->meldungsTexte(), QStringList{"Erst EINGABE , dann BERECHNUNG !"});
+        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  256"));
+    }
+
+    void limitButtonColoursExponentUntilAnInputChanges() {
+        s_->eingaben("3", "", "2", "5");
+        QVERIFY(s_->rechne("cmdEulersch"));
+        QCOMPARE(s_->text("txtExponent"), QStringLiteral(" +- Unendlich"));
+        QCOMPARE(s_->hinten("txtExponent"), QColor(0x00, 0x00, 0x80));
+        QCOMPARE(s_->meldungsTexte(), QStringList{" In diesem Fall ist der Grenzwert unbekannt!"});
+        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  Grenzwert??"));
+        QVERIFY(s_->rechne());  // "Rechne !" again stays in the limit mode
+        QVERIFY(s_->fenster().modul().GrenzwertModus);
+        QTest::keyClicks(s_->feld("txtRechenart"), "4");
+        QCOMPARE(s_->text("txtExponent"), QString());
+        QCOMPARE(s_->hinten("txtExponent"), QColor(0xc0, 0xc0, 0xff));
+    }
+
+    void buttonsAndMemory() {
+        s_->eingaben("", "", "9", "2");
+        s_->klick("cmdSqrt");
+        QVERIFY(s_->rechne());
+        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  3"));
+        s_->klick("cmdMemory");
+        s_->klick("cmdMemToExp");
+        s_->eingaben("1", "", "5", s_->text("txtExponent"));
+        QVERIFY(s_->rechne());
+        // A refused transform says why and keeps the valid result; a done one resets.
+        s_->klick("cmdSpiegel");
+        QCOMPARE(s_->meldungen().size(), 1);
+        QCOMPARE(s_->meldungen().first().titel, QStringLiteral("Problem"));
+        QVERIFY(s_->zeigtGueltig());
+        s_->klick("cmdReiheP");
+        QCOMPARE(s_->text("txtRechenart"), QStringLiteral("2"));
+        QVERIFY(s_->zeigtUngueltig());
+        // The largest number reads back exactly.
+        s_->klick("cmdMax");
+        s_->klick("cmdMemtoBase");
+        s_->feld("txtRechenart")->setText("3");
+        QVERIFY(s_->rechne());
+        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  1.79769313486231E+308"));
+        s_->klick("cmdClear");
+        QCOMPARE(s_->text("lblSpeicher"), QString());
+    }
+
+    void haltStopsALongCalculation() {
+        startLongCalculationAndSeeCountersRise();
+        QVERIFY(s_->rechne("cmdHalt"));
+        QCOMPARE(s_->text("lblErgebnis"), kAngehalten);
+        QVERIFY(s_->zeigtUngueltig());
+        QVERIFY(s_->meldungen().isEmpty());
+        // A halt while nothing runs does not touch the next calculation.
+        s_->klick("cmdHalt");
+        s_->eingaben("3", "", "3", "4");
+        QVERIFY(s_->rechne());
+        QVERIFY(s_->zeigtGueltig());
+    }
+
+    void clearStopsALongCalculationAndEmptiesTheWindow() {
+        startLongCalculationAndSeeCountersRise();
+        QSignalSpy fertig(&s_->fenster(), &frmHaupt::calculationFinished);
+        s_->klick("cmdClear");
+        QCOMPARE(s_->text("txtAufzahl"), QStringLiteral("0"));
+        QCOMPARE(s_->text("lblErgebnis"), kAngehalten);
+        QTest::qWait(300);  // the stopped calculation delivers nothing afterwards
+        QVERIFY(fertig.isEmpty());
+        QVERIFY(s_->text("lblRecBer").isEmpty());
+        startLongCalculationAndSeeCountersRise();
+        QVERIFY(s_->fenster().close());
+        QVERIFY(!s_->fenster().calculationRunning());
+    }
+
+    // Help windows are no modal children of the main window: one of each, built afresh
+    // once closed. "Beenden" asks first; "Nein" has the focus, so Enter answers no.
+    void helpWindowsAndTheExitQuestion() {
+        s_->modaleSelbstBeantworten();
+        const char* const hilfen[][2] = {{"mnuGebrauch", "frmKomment"},
+                                         {"mnuGrundlagen", "frmGrundlagen"},
+                                         {"mnuNormal", "frmNormal"},
+                                         {"mnuGlossar", "frmGlossar"}};
+        for (const auto& [menu, name] : hilfen) {
+            eintrag(menu)->trigger();
+            eintrag(menu)->trigger();
+            QWidget* hilfe = sichtbar(name);  // one only
+            QVERIFY2(hilfe && !hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
+            QVERIFY(!hilfe->findChild<QTextEdit*>()->toPlainText().isEmpty());
+            QPointer<QWidget> alt(hilfe);
+            hilfe->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(alt.isNull());
+        }
+        zeigeGlossar(&s_->fenster());
+        for (const char* antwort : {"", "cmdEJa"}) {
+            QString gesehen;
+            beiModalemFenster([&gesehen, antwort](QWidget* modal) {
+                gesehen = modal->objectName();
+                if (*antwort) return modal->findChild<QPushButton*>(antwort)->click();
+                QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+            });
+            s_->klick("cmdEnde");
+            QCOMPARE(gesehen, QStringLiteral("frmEnde"));
+            QCOMPARE(s_->fenster().isVisible(), !*antwort);
+        }
+        QVERIFY(sichtbar("frmGlossar"));  // it stays after the main window closed
+    }
+
+    // Once per switching on; off says nothing; on while already on is no new switching on.
+    void printerWarnsOncePerSwitchingOn() {
+        const QStringList schritte{"druck", "an", "druck", "aus", "an", "an"};
+        const QList<int> meldungen{0, 1, 1, 1, 2, 2};
+        RechnungsDrucker drucker;
+        for (qsizetype i = 0; i < schritte.size(); ++i) {
+            if (schritte[i] != "druck") drucker.setzeAktiv(schritte[i] == "an");
+            drucker.RechnungsDruck(&s_->fenster(), QStringLiteral("m[4 , 0][2 , 3] =   6"));
+            QCOMPARE(int(s_->meldungen().size()), meldungen[i]);
+        }
+        QCOMPARE(s_->meldungen().last().symbol, QMessageBox::Warning);
+    }
+
+    // The main window may close while help windows stay; the program then ends with the
+    // last of them. Runs the real event loop, so it comes last.
+    void programEndsWithTheLastWindow() {
+        zeigeGlossar(&s_->fenster());
+        bool glossarBlieb = false;
+        QTimer::singleShot(0, &s_->fenster(), [this] { s_->fenster().close(); });
+        QTimer::singleShot(50, qApp, [&] {
+            QWidget* glossar = sichtbar(QStringLiteral("frmGlossar"));
+            glossarBlieb = glossar != nullptr;
+            if (glossar) glossar->close();
+        });
+        QCoreApplication::exec();
+        QVERIFY(glossarBlieb);
+    }
+};
+
+int main(int argc, char** argv) {
+    // A socket where nothing listens: no print server, whatever the machine has set up.
+    qputenv("CUPS_SERVER", "/nonexistent/staffelrechner-ohne-cups.sock");
+    qunsetenv("PRINTER");
+    QApplication app(argc, argv);
+    TestFrmHaupt test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_frm_haupt.moc"

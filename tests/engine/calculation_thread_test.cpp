@@ -1,0 +1,56 @@
+// Calculations on a thread of their own: these also run under ThreadSanitizer.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <new>
+#include <thread>
+
+#include "engine/calculation_runner.h"
+#include "engine/rechnen.h"
+#include "recording_host.h"
+
+namespace staffel {
+namespace {
+
+TEST(CalculationThread, AHaltStopsALongRecursion) {
+    test::RecordingHost host;
+    ModulRA modul(&host);
+    double value = -1;
+    std::thread rechner([&] { value = modul.emIII(6, 1, 1.2, 1e9, "1"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    modul.anhalten();
+    rechner.join();
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(modul.Fehlerstatus, 1);
+}
+
+TEST(CalculationThread, AHaltBelongsToTheRunItStopped) {
+    ModulRA modul;
+    modul.anhalten();  // stands for "#" pressed during the run
+    RechenAnzeige anzeige;
+    CalculationRunner::runBlocking([&] {
+        anzeige = Rechne(modul, {"6", "1", "1.2", "1000000000"});
+    });
+    EXPECT_EQ(anzeige.ergebnisText, "    Berechnung angehalten!");
+    EXPECT_FALSE(anzeige.gueltig);
+
+    modul.haltZuruecknehmen();
+    CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, {"6", "1", "1.2", "3"}); });
+    EXPECT_EQ(anzeige.ergebnisText, FormatErgebnis(std::pow(1.2, std::pow(1.2, 1.2)), ""));
+    EXPECT_TRUE(anzeige.gueltig);
+}
+
+TEST(CalculationThread, AJobThatThrowsEndsWithAMessage) {
+    test::RecordingHost host;
+    bool fertig = false;
+    CalculationRunner runner(&host);
+    ASSERT_TRUE(runner.start([] { throw std::bad_alloc(); }, [&] { fertig = true; }));
+    runner.join();
+    EXPECT_TRUE(fertig);
+    EXPECT_EQ(host.boxes,
+              std::vector<std::string>{"Für diese Berechnung reicht der Arbeitsspeicher nicht!"});
+}
+
+}  // namespace
+}  // namespace staffel
