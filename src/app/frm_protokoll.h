@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QListView;
+
+namespace staffel::app {
+
+class ProtokollModell;
+
+// frmProtokoll, "Protokoll": the tape as a list, newest last. Not modal; it belongs to the
+// main window, whose four input fields a row is loaded back into.
+class FrmProtokoll : public QWidget {
+    Q_OBJECT
+  public:
+    FrmProtokoll(ProtokollModell& modell, QWidget* haupt);
+
+    // The selected rows' printed lines to the clipboard (Ctrl+C).
+    void kopieren();
+    // The current row's inputs into the main window's fields (double-click, Enter), whose change
+    // handlers run as for typing. Refused while a calculation runs (the fields are locked).
+    void laden();
+    // "Speichern unter …": CSV, or the printed lines when the name ends in ".txt".
+    void speichernUnter();
+    bool speichern(const QString& pfad);
+    void drucken();
+
+  private:
+    ProtokollModell& modell_;
+    QWidget* haupt_;
+    QListView* lstProtokoll_ = nullptr;
+};
+
+// Opens the main window's tape window, or brings it forward when it is already open.
+void zeigeProtokoll(QWidget* haupt, ProtokollModell& modell);
+
+}  // namespace staffel::app
