@@ -38,18 +38,13 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     lstProtokoll_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstProtokoll_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstProtokoll_->setFont(designFont(10, false));
-    connect(lstProtokoll_, &QListView::doubleClicked, this, &FrmProtokoll::laden);
+    // Activation is a double-click or Enter (or what the platform's style makes it).
+    connect(lstProtokoll_, &QListView::activated, this, &FrmProtokoll::laden);
     connect(&modell_, &QAbstractItemModel::rowsInserted, lstProtokoll_, &QListView::scrollToBottom);
-
-    const auto taste = [this](QList<QKeySequence> tasten, void (FrmProtokoll::*handler)()) {
-        auto* aktion = new QAction(lstProtokoll_);
-        aktion->setShortcuts(tasten);
-        aktion->setShortcutContext(Qt::WidgetShortcut);
-        lstProtokoll_->addAction(aktion);
-        connect(aktion, &QAction::triggered, this, handler);
-    };
-    taste(QKeySequence::keyBindings(QKeySequence::Copy), &FrmProtokoll::kopieren);
-    taste({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, &FrmProtokoll::laden);
+    auto* kopie = new QAction(this);
+    kopie->setShortcuts(QKeySequence::Copy);
+    addAction(kopie);
+    connect(kopie, &QAction::triggered, this, &FrmProtokoll::kopieren);
 
     auto* knoepfe = new QHBoxLayout;
     const auto knopf = [this, knoepfe](const char* name, const char* text, auto handler) {

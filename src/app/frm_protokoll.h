@@ -15,7 +15,7 @@ class FrmProtokoll : public QWidget {
   public:
     FrmProtokoll(ProtokollModell& modell, QWidget* haupt);
 
-    // The selected rows' printed lines to the clipboard (Ctrl+C).
+    // The selected rows' printed lines to the clipboard (Ctrl+C anywhere in the window).
     void kopieren();
     // The current row's inputs into the main window's fields (double-click, Enter), whose change
     // handlers run as for typing. Refused while a calculation runs (the fields are locked).

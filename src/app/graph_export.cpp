@@ -25,6 +25,8 @@ bool schreibeSvg(QIODevice& datei, const QSize& groesse, const GraphMaler& malen
     svg.setOutputDevice(&datei);
     svg.setSize(groesse);
     svg.setViewBox(QRect(QPoint(0, 0), groesse));
+    // CSS pixels: viewers then show the picture at the size of the window.
+    svg.setResolution(96);
     svg.setTitle(QStringLiteral("Graph"));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
