@@ -40,7 +40,7 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     lstProtokoll_->setFont(designFont(10, false));
     // Activation is a double-click or Enter (or what the platform's style makes it).
     connect(lstProtokoll_, &QListView::activated, this, &FrmProtokoll::laden);
-    connect(&modell_, &QAbstractItemModel::rowsInserted, lstProtokoll_, &QListView::scrollToBottom);
+    connect(&modell_, &QAbstractItemModel::rowsInserted, this, &FrmProtokoll::zumEnde);
     auto* kopie = new QAction(this);
     kopie->setShortcuts(QKeySequence::Copy);
     addAction(kopie);
@@ -123,6 +123,16 @@ void FrmProtokoll::drucken() {
                               QStringLiteral("Das Protokoll kann nicht gedruckt werden."),
                               QMessageBox::Critical});
     }
+}
+
+void FrmProtokoll::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    zumEnde();
+}
+
+// Queued, so that the view has its size and rows appended in one go scroll once.
+void FrmProtokoll::zumEnde() {
+    QMetaObject::invokeMethod(lstProtokoll_, &QListView::scrollToBottom, Qt::QueuedConnection);
 }
 
 void zeigeProtokoll(QWidget* haupt, ProtokollModell& modell) {

@@ -25,7 +25,12 @@ class FrmProtokoll : public QWidget {
     bool speichern(const QString& pfad);
     void drucken();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    void zumEnde();
+
     ProtokollModell& modell_;
     QWidget* haupt_;
     QListView* lstProtokoll_ = nullptr;
