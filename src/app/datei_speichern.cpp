@@ -60,7 +60,7 @@ bool speichereDatei(QWidget* parent, const QString& pfad, const Schreiber& schre
     }
     if (grund.isEmpty()) return true;
     zeigeNachricht(parent, {QStringLiteral("Problem"),
-                            QStringLiteral("%1 kann nicht gespeichert werden:\n%2")
+                            QStringLiteral("Die Datei %1 kann nicht gespeichert werden:\n%2")
                                 .arg(QDir::toNativeSeparators(pfad), grund),
                             QMessageBox::Critical});
     return false;
