@@ -64,6 +64,13 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(lstProtokoll_);
     spalte->addLayout(knoepfe);
+    haupt_->installEventFilter(this);
+}
+
+// Unlike the help windows it would keep the program running for a main window that is gone.
+bool FrmProtokoll::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == haupt_ && event->type() == QEvent::Close) close();
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmProtokoll::kopieren() {

@@ -9,7 +9,7 @@ namespace staffel::app {
 class ProtokollModell;
 
 // frmProtokoll, "Protokoll": the tape as a list, newest last. Not modal; it belongs to the
-// main window, whose four input fields a row is loaded back into.
+// main window, whose four input fields a row is loaded back into, and closes with it.
 class FrmProtokoll : public QWidget {
     Q_OBJECT
   public:
@@ -27,6 +27,7 @@ class FrmProtokoll : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void zumEnde();
