@@ -81,6 +81,18 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
     connect(mnuGraphdruck_, &QAction::triggered, this, [this](bool markiert) {
         if (markiert) Graphikdruck();
     });
+    QAction* mnuBildSpeichern = mnuGraphopt->addAction(QStringLiteral("&Bild speichern …"));
+    mnuBildSpeichern->setObjectName(QStringLiteral("mnuBildSpeichern"));
+    connect(mnuBildSpeichern, &QAction::triggered, this, [this] {
+        if (const QString pfad = frageBildDatei(this, formel_); !pfad.isEmpty())
+            bildSpeichern(pfad);
+    });
+    QAction* mnuWerteSpeichern = mnuGraphopt->addAction(QStringLiteral("&Werte speichern …"));
+    mnuWerteSpeichern->setObjectName(QStringLiteral("mnuWerteSpeichern"));
+    connect(mnuWerteSpeichern, &QAction::triggered, this, [this] {
+        if (const QString pfad = frageWerteDatei(this, formel_); !pfad.isEmpty())
+            werteSpeichern(pfad);
+    });
     QAction* mnuGraphEnd = mnuGraphopt->addAction(QStringLiteral("&Graphik ausblenden"));
     mnuGraphEnd->setObjectName(QStringLiteral("mnuGraphEnd"));
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
@@ -109,6 +121,8 @@ void FrmGraph::starteProben() {
             auto y = werte_(x);
             std::lock_guard lock(ernte_.mutex);
             if (ernte_.name != modul_.NameRechenart) ernte_.name = modul_.NameRechenart;
+            // A sample cut short by a halt has no value of its own.
+            if (!modul_.haltAngefordert()) ernte_.proben.push_back({x, y});
             return y;
         };
         auto senke = [this](const graph::Punkt& p) {
@@ -126,15 +140,18 @@ void FrmGraph::abholen() {
     const bool fertig = !runner_.running();
     if (fertig) runner_.join();
     std::vector<graph::Punkt> neu;
+    std::vector<GraphProbe> proben;
     bool neuerName = false;
     {
         std::lock_guard lock(ernte_.mutex);
         neu.swap(ernte_.neu);
+        proben.swap(ernte_.proben);
         if (ernte_.name != name_) {
             name_ = ernte_.name;
             neuerName = true;
         }
     }
+    gespeicherteProben_.insert(gespeicherteProben_.end(), proben.begin(), proben.end());
     if (fertig) {
         laeuft_ = false;
         abholTakt_.stop();
@@ -235,6 +252,16 @@ QImage FrmGraph::bild() const {
     QPainter painter(&bild);
     malen(painter, bild.size());
     return bild;
+}
+
+bool FrmGraph::bildSpeichern(const QString& pfad) {
+    return speichereGraphBild(
+        this, pfad, flaeche_->size(), devicePixelRatioF(),
+        [this](QPainter& painter, const QSize& groesse) { malen(painter, groesse); });
+}
+
+bool FrmGraph::werteSpeichern(const QString& pfad) {
+    return speichereGraphWerte(this, pfad, gespeicherteProben_);
 }
 
 void FrmGraph::Graphikdruck() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/graph_export.h"
 #include "engine/calculation_runner.h"
 #include "engine/graph_pass.h"
 #include "engine/modul_ra.h"
@@ -43,6 +44,11 @@ class FrmGraph : public QDialog {
 
     void Graphikdruck();
 
+    // What "Bild speichern …" and "Werte speichern …" write: the graph as drawn so far, and
+    // every sample evaluated so far. False when saving failed (the user has been told).
+    bool bildSpeichern(const QString& pfad);
+    bool werteSpeichern(const QString& pfad);
+
     void done(int ergebnis) override;
 
   protected:
@@ -56,6 +62,7 @@ class FrmGraph : public QDialog {
     struct Ernte {
         std::mutex mutex;
         std::vector<graph::Punkt> neu;
+        std::vector<GraphProbe> proben;
         std::string name;
     };
 
@@ -72,6 +79,7 @@ class FrmGraph : public QDialog {
     graph::Auswertung werte_;
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;
+    std::vector<GraphProbe> gespeicherteProben_;
     Drucker drucker_;
 
     GraphFlaeche* flaeche_ = nullptr;

@@ -17,8 +17,10 @@
 
 #include "app/accessible_names.h"
 #include "app/face_icons.h"
+#include "app/frm_protokoll.h"
 #include "app/graph_launcher.h"
 #include "app/haupt_layout.h"
+#include "app/protokoll_model.h"
 #include "app/secondary_windows.h"
 #include "engine/number_text.h"
 
@@ -158,6 +160,9 @@ void frmHaupt::buildMenus() {
     mnuRedruck_->setCheckable(true);
     mnuRedruck_->setChecked(false);
     connect(mnuRedruck_, &QAction::toggled, this, [this](bool on) { drucker_.setzeAktiv(on); });
+    protokoll_ = new ProtokollModell(this);
+    connect(named(andere->addAction(QStringLiteral("&Protokoll")), "mnuProtokoll"),
+            &QAction::triggered, this, [this] { zeigeProtokoll(this, *protokoll_); });
     connect(named(andere->addAction(QStringLiteral("&Ende")), "mnuEnde"), &QAction::triggered, this,
             &frmHaupt::ende);
 
@@ -395,10 +400,12 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
             lblNameRA_->setText(qs(anzeige.nameText));
             RechenStatus();
             lblErgebnis_->setText(qs(anzeige.ergebnisText));
-            if (drucker_.aktiv()) {
-                modul_.FormelBilden();
-                drucker_.RechnungsDruck(this, qs(modul_.FormelText + " = " + modul_.ErgebnisText));
-            }
+            modul_.FormelBilden();
+            const QString zeile = qs(modul_.FormelText + " = " + modul_.ErgebnisText);
+            drucker_.RechnungsDruck(this, zeile);
+            protokoll_->anhaengen({zeile, txtRechenart_->text(), txtAufzahl_->text(),
+                                   txtBasis_->text(), txtExponent_->text(), lblErgebnis_->text(),
+                                   qs(modul_.Meldung), lblNameRA_->text(), anzeige.gueltig});
             showValidity(anzeige.gueltig);
             break;
         }

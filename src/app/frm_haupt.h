@@ -20,6 +20,8 @@ class QTimer;
 
 namespace staffel::app {
 
+class ProtokollModell;
+
 // The calculator's main window: the drawn notation m[R, A][b, e] = result with its four input
 // fields, the result and validity display, the live recursion counters, the operation,
 // transform, memory and command buttons, and the menu bar.
@@ -84,6 +86,7 @@ class frmHaupt : public QMainWindow {
     ModulRA modul_;
     EngineBridge bridge_;
     RechnungsDrucker drucker_;
+    ProtokollModell* protokoll_ = nullptr;
     QTimer* counterTimer_ = nullptr;
     std::array<CounterDisplay, 10> counters_{};
     quint64 lauf_ = 0;  // counts the calculations started

@@ -1,0 +1,74 @@
+#include "app/datei_speichern.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "app/message_seam.h"
+
+namespace staffel::app {
+
+namespace {
+
+// Remembered for the run only: the program keeps nothing between runs.
+QString& letzterOrdner() {
+    static QString ordner = [] {
+        const QString dokumente =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
+    }();
+    return ordner;
+}
+
+// "CSV-Datei (*.csv)" -> "csv".
+QString endungDesFilters(const QString& filter) {
+    static const QRegularExpression muster(QStringLiteral(R"(\(\*\.(\w+)\))"));
+    return muster.match(filter).captured(1);
+}
+
+}  // namespace
+
+QString frageSpeicherort(QWidget* parent, const QString& titel, const QString& vorschlag,
+                         const QStringList& filter) {
+    QString gewaehlt = filter.value(0);
+    QString pfad =
+        QFileDialog::getSaveFileName(parent, titel, QDir(letzterOrdner()).filePath(vorschlag),
+                                     filter.join(QStringLiteral(";;")), &gewaehlt);
+    if (pfad.isEmpty()) return pfad;
+    if (QFileInfo(pfad).suffix().isEmpty() && !endungDesFilters(gewaehlt).isEmpty()) {
+        pfad += QLatin1Char('.') + endungDesFilters(gewaehlt);
+    }
+    letzterOrdner() = QFileInfo(pfad).absolutePath();
+    return pfad;
+}
+
+bool speichereDatei(QWidget* parent, const QString& pfad, const Schreiber& schreiben) {
+    QSaveFile datei(pfad);
+    QString grund;
+    if (!datei.open(QIODevice::WriteOnly)) {
+        grund = datei.errorString();
+    } else if (!schreiben(datei)) {
+        grund = datei.error() != QFileDevice::NoError
+                    ? datei.errorString()
+                    : QStringLiteral("Der Inhalt ließ sich nicht erzeugen.");
+        datei.cancelWriting();
+    } else if (!datei.commit()) {
+        grund = datei.errorString();
+    }
+    if (grund.isEmpty()) return true;
+    zeigeNachricht(parent, {QStringLiteral("Problem"),
+                            QStringLiteral("Die Datei %1 kann nicht gespeichert werden:\n%2")
+                                .arg(QDir::toNativeSeparators(pfad), grund),
+                            QMessageBox::Critical});
+    return false;
+}
+
+bool speichereDatei(QWidget* parent, const QString& pfad, const QByteArray& inhalt) {
+    return speichereDatei(
+        parent, pfad, [&inhalt](QIODevice& datei) { return datei.write(inhalt) == inhalt.size(); });
+}
+
+}  // namespace staffel::app

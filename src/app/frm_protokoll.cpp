@@ -1,0 +1,157 @@
+#include "app/frm_protokoll.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/datei_speichern.h"
+#include "app/message_seam.h"
+#include "app/protokoll_datei.h"
+#include "app/protokoll_model.h"
+#include "app/window_design.h"
+#include "engine/rechnen.h"
+
+namespace staffel::app {
+
+FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
+    : QWidget(haupt, Qt::Window), modell_(modell), haupt_(haupt) {
+    setObjectName(QStringLiteral("frmProtokoll"));
+    setWindowTitle(QStringLiteral("Protokoll"));
+    setBackColour(this, QColor(0xc0, 0xc0, 0xc0));
+    resize(twipsToPixels(9600), twipsToPixels(5400));
+
+    lstProtokoll_ = new QListView(this);
+    lstProtokoll_->setObjectName(QStringLiteral("lstProtokoll"));
+    lstProtokoll_->setAccessibleName(QStringLiteral("Protokoll"));
+    lstProtokoll_->setModel(&modell_);
+    lstProtokoll_->setUniformItemSizes(true);
+    lstProtokoll_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstProtokoll_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstProtokoll_->setFont(designFont(10, false));
+    // Activation is a double-click or Enter (or what the platform's style makes it).
+    connect(lstProtokoll_, &QListView::activated, this, &FrmProtokoll::laden);
+    connect(&modell_, &QAbstractItemModel::rowsInserted, this, &FrmProtokoll::zumEnde);
+    auto* kopie = new QAction(this);
+    kopie->setShortcuts(QKeySequence::Copy);
+    addAction(kopie);
+    connect(kopie, &QAction::triggered, this, &FrmProtokoll::kopieren);
+
+    auto* knoepfe = new QHBoxLayout;
+    const auto knopf = [this, knoepfe](const char* name, const char* text, auto handler) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        button->setObjectName(QLatin1String(name));
+        button->setFont(designFont(8.25, true));
+        button->setAutoDefault(false);
+        knoepfe->addWidget(button);
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    knopf("cmdLaden", "Laden", &FrmProtokoll::laden);
+    knopf("cmdKopieren", "Kopieren", &FrmProtokoll::kopieren);
+    knopf("cmdSpeichern", "Speichern unter …", &FrmProtokoll::speichernUnter);
+    knopf("cmdDrucken", "Drucken …", &FrmProtokoll::drucken);
+    knopf("cmdLeeren", "Leeren", [this] { modell_.leeren(); });
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(lstProtokoll_);
+    spalte->addLayout(knoepfe);
+    haupt_->installEventFilter(this);
+}
+
+// Unlike the help windows it would keep the program running for a main window that is gone.
+bool FrmProtokoll::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == haupt_ && event->type() == QEvent::Close) close();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmProtokoll::kopieren() {
+    QModelIndexList auswahl = lstProtokoll_->selectionModel()->selectedRows();
+    std::sort(auswahl.begin(), auswahl.end());
+    QStringList zeilen;
+    for (const QModelIndex& index : auswahl) {
+        zeilen << modell_.zeilen()[static_cast<std::size_t>(index.row())].druckzeile;
+    }
+    if (!zeilen.isEmpty()) QGuiApplication::clipboard()->setText(zeilen.join(QLatin1Char('\n')));
+}
+
+void FrmProtokoll::laden() {
+    const QModelIndex aktuell = lstProtokoll_->currentIndex();
+    if (!aktuell.isValid()) return;
+    QLineEdit* felder[] = {haupt_->findChild<QLineEdit*>(QStringLiteral("txtRechenart")),
+                           haupt_->findChild<QLineEdit*>(QStringLiteral("txtAufzahl")),
+                           haupt_->findChild<QLineEdit*>(QStringLiteral("txtBasis")),
+                           haupt_->findChild<QLineEdit*>(QStringLiteral("txtExponent"))};
+    if (!felder[0]->isEnabled()) return;
+    const ProtokollZeile& zeile = modell_.zeilen()[static_cast<std::size_t>(aktuell.row())];
+    // The limit's exponent text is the program's, not an input; the limit button sets it again.
+    const bool grenzwert = zeile.exponent == QString::fromUtf8(texte::Unendlich);
+    const QString texte[] = {zeile.rechenart, zeile.aufzahl, zeile.basis,
+                             grenzwert ? QString() : zeile.exponent};
+    for (std::size_t i = 0; i < std::size(felder); ++i) felder[i]->setText(texte[i]);
+    haupt_->activateWindow();
+}
+
+void FrmProtokoll::speichernUnter() {
+    const QString pfad = frageSpeicherort(
+        this, QStringLiteral("Protokoll speichern unter"),
+        QStringLiteral("staffelrechner-protokoll.csv"),
+        {QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("Textdatei (*.txt)")});
+    if (!pfad.isEmpty()) speichern(pfad);
+}
+
+bool FrmProtokoll::speichern(const QString& pfad) {
+    const bool alsText =
+        QFileInfo(pfad).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+    return speichereDatei(
+        this, pfad,
+        alsText ? druckzeilen(modell_.zeilen()).toUtf8() : protokollCsv(modell_.zeilen()));
+}
+
+void FrmProtokoll::drucken() {
+    QPrinter drucker;
+    drucker.setDocName(QStringLiteral("Staffelrechner – Protokoll"));
+    QPrintDialog dialog(&drucker, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QTextDocument dokument;
+    dokument.setDefaultFont(QFont(QStringLiteral("arial")));
+    dokument.setPlainText(druckzeilen(modell_.zeilen()));
+    dokument.print(&drucker);
+    if (drucker.printerState() == QPrinter::Error) {
+        zeigeNachricht(this, {QStringLiteral("Problem"),
+                              QStringLiteral("Das Protokoll kann nicht gedruckt werden."),
+                              QMessageBox::Critical});
+    }
+}
+
+void FrmProtokoll::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    zumEnde();
+}
+
+// Queued, so that the view has its size and rows appended in one go scroll once.
+void FrmProtokoll::zumEnde() {
+    QMetaObject::invokeMethod(lstProtokoll_, &QListView::scrollToBottom, Qt::QueuedConnection);
+}
+
+void zeigeProtokoll(QWidget* haupt, ProtokollModell& modell) {
+    auto* fenster = haupt->findChild<FrmProtokoll*>(QString(), Qt::FindDirectChildrenOnly);
+    if (fenster == nullptr) fenster = new FrmProtokoll(modell, haupt);
+    if (fenster->isMinimized()) {
+        fenster->showNormal();
+    } else {
+        fenster->show();
+    }
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+}  // namespace staffel::app

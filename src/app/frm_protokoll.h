@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QListView;
+
+namespace staffel::app {
+
+class ProtokollModell;
+
+// frmProtokoll, "Protokoll": the tape as a list, newest last. Not modal; it belongs to the
+// main window, whose four input fields a row is loaded back into, and closes with it.
+class FrmProtokoll : public QWidget {
+    Q_OBJECT
+  public:
+    FrmProtokoll(ProtokollModell& modell, QWidget* haupt);
+
+    // The selected rows' printed lines to the clipboard (Ctrl+C anywhere in the window).
+    void kopieren();
+    // The current row's inputs into the main window's fields (double-click, Enter), whose change
+    // handlers run as for typing. Refused while a calculation runs (the fields are locked).
+    void laden();
+    // "Speichern unter …": CSV, or the printed lines when the name ends in ".txt".
+    void speichernUnter();
+    bool speichern(const QString& pfad);
+    void drucken();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void zumEnde();
+
+    ProtokollModell& modell_;
+    QWidget* haupt_;
+    QListView* lstProtokoll_ = nullptr;
+};
+
+// Opens the main window's tape window, or brings it forward when it is already open.
+void zeigeProtokoll(QWidget* haupt, ProtokollModell& modell);
+
+}  // namespace staffel::app

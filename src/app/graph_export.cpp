@@ -1,0 +1,94 @@
+#include "app/graph_export.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <charconv>
+
+#include "app/datei_speichern.h"
+
+namespace staffel::app {
+
+namespace {
+
+void zahlAnhaengen(QByteArray& ziel, double wert) {
+    char puffer[32];
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 17);
+    if (fehler == std::errc()) ziel.append(puffer, ende - puffer);
+}
+
+bool schreibeSvg(QIODevice& datei, const QSize& groesse, const GraphMaler& malen) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&datei);
+    svg.setSize(groesse);
+    svg.setViewBox(QRect(QPoint(0, 0), groesse));
+    // CSS pixels: viewers then show the picture at the size of the window.
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("Graph"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    malen(painter, groesse);
+    return painter.end();
+}
+
+bool schreibePng(QIODevice& datei, const QSize& groesse, qreal pixelRatio,
+                 const GraphMaler& malen) {
+    QImage bild(groesse * pixelRatio, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(pixelRatio);
+    {
+        QPainter painter(&bild);
+        malen(painter, groesse);
+    }
+    return bild.save(&datei, "PNG");
+}
+
+// Without blanks, and without the characters that common file systems refuse in a name.
+QString graphDateiname(const std::string& formelText) {
+    QString name = QStringLiteral("graph-") + QString::fromStdString(formelText);
+    name.remove(QLatin1Char(' '));
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    }
+    return name;
+}
+
+}  // namespace
+
+bool speichereGraphBild(QWidget* parent, const QString& pfad, const QSize& groesse,
+                        qreal pixelRatio, const GraphMaler& malen) {
+    const bool svg =
+        QFileInfo(pfad).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    return speichereDatei(parent, pfad, [&](QIODevice& datei) {
+        return svg ? schreibeSvg(datei, groesse, malen)
+                   : schreibePng(datei, groesse, pixelRatio, malen);
+    });
+}
+
+bool speichereGraphWerte(QWidget* parent, const QString& pfad,
+                         const std::vector<GraphProbe>& proben) {
+    QByteArray csv("x;y\n");
+    for (const GraphProbe& probe : proben) {
+        zahlAnhaengen(csv, probe.x);
+        csv += ';';
+        if (probe.y) zahlAnhaengen(csv, *probe.y);
+        csv += '\n';
+    }
+    return speichereDatei(parent, pfad, csv);
+}
+
+QString frageBildDatei(QWidget* parent, const std::string& formelText) {
+    return frageSpeicherort(
+        parent, QStringLiteral("Bild speichern"), graphDateiname(formelText) + ".png",
+        {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)")});
+}
+
+QString frageWerteDatei(QWidget* parent, const std::string& formelText) {
+    return frageSpeicherort(parent, QStringLiteral("Werte speichern"),
+                            graphDateiname(formelText) + ".csv",
+                            {QStringLiteral("CSV-Datei (*.csv)")});
+}
+
+}  // namespace staffel::app
