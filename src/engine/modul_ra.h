@@ -52,7 +52,7 @@ struct GraphEinstellungen {
 // One thread runs the engine at a time; another thread may only poll the counters and
 // request a halt while it runs.
 class ModulRA {
-public:
+  public:
     explicit ModulRA(EngineHost* host = nullptr) noexcept : host_(host) { Zuruecksetzen(); }
     ModulRA(const ModulRA&) = delete;
     ModulRA& operator=(const ModulRA&) = delete;
@@ -133,8 +133,11 @@ public:
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
     void FehlerMeldung(std::string_view text);
 
-private:
+  private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
+    // The closed form number `fall` at (b, e), with its run-time faults and domain checks:
+    // NARechart once the form is chosen and its name written.
+    double NAWert(int fall, double b, double e);
     bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
 
     EngineHost* host_ = nullptr;
