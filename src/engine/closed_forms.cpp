@@ -249,7 +249,7 @@ double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view
         NAGefunden = 0;
         return 0;
     }
-    // The recursion writes the same name millions of times; comparing is cheaper.
+    // Solvers and recursions write the same name again and again; comparing is cheaper.
     const std::string_view name = kNames[number];
     if (!sameText(NameRechenart, name)) NameRechenart.assign(name);
     return NAWert(number, b, e);
