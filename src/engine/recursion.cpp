@@ -44,8 +44,8 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
 
     // When R - 1 has a closed form for A', every pass after the first evaluates it
     // directly: the first pass has settled the depth, the Rechenzahl, NAGefunden and the
-    // name, which the later passes would only write again. Only the outermost call may
-    // answer by the limit rules instead.
+    // name, which the later passes would only write again. Called outside Berechnung in
+    // limit mode, each pass is an outermost call and takes the limit rules instead.
     const int direkt =
         k - 1 > 1 && !(GrenzwertModus && tiefe_ == 0) ? closedFormCase(*kleiner, d, rest) : 0;
 
