@@ -49,135 +49,138 @@ bool even(double x) noexcept {
     return whole(x / 2);
 }
 
-// How one closed form ended: its value, a failed domain check, or a run-time fault.
+// How a closed form ended when it gave no plain value: a failed domain check, or a value
+// that does not exist. The value itself travels as the return value, in a register.
 struct Outcome {
     // Indeterminate marks the calculation as failed without a box; ValueUnknown only
     // explains the missing value.
     enum class Kind : std::uint8_t { Value, Rejected, Indeterminate, ValueUnknown };
-    Kind kind;
-    double value = 0;
+    Kind kind = Kind::Value;
     std::string_view message{};
 };
 
-Outcome value(double v) noexcept {
-    return {Outcome::Kind::Value, v};
+double ended(Outcome& outcome, Outcome::Kind kind, std::string_view message) noexcept {
+    outcome = {kind, message};
+    return 0;
 }
-Outcome rejected(std::string_view message) noexcept {
-    return {Outcome::Kind::Rejected, 0, message};
+double rejected(Outcome& outcome, std::string_view message) noexcept {
+    return ended(outcome, Outcome::Kind::Rejected, message);
 }
 
 // The formulas and domain checks of the closed forms. The name text is written by the
 // caller; this only computes. Operations run in the order a left-to-right evaluator
 // would run them, so the first fault is the one it would have stopped at.
-Outcome evaluate(int number, double b, double e, CheckedArithmetic& r) noexcept {
+double evaluate(int number, double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
     switch (number) {
         case 1:
-            return value(b);
+            return b;
         case 2:
-            return value(r.add(b, 1));
+            return r.add(b, 1);
         case 3:
-            return value(r.add(b, e));
+            return r.add(b, e);
         case 4:
-            return value(r.mul(b, e));
+            return r.mul(b, e);
         case 5:
-            if (b < 0 && !whole(e)) return rejected(meldung::RationalerExponent);
-            return value(r.pow(b, e));
+            if (b < 0 && !whole(e)) return rejected(o, meldung::RationalerExponent);
+            return r.pow(b, e);
         case 6:
-            return value(r.sub(b, 1));
+            return r.sub(b, 1);
         case 7:
-            return value(r.sub(b, e));
+            return r.sub(b, e);
         case 8:
-            if (e == 0) return rejected(meldung::DivisionDurchNull);
-            return value(r.div(b, e));
+            if (e == 0) return rejected(o, meldung::DivisionDurchNull);
+            return r.div(b, e);
         case 9:
-            if (b < 0 && !whole(e)) return rejected(meldung::NegativeBasisRational);
-            return value(r.pow(b, r.pow(b, r.sub(e, 1))));
+            if (b < 0 && !whole(e)) return rejected(o, meldung::NegativeBasisRational);
+            return r.pow(b, r.pow(b, r.sub(e, 1)));
         case 10: {
             // The root is taken before the base is checked.
             const double v = r.pow(b, r.div(1, e));
-            if (!r.faulted() && b < 0) return rejected(meldung::BasisPositiv);
-            return value(v);
+            if (!r.faulted() && b < 0) return rejected(o, meldung::BasisPositiv);
+            return v;
         }
         case 11:
-            if (b < 0 || e < 0) return rejected(meldung::LogPositiv);
-            if (e == 1 && b != 1) return rejected(meldung::LogBasisEins);
-            if (b == 1 && e == 1) return {Outcome::Kind::Indeterminate, 0, meldung::Unbestimmt};
-            return value(r.logBasis(b, e));
+            if (b < 0 || e < 0) return rejected(o, meldung::LogPositiv);
+            if (e == 1 && b != 1) return rejected(o, meldung::LogBasisEins);
+            if (b == 1 && e == 1)
+                return ended(o, Outcome::Kind::Indeterminate, meldung::Unbestimmt);
+            return r.logBasis(b, e);
         case 12:
-            if (!(b > 1)) return rejected(meldung::BasisGroesserEins);
-            return value(r.add(r.logBasis(r.logBasis(b, e), e), 1));
+            if (!(b > 1)) return rejected(o, meldung::BasisGroesserEins);
+            return r.add(r.logBasis(r.logBasis(b, e), e), 1);
         case 13:
-            return value(r.add(-b, e));
+            return r.add(-b, e);
         case 14:
-            return value(r.mul(r.sub(2, e), b));
+            return r.mul(r.sub(2, e), b);
         case 15:
-            return value(even(e) ? 0 : b);
+            return even(e) ? 0 : b;
         case 16:
-            if (e == 0) return rejected(meldung::DivisionDurch0);
-            return value(r.sub(2, r.div(b, e)));
+            if (e == 0) return rejected(o, meldung::DivisionDurch0);
+            return r.sub(2, r.div(b, e));
         case 17:
         case 20:
-            if (e == 2) return rejected(meldung::ExponentUngleich2);
-            return value(r.div(b, r.sub(2, e)));
+            if (e == 2) return rejected(o, meldung::ExponentUngleich2);
+            return r.div(b, r.sub(2, e));
         case 18: {
             const double quotient = r.div(b, e);
-            if (r.faulted()) return value(quotient);
-            if (!(e < 2) || quotient < 0 || e == 0) return rejected(meldung::ExponentNullZwei);
-            return value(r.add(r.logBasis(quotient, r.sub(2, e)), 1));
+            if (r.faulted()) return quotient;
+            if (!(e < 2) || quotient < 0 || e == 0) return rejected(o, meldung::ExponentNullZwei);
+            return r.add(r.logBasis(quotient, r.sub(2, e)), 1);
         }
         case 19:
-            if (b < 0 && !whole(e)) return rejected(meldung::BasisSollteGroesserNull);
-            return value(r.pow(b, r.sub(2, e)));
+            if (b < 0 && !whole(e)) return rejected(o, meldung::BasisSollteGroesserNull);
+            return r.pow(b, r.sub(2, e));
         case 21:
-            if (b < 0 || e == 2) return rejected(meldung::ExponentUngleich2BasisPositiv);
-            return value(r.pow(b, r.div(1, r.sub(2, e))));
+            if (b < 0 || e == 2) return rejected(o, meldung::ExponentUngleich2BasisPositiv);
+            return r.pow(b, r.div(1, r.sub(2, e)));
         case 22:
-            if (b < 0 || !(e > 0) || e == 1) return rejected(meldung::BasisPositivExponentPositiv);
-            return value(r.sub(2, r.logBasis(b, e)));
+            if (b < 0 || !(e > 0) || e == 1)
+                return rejected(o, meldung::BasisPositivExponentPositiv);
+            return r.sub(2, r.logBasis(b, e));
         case 23:
-            if (b < 0) return rejected(meldung::DieBasisGroesserNull);
-            return value(r.pow(b, r.pow(b, r.sub(1, e))));
+            if (b < 0) return rejected(o, meldung::DieBasisGroesserNull);
+            return r.pow(b, r.pow(b, r.sub(1, e)));
         case 24:
-            if (!(b > 1)) return rejected(meldung::DieBasisGroesserEins);
-            return value(r.sub(1, r.logBasis(r.logBasis(b, e), e)));
+            if (!(b > 1)) return rejected(o, meldung::DieBasisGroesserEins);
+            return r.sub(1, r.logBasis(r.logBasis(b, e), e));
         case 25:
-            if (b > 2) return rejected(meldung::BasisKleinerZwei);
-            return value(r.mul(b, r.pow(r.sub(2, b), r.sub(e, 1))));
+            if (b > 2) return rejected(o, meldung::BasisKleinerZwei);
+            return r.mul(b, r.pow(r.sub(2, b), r.sub(e, 1)));
         case 26:
-            if (b < 0 || b > 2) return rejected(meldung::BasisNullZwei);
-            return value(r.pow(b, r.pow(r.sub(2, b), r.sub(e, 1))));
+            if (b < 0 || b > 2) return rejected(o, meldung::BasisNullZwei);
+            return r.pow(b, r.pow(r.sub(2, b), r.sub(e, 1)));
         case 27:
-            if (b > 2) return rejected(meldung::BasisKleinerZwei);
-            return value(r.mul(b, r.pow(r.sub(2, b), r.sub(1, e))));
+            if (b > 2) return rejected(o, meldung::BasisKleinerZwei);
+            return r.mul(b, r.pow(r.sub(2, b), r.sub(1, e)));
         case 28:
-            if (b < 0 || b > 2) return rejected(meldung::BasisNullZwei);
-            return value(r.pow(b, r.pow(r.sub(2, b), r.sub(1, e))));
+            if (b < 0 || b > 2) return rejected(o, meldung::BasisNullZwei);
+            return r.pow(b, r.pow(r.sub(2, b), r.sub(1, e)));
         case 29:
             if (!(b > 1) || !(e > 0) || e == 1 || e > 2) {
-                return rejected(meldung::BasisEinsExponentNullZwei);
+                return rejected(o, meldung::BasisEinsExponentNullZwei);
             }
-            return value(r.add(r.logBasis(r.logBasis(b, e), r.sub(2, e)), 1));
+            return r.add(r.logBasis(r.logBasis(b, e), r.sub(2, e)), 1);
         case 30: {
             // Solves case 27 for its Exponent: b = e · (2-e)^(1-x).
             const double quotient = r.div(b, e);
-            if (r.faulted()) return value(quotient);
+            if (r.faulted()) return quotient;
             if (e == 0 || quotient < 0 || !(e < 2) || e == 1) {
-                return rejected(meldung::QuotientExponent);
+                return rejected(o, meldung::QuotientExponent);
             }
-            return value(r.sub(1, r.logBasis(quotient, r.sub(2, e))));
+            return r.sub(1, r.logBasis(quotient, r.sub(2, e)));
         }
         case 31:
             if (!(b > 1) || !(e > 0) || e == 1 || e > 2) {
-                return rejected(meldung::BasisEinsExponentNullZwei);
+                return rejected(o, meldung::BasisEinsExponentNullZwei);
             }
-            return value(r.sub(1, r.logBasis(r.logBasis(b, e), r.sub(2, e))));
+            return r.sub(1, r.logBasis(r.logBasis(b, e), r.sub(2, e)));
         case 32:
-            return value(even(b) ? 0 : b);
+            return even(b) ? 0 : b;
         case 33:
-            if (even(e)) return {Outcome::Kind::ValueUnknown, 0, meldung::WertUnbestimmt};
-            return value(b);
+            if (even(e)) return ended(o, Outcome::Kind::ValueUnknown, meldung::WertUnbestimmt);
+            return b;
     }
-    return value(0);
+    return 0;
 }
 
 // Equality of two short texts without a library call, eight bytes at a time.
@@ -246,12 +249,16 @@ double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view
         NAGefunden = 0;
         return 0;
     }
-    // The recursion writes the same name millions of times; comparing is cheaper.
+    // Solvers and recursions write the same name again and again; comparing is cheaper.
     const std::string_view name = kNames[number];
     if (!sameText(NameRechenart, name)) NameRechenart.assign(name);
+    return NAWert(number, b, e);
+}
 
+double ModulRA::NAWert(int number, double b, double e) {
     CheckedArithmetic r;
-    const Outcome outcome = evaluate(number, b, e, r);
+    Outcome outcome;
+    const double wert = evaluate(number, b, e, r, outcome);
 
     switch (r.fault()) {
         case Fault::None:
@@ -272,7 +279,7 @@ double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view
 
     switch (outcome.kind) {
         case Outcome::Kind::Value:
-            return outcome.value;
+            return wert;
         case Outcome::Kind::Rejected:
             FehlerMeldung(outcome.message);
             return 0;

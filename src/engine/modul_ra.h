@@ -138,6 +138,9 @@ class ModulRA {
 
   private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
+    // The closed form number `fall` at (b, e), with its run-time faults and domain checks:
+    // NARechart once the form is chosen and its name written.
+    double NAWert(int fall, double b, double e);
     bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
 
     EngineHost* host_ = nullptr;
