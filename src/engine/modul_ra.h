@@ -52,7 +52,7 @@ struct GraphEinstellungen {
 // One thread runs the engine at a time; another thread may only poll the counters and
 // request a halt while it runs.
 class ModulRA {
-public:
+  public:
     explicit ModulRA(EngineHost* host = nullptr) noexcept : host_(host) { Zuruecksetzen(); }
     ModulRA(const ModulRA&) = delete;
     ModulRA& operator=(const ModulRA&) = delete;
@@ -110,7 +110,19 @@ public:
     // --- Halting: the only thing another thread may change while a calculation runs ---
     void anhalten() noexcept { halt_.store(true, std::memory_order_relaxed); }
     bool haltAngefordert() const noexcept { return halt_.load(std::memory_order_relaxed); }
-    void haltZuruecknehmen() noexcept { halt_.store(false, std::memory_order_relaxed); }
+    void haltZuruecknehmen() noexcept {
+        halt_.store(false, std::memory_order_relaxed);
+        befolgt_.store(false, std::memory_order_relaxed);
+    }
+    // The halt test of the engine's loops. Only a request that one of them obeyed has
+    // stopped the calculation: one that came after the last test stopped nothing, and the
+    // result stands.
+    bool haltBefolgen() noexcept {
+        if (!haltAngefordert()) return false;
+        befolgt_.store(true, std::memory_order_relaxed);
+        return true;
+    }
+    bool wurdeAngehalten() const noexcept { return befolgt_.load(std::memory_order_relaxed); }
 
     // The reset procedure: every engine and operation-model field to its start value.
     void Zuruecksetzen();
@@ -133,12 +145,13 @@ public:
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
     void FehlerMeldung(std::string_view text);
 
-private:
+  private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
     bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
 
     EngineHost* host_ = nullptr;
     std::atomic<bool> halt_{false};
+    std::atomic<bool> befolgt_{false};
     int tiefe_ = 0;
 };
 

@@ -42,7 +42,7 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
     const std::string_view rest = A.substr(0, A.size() - 1);
 
     for (std::int64_t i = 1; i <= k - 1; ++i) {
-        if (haltAngefordert()) {
+        if (haltBefolgen()) {
             Fehlerstatus = 1;
             return 0;
         }
