@@ -1,6 +1,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -94,16 +95,15 @@ const std::array<double, kPunkte>& Stuetzstellen() {
 struct Text15 {
     explicit Text15(double x) {
         if (x == 0) x = 0;  // no "-0"
-        laenge =
-            std::to_chars(zeichen, zeichen + sizeof zeichen, x, std::chars_format::scientific, 14)
-                .ptr -
-            zeichen;
+        const auto ende =
+            std::to_chars(zeichen, std::end(zeichen), x, std::chars_format::scientific, 14);
+        laenge = static_cast<std::size_t>(ende.ptr - zeichen);
     }
     bool operator==(const Text15& other) const {
         return std::string_view(zeichen, laenge) == std::string_view(other.zeichen, other.laenge);
     }
     char zeichen[32];
-    std::ptrdiff_t laenge;
+    std::size_t laenge;
 };
 
 // One run of GegenLsg0. A run-time fault of the solver's own arithmetic (a deviation
