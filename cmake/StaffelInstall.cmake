@@ -1,5 +1,5 @@
 # Desktop integration: where a freedesktop.org desktop looks for a program's launcher,
-# icon and software-centre description. The executables install themselves from their
+# icon and software-centre description, and where man finds the manual pages. The executables install themselves from their
 # own directories (bin/).
 include(GNUInstallDirs)
 
@@ -13,23 +13,20 @@ install(FILES ${STAFFEL_DESKTOP_DIR}/${STAFFEL_APP_ID}.svg
 install(FILES ${STAFFEL_DESKTOP_DIR}/${STAFFEL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Manual pages (German) and the Debian documentation: copyright and changelog. Debian
-# keeps both the pages and the changelog gzip-compressed, without name or time stamp.
-set(STAFFEL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/staffelrechner)
-set(staffel_compressed)
-foreach(file man/staffelrechner.1 man/staffelrechner-cli.1 debian/changelog)
-  get_filename_component(name ${file} NAME)
+# Debian keeps manual pages and changelogs gzip-compressed, without name or time stamp.
+function(staffel_install_gz source destination)
+  get_filename_component(name ${source} NAME)
   set(copy ${CMAKE_BINARY_DIR}/doc/${name})
   add_custom_command(OUTPUT ${copy}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/${file} ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
     COMMAND gzip -9nf ${copy}
-    DEPENDS ${CMAKE_SOURCE_DIR}/resources/${file}
+    DEPENDS ${source}
     VERBATIM)
-  list(APPEND staffel_compressed ${copy}.gz)
-endforeach()
-add_custom_target(staffel_doc ALL DEPENDS ${staffel_compressed})
+  add_custom_target(staffel_doc_${name} ALL DEPENDS ${copy}.gz)
+  install(FILES ${copy}.gz DESTINATION ${destination})
+endfunction()
 
-install(FILES ${CMAKE_BINARY_DIR}/doc/staffelrechner.1.gz ${CMAKE_BINARY_DIR}/doc/staffelrechner-cli.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_BINARY_DIR}/doc/changelog.gz ${CMAKE_SOURCE_DIR}/resources/debian/copyright
-        DESTINATION ${STAFFEL_DOC_DIR})
+# The manual pages, in German like the programs.
+foreach(page staffelrechner.1 staffelrechner-cli.1)
+  staffel_install_gz(${CMAKE_SOURCE_DIR}/resources/man/${page} ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
