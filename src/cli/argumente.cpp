@@ -1,9 +1,9 @@
 #include "cli/argumente.h"
 
-#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <optional>
+#include <utility>
 
 namespace staffel::cli {
 
@@ -13,7 +13,7 @@ namespace {
 // comma, so such an argument is a number.
 bool istNegativeZahl(const std::string& text) {
     return text.size() > 1 && text[0] == '-' &&
-           (std::isdigit(static_cast<unsigned char>(text[1])) || text[1] == '.' || text[1] == ',');
+           ((text[1] >= '0' && text[1] <= '9') || text[1] == '.' || text[1] == ',');
 }
 
 std::optional<std::chrono::milliseconds> sekundenLesen(std::string text) {
