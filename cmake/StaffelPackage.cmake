@@ -22,4 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 
+# The Debian documentation of the package; the changelog is signed by the maintainer above.
+set(STAFFEL_DEBIAN_DIR ${CMAKE_SOURCE_DIR}/resources/debian)
+configure_file(${STAFFEL_DEBIAN_DIR}/changelog.in ${CMAKE_BINARY_DIR}/debian/changelog @ONLY)
+staffel_install_gz(${CMAKE_BINARY_DIR}/debian/changelog ${CMAKE_INSTALL_DATADIR}/doc/staffelrechner)
+install(FILES ${STAFFEL_DEBIAN_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/staffelrechner)
+
 include(CPack)

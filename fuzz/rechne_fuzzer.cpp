@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(anzeige.ergebnisText.size() > 1 && anzeige.ergebnisText.front() == ' ',
                "the result label starts with a blank");
     FUZZ_CHECK(anzeige.stepText.has_value(), "a value calculation shows its step");
-    if (modul.haltAngefordert()) {
+    if (modul.wurdeAngehalten()) {
         FUZZ_CHECK(modul.Meldung == texte::Angehalten && !anzeige.gueltig,
                    "a halted calculation says so and is not valid");
     }

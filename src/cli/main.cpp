@@ -1,99 +1,85 @@
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <csignal>
 #include <iostream>
 #include <string>
 
+#include "cli/argumente.h"
 #include "cli/batch_runner.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Aufruf:\n"
-    "  staffelrechner-cli [--json] [--limit] [--halt-after SEKUNDEN] R A B E\n"
+    "  staffelrechner-cli [--json] [--limit] [--halt-after SEKUNDEN] [--] R A B E\n"
     "  staffelrechner-cli --batch [--limit] [--halt-after SEKUNDEN] < zeilen\n"
     "\n"
     "Rechnet m[R, A][B, E] wie \"Rechne !\" im Fenster. A darf leer sein (\"\").\n"
-    "--batch liest Zeilen R<TAB>A<TAB>B<TAB>E und schreibt je Zeile ein JSON-Objekt.\n"
-    "--limit rechnet den Grenzwert fuer E gegen +-Unendlich (E wird ignoriert).\n"
-    "--halt-after haelt jede Rechnung nach so vielen Sekunden an (Vorgabe 10).\n";
+    "Negative Zahlen wie -1 oder -1/4 sind Texte, keine Optionen; nach -- ist jedes\n"
+    "weitere Argument ein Text.\n"
+    "\n"
+    "  --json        ein JSON-Objekt statt des Ergebnistextes\n"
+    "  --batch       liest Zeilen R<TAB>A<TAB>B<TAB>E, schreibt je Zeile ein JSON-Objekt\n"
+    "  --limit       Grenzwert für E gegen +-Unendlich (E wird ignoriert)\n"
+    "  --halt-after  hält jede Rechnung nach so vielen Sekunden an (Vorgabe 10;\n"
+    "                0 heißt ohne Zeitgrenze)\n"
+    "  -h, --help    dieser Text\n"
+    "\n"
+    "Rückgabewert: 0, wenn gerechnet wurde; 1, wenn die Ausgabe nicht geschrieben oder\n"
+    "eine Rechnung nicht gestartet werden konnte; 2 bei falschem Aufruf.\n";
 
-int usage(const QString& problem) {
-    if (!problem.isEmpty()) std::cerr << problem.toStdString() << "\n\n";
-    std::cerr << kUsage;
-    return 2;
+constexpr const char* kZeileFehlerhaft =
+    "Zeile braucht vier durch Tabulatoren getrennte Felder: R, A, B, E";
+
+// False once standard output is gone (a full disk, a closed pipe).
+bool ausgeben(const std::string& text) {
+    std::cout << text;
+    std::cout.flush();
+    return static_cast<bool>(std::cout);
 }
 
-std::string kompakt(const QJsonObject& json) {
-    return QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString();
+int ausgabeFehler() {
+    std::cerr << "staffelrechner-cli: Die Ausgabe lässt sich nicht schreiben.\n";
+    return 1;
+}
+
+std::string zeile(const QJsonObject& json) {
+    return QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + '\n';
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption json("json");
-    const QCommandLineOption batch("batch");
-    const QCommandLineOption limit("limit");
-    const QCommandLineOption haltAfter("halt-after", "", "seconds", "10");
-    const QCommandLineOption help(QStringList{"h", "help"});
-    parser.addOptions({json, batch, limit, haltAfter, help});
-    if (!parser.parse(app.arguments())) return usage(parser.errorText());
-    if (parser.isSet(help)) {
-        std::cout << kUsage;
-        return 0;
+    using namespace staffel;
+    // A closed pipe becomes a failed write that is reported, not a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
+    const cli::Aufruf aufruf = cli::aufrufLesen({argv + 1, argv + argc});
+    if (!aufruf.fehler.empty()) {
+        std::cerr << aufruf.fehler << "\n\n" << kUsage;
+        return 2;
     }
+    if (aufruf.hilfe) return ausgeben(kUsage) ? 0 : ausgabeFehler();
 
-    bool zahlOk = false;
-    const double sekunden = parser.value(haltAfter).toDouble(&zahlOk);
-    if (!zahlOk || !(sekunden >= 0) || sekunden > 1e6) {
-        return usage("--halt-after braucht eine Zahl von Sekunden.");
-    }
-    staffel::cli::Optionen optionen;
-    optionen.haltNach = std::chrono::milliseconds(static_cast<long long>(sekunden * 1000));
-    optionen.grenzwert = parser.isSet(limit);
-
-    const QStringList argumente = parser.positionalArguments();
-    if (parser.isSet(batch)) {
-        if (!argumente.isEmpty()) return usage("--batch nimmt keine weiteren Argumente.");
-        std::string zeile;
-        while (std::getline(std::cin, zeile)) {
-            const auto eingabe = staffel::cli::zeileLesen(zeile, optionen.grenzwert);
-            if (!eingabe) {
-                std::cout << kompakt(QJsonObject{{"error",
-                                                  "Zeile braucht vier durch Tabulatoren getrennte "
-                                                  "Felder: R, A, B, E"}})
-                          << '\n';
-            } else {
-                std::cout << kompakt(staffel::cli::berechneEinzeln(*eingabe, optionen)) << '\n';
-            }
-            std::cout.flush();
+    if (aufruf.batch) {
+        std::string text;
+        while (std::getline(std::cin, text)) {
+            const auto eingabe = cli::zeileLesen(text, aufruf.optionen.grenzwert);
+            const QJsonObject antwort = eingabe ? cli::berechneEinzeln(*eingabe, aufruf.optionen)
+                                                : QJsonObject{{"error", kZeileFehlerhaft}};
+            if (!ausgeben(zeile(antwort))) return ausgabeFehler();
         }
         return 0;
     }
 
-    const int erwartet = optionen.grenzwert ? 3 : 4;
-    if (argumente.size() != 4 && argumente.size() != erwartet) {
-        return usage("Es werden die vier Texte R, A, B und E erwartet.");
-    }
-    staffel::RechenEingabe eingabe{argumente[0].toStdString(), argumente[1].toStdString(),
-                                   argumente[2].toStdString(),
-                                   argumente.size() > 3 ? argumente[3].toStdString() : ""};
-    const QJsonObject ergebnis = staffel::cli::berechneEinzeln(eingabe, optionen);
+    const auto& t = aufruf.texte;
+    const QJsonObject ergebnis = cli::berechneEinzeln({t[0], t[1], t[2], t[3]}, aufruf.optionen);
     if (ergebnis.contains("error")) {
         std::cerr << ergebnis["error"].toString().toStdString() << '\n';
         return 1;
     }
-    if (parser.isSet(json)) {
-        std::cout << kompakt(ergebnis) << '\n';
-        return 0;
-    }
+    if (aufruf.json) return ausgeben(zeile(ergebnis)) ? 0 : ausgabeFehler();
     for (const auto& meldung : ergebnis["meldungen"].toArray()) {
         std::cerr << "Problem: " << meldung.toString().toStdString() << '\n';
     }
-    std::cout << ergebnis["ergebnisText"].toString().toStdString() << '\n';
-    return 0;
+    return ausgeben(ergebnis["ergebnisText"].toString().toStdString() + '\n') ? 0 : ausgabeFehler();
 }

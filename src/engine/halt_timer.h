@@ -11,6 +11,8 @@ class ModulRA;
 
 // Presses the halt button of a calculation once its time is up, unless the timer is
 // destroyed first (the calculation ended). Hosts without a window use it as their "#".
+// A time of 0 sets no limit. A press that comes after the calculation's last halt test
+// leaves its result standing.
 class HaltTimer {
   public:
     HaltTimer(ModulRA& modul, std::chrono::milliseconds after);

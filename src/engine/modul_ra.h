@@ -113,7 +113,19 @@ class ModulRA {
     // --- Halting: the only thing another thread may change while a calculation runs ---
     void anhalten() noexcept { halt_.store(true, std::memory_order_relaxed); }
     bool haltAngefordert() const noexcept { return halt_.load(std::memory_order_relaxed); }
-    void haltZuruecknehmen() noexcept { halt_.store(false, std::memory_order_relaxed); }
+    void haltZuruecknehmen() noexcept {
+        halt_.store(false, std::memory_order_relaxed);
+        befolgt_.store(false, std::memory_order_relaxed);
+    }
+    // The halt test of the engine's loops. Only a request that one of them obeyed has
+    // stopped the calculation: one that came after the last test stopped nothing, and the
+    // result stands.
+    bool haltBefolgen() noexcept {
+        if (!haltAngefordert()) return false;
+        befolgt_.store(true, std::memory_order_relaxed);
+        return true;
+    }
+    bool wurdeAngehalten() const noexcept { return befolgt_.load(std::memory_order_relaxed); }
 
     // The reset procedure: every engine and operation-model field to its start value.
     void Zuruecksetzen();
@@ -145,6 +157,7 @@ class ModulRA {
 
     EngineHost* host_ = nullptr;
     std::atomic<bool> halt_{false};
+    std::atomic<bool> befolgt_{false};
     int tiefe_ = 0;
 };
 

@@ -94,7 +94,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     }
 
     m.Berechnung(m.RZaehler, m.RNenner, m.BasisWert, m.ExponentWert, m.AufZahl);
-    if (m.haltAngefordert()) {
+    if (m.wurdeAngehalten()) {
         m.Meldung = texte::Angehalten;
         if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
     }

@@ -48,7 +48,7 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
         k - 1 > 1 && !(GrenzwertModus && tiefe_ == 0) ? closedFormCase(*kleiner, d, rest) : 0;
 
     for (std::int64_t i = 1; i <= k - 1; ++i) {
-        if (haltAngefordert()) {
+        if (haltBefolgen()) {
             Fehlerstatus = 1;
             return 0;
         }

@@ -1,8 +1,9 @@
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <iterator>
 #include <optional>
+#include <string_view>
 
 #include "engine/modul_ra.h"
 #include "engine/solver_support.h"
@@ -90,13 +91,19 @@ const std::array<double, kPunkte>& Stuetzstellen() {
 }
 
 // The 15-digit decimal text of a number, the precision at which the edge search gives up.
+// Written without the C locale, which a host may have set to a decimal comma.
 struct Text15 {
     explicit Text15(double x) {
         if (x == 0) x = 0;  // no "-0"
-        std::snprintf(zeichen, sizeof zeichen, "%.14e", x);
+        const auto ende =
+            std::to_chars(zeichen, std::end(zeichen), x, std::chars_format::scientific, 14);
+        laenge = static_cast<std::size_t>(ende.ptr - zeichen);
     }
-    bool operator==(const Text15& other) const { return std::strcmp(zeichen, other.zeichen) == 0; }
+    bool operator==(const Text15& other) const {
+        return std::string_view(zeichen, laenge) == std::string_view(other.zeichen, other.laenge);
+    }
     char zeichen[32];
+    std::size_t laenge;
 };
 
 // One run of GegenLsg0. A run-time fault of the solver's own arithmetic (a deviation
@@ -130,7 +137,12 @@ class Gegenloesung0 {
     Weiter laufBisektion(int lauf);
     Weiter zweiterVersuch(int q);
     double schluss();
-    bool klammerSchaerfen(double& loesung);
+
+    enum class Ausgang { Loesung, Schein, Keine, Ende };
+    // Bisects a bracket of the first pass; Loesung sets ergebnis_. Schein: the bracket shrank
+    // onto a point that does not solve the equation (a jump of the operation, not a root).
+    Ausgang bisektion(Bracket k, bool cDefiniert);
+    bool erfuellt(double f) const { return erfuelltGleichung(f, b_); }
 
     ModulRA& m_;
     const Int16 n_, d_;
@@ -145,9 +157,9 @@ class Gegenloesung0 {
     double ergebnis_ = 0;
     double mitte_ = 0;
     bool fehler_ = false;
-    // A bracket known to hold a solution: a true sign change between two defined points,
-    // or a single point whose deviation already meets the bisection bound.
-    std::optional<Bracket> klammer_;
+    // The last solution an earlier run has found: a later run, the edge search or the tail
+    // may not throw it away.
+    std::optional<double> loesung_;
 
     bool D(int i) const { return D_[static_cast<std::size_t>(i + 1)]; }
 };
@@ -166,7 +178,7 @@ std::optional<Gegenloesung0::Probe> Gegenloesung0::probe(double x) {
 
 std::optional<double> Gegenloesung0::naechsteMitte(double a, double c) {
     m_.ZaehlerG00.bump();
-    if (m_.haltAngefordert()) {
+    if (m_.haltBefolgen()) {
         angehalten();
         return std::nullopt;
     }
@@ -197,7 +209,7 @@ bool Gegenloesung0::loestGleichung(double f, bool& fehler) const {
         fehler = true;
         return false;
     }
-    return toSingle(std::fabs(f / b_)) <= kLoesungsGenauigkeit;
+    return toSingle(std::fabs(f / b_)) <= kLoesungsGenauigkeit && erfuellt(f);
 }
 
 double Gegenloesung0::loesen() {
@@ -212,13 +224,15 @@ double Gegenloesung0::loesen() {
     m_.AnzahlIntervalle = static_cast<std::uint8_t>(q / 2);
     T_ = {};
 
-    for (int lauf = 1; lauf <= m_.AnzahlIntervalle; ++lauf) {
+    // The trials run nested solves that set AnzahlIntervalle for their own runs: the bound
+    // is taken once, as a counting loop takes its limit.
+    for (int lauf = 1; lauf <= q / 2; ++lauf) {
         m_.AktIntervall = lauf;
-        if (m_.haltAngefordert()) return angehalten();
+        if (m_.haltBefolgen()) return angehalten();
         if (laufBisektion(lauf) == Weiter::Ende) return ergebnis_;
     }
 
-    if (!T_.empty()) {
+    if (!T_.empty() && !loesung_) {
         if (zweiterVersuch(q) == Weiter::Ende) return ergebnis_;
     }
     return schluss();
@@ -230,7 +244,7 @@ bool Gegenloesung0::ersterDurchgang(int& q) {
     const auto& S = Stuetzstellen();
     int k = 0;
     for (int i = 0; i < kPunkte; ++i) {
-        if (m_.haltAngefordert()) {
+        if (m_.haltBefolgen()) {
             angehalten();
             return false;
         }
@@ -295,45 +309,63 @@ Gegenloesung0::Weiter Gegenloesung0::laufBisektion(int lauf) {
         if (vorzeichen(F_[i - 1]) * vorzeichen(F_[i]) > 0) T_ = kKeinVorzeichenwechsel;
     }
 
-    Bracket k{S[i], S[i + 1], F_[i], F_[i + 1]};
-    // Whether fc comes from a defined point: the point after a run is usually undefined,
-    // and its deviation is then no evidence of a sign change.
-    bool cDefiniert = D(i + 1);
-    const auto konvergiert = [&] {
-        ergebnis_ = k.a;
-        T_ = {};
-        if (cDefiniert && (vorzeichen(k.fa) * vorzeichen(k.fc) < 0 || k.fa == 0)) klammer_ = k;
-        return Weiter::NaechsterLauf;
-    };
+    while (true) {
+        // The point after a run is usually undefined: its deviation is no evidence of a sign
+        // change.
+        switch (bisektion(Bracket{S[i], S[i + 1], F_[i], F_[i + 1]}, D(i + 1))) {
+            case Ausgang::Ende:
+                return Weiter::Ende;
+            case Ausgang::Loesung:
+                loesung_ = ergebnis_;
+                T_ = {};
+                return Weiter::NaechsterLauf;
+            case Ausgang::Keine:
+                return Weiter::NaechsterLauf;
+            case Ausgang::Schein:
+                T_ = {};
+                break;
+        }
+        // A sign change across a jump holds no root; a later one in the same run may.
+        do {
+            if (++i >= hi) return Weiter::NaechsterLauf;
+        } while (!(vorzeichen(F_[i]) * vorzeichen(F_[i + 1]) < 0));
+    }
+}
 
+Gegenloesung0::Ausgang Gegenloesung0::bisektion(Bracket k, bool cDefiniert) {
+    const auto loesung = [&](double x) {
+        ergebnis_ = x;
+        return Ausgang::Loesung;
+    };
     while (true) {
         if (b_ == 0) {
             laufzeitfehler();
-            return Weiter::Ende;
+            return Ausgang::Ende;
         }
-        if (toSingle(std::fabs(k.fa / b_)) <= kGenauigkeit) {
-            ergebnis_ = k.a;
-            T_ = {};
-            klammer_ = Bracket{k.a, k.a, k.fa, k.fa};
-            return Weiter::NaechsterLauf;
-        }
-        if (toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit) return konvergiert();
+        if (toSingle(std::fabs(k.fa / b_)) <= kGenauigkeit) return loesung(k.a);
+        // Converged by width; a bracket whose ends still miss the equation is narrowed on
+        // down to neighbouring doubles before it is judged.
+        if (toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit && erfuellt(k.fa)) return loesung(k.a);
 
         const auto mitte = naechsteMitte(k.a, k.c);
-        if (!mitte) return Weiter::Ende;
+        if (!mitte) return Ausgang::Ende;
         // Beyond |x| = 32 the absolute bound is finer than the spacing of doubles: the
         // bracket cannot narrow any further.
-        if (*mitte == k.a || *mitte == k.c) return konvergiert();
+        if (*mitte == k.a || *mitte == k.c) {
+            if (erfuellt(k.fa)) return loesung(k.a);
+            if (cDefiniert && erfuellt(k.fc)) return loesung(k.c);
+            return Ausgang::Schein;
+        }
 
         mitte_ = *mitte;
         const auto p = probe(*mitte);
-        if (!p) return Weiter::Ende;
-        if (!p->definiert) return Weiter::NaechsterLauf;
+        if (!p) return Ausgang::Ende;
+        if (!p->definiert) return Ausgang::Keine;
         const Half haelfte = k.narrow(*mitte, p->f);
         if (haelfte == Half::None) {
             // Neither half changes sign: this run holds no solution.
             T_ = kKeinVorzeichenwechsel;
-            return Weiter::NaechsterLauf;
+            return Ausgang::Keine;
         }
         if (haelfte != Half::Upper) cDefiniert = true;
     }
@@ -349,7 +381,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
         M2_[p + 1] = static_cast<Int16>(oben);
         return true;
     };
-    for (int j = 1; j <= m_.AnzahlIntervalle; ++j) {
+    for (int j = 1; j <= q / 2; ++j) {
         if (M_[2 * j - 1] > 0) {
             if (!paarSetzen(M_[2 * j - 1] - 1, M_[2 * j - 1])) {
                 laufzeitfehler();
@@ -383,9 +415,9 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
     T_ = {};
 
     const float relativeGrenze = kGenauigkeit / 400;
-    for (int lauf = 1; lauf <= m_.AnzahlIntervalle; ++lauf) {
+    for (int lauf = 1; lauf <= q / 2; ++lauf) {
         m_.AktIntervall = lauf;
-        if (m_.haltAngefordert()) {
+        if (m_.haltBefolgen()) {
             angehalten();
             return Weiter::Ende;
         }
@@ -471,30 +503,8 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
     return Weiter::NaechsterLauf;
 }
 
-// Narrows the last bracket that holds a solution down to neighbouring doubles and
-// returns its better end. False when that is impossible (halt, fault, undefined point).
-bool Gegenloesung0::klammerSchaerfen(double& loesung) {
-    if (!klammer_) return false;
-    Bracket k = *klammer_;
-    while (true) {
-        if (m_.haltAngefordert()) {
-            angehalten();
-            return false;
-        }
-        const double mitte = mitteVon(k.a, k.c);
-        if (!std::isfinite(mitte) || mitte == k.a || mitte == k.c) break;
-        m_.ZaehlerG00.bump();
-        m_.Fehlerstatus = 0;
-        const auto p = probe(mitte);
-        if (!p || !p->definiert) return false;
-        if (k.narrow(mitte, p->f) == Half::None) k = Bracket{mitte, mitte, p->f, p->f};
-    }
-    loesung = std::fabs(k.fa) <= std::fabs(k.fc) ? k.a : k.c;
-    return true;
-}
-
 // The tail: the last midpoint nudged by one part in 10^15 down, then up, is taken when it
-// solves the equation; failing that, the last bracket known to hold a solution.
+// solves the equation; failing that, the last solution a run has found.
 double Gegenloesung0::schluss() {
     static const double kUnten = 1 - static_cast<double>(kGenauigkeit) / 4;
     static const double kOben = 1 + static_cast<double>(kGenauigkeit) / 4;
@@ -509,7 +519,7 @@ double Gegenloesung0::schluss() {
 
     double x = mitte_ * kUnten;
     for (int versuch = 0; versuch < 2; ++versuch) {
-        if (m_.haltAngefordert()) return angehalten();
+        if (m_.haltBefolgen()) return angehalten();
         m_.Fehlerstatus = 0;
         const auto p = probe(x);
         if (!p) return ergebnis_;
@@ -522,8 +532,7 @@ double Gegenloesung0::schluss() {
         x *= kOben;
     }
 
-    double loesung = 0;
-    if (klammerSchaerfen(loesung)) return annehmen(loesung);
+    if (loesung_) return annehmen(*loesung_);
     if (fehler_) return ergebnis_;
 
     if (!T_.empty()) m_.FehlerMeldung(T_);

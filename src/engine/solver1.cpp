@@ -52,7 +52,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     // From the exponent 0 upward, then from -0.5 downward.
     for (int schritt = 0; schritt < kPunkte; ++schritt) {
         const int i = schritt <= kPunkte - 1 - kNull ? kNull + schritt : kPunkte - 1 - schritt;
-        if (haltAngefordert()) return angehalten();
+        if (haltBefolgen()) return angehalten();
         Fehlerstatus = 0;
         const double wert = emIII(n, d, e, X[i], A);
         if (Fehlerstatus == 3) return 0;
@@ -72,31 +72,36 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
         if (definiert[i] && G[i] == 0) return X[i];
     }
 
-    int i = 0;
-    while (i < kPunkte - 1 &&
-           !(definiert[i] && definiert[i + 1] && vorzeichen(G[i]) * vorzeichen(G[i + 1]) < 0)) {
-        ++i;
-    }
-    if (i == kPunkte - 1) return keineLoesung();
+    // Sign changes between two defined trials, in index order.
+    const auto vorzeichenwechsel = [&](int i) {
+        return definiert[i] && definiert[i + 1] && vorzeichen(G[i]) * vorzeichen(G[i + 1]) < 0;
+    };
+    for (int i = 0; i < kPunkte - 1; ++i) {
+        if (!vorzeichenwechsel(i)) continue;
+        Bracket k{X[i], X[i + 1], G[i], G[i + 1]};
+        while (true) {
+            if (b != 0 && toSingle(std::fabs(k.fa / b)) <= kGenauigkeit) return k.a;
+            if (b != 0 && toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit &&
+                erfuelltGleichung(k.fa, b)) {
+                return k.a;
+            }
+            ZaehlerG11.bump();
+            if (haltBefolgen()) return angehalten();
+            const double mitte = mitteVon(k.a, k.c);
+            // Narrowed to neighbouring doubles: a root, or a jump of the operation.
+            if (mitte == k.a || mitte == k.c) {
+                if (erfuelltGleichung(k.fa, b)) return k.a;
+                if (erfuelltGleichung(k.fc, b)) return k.c;
+                break;
+            }
 
-    Bracket k{X[i], X[i + 1], G[i], G[i + 1]};
-    while (true) {
-        if (b != 0 && (toSingle(std::fabs(k.fa / b)) <= kGenauigkeit ||
-                       toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit)) {
-            return k.a;
+            const double wert = emIII(n, d, e, mitte, A);
+            if (Fehlerstatus != 0) return 0;
+            const double fm = wert - b;
+            if (!std::isfinite(fm) || k.narrow(mitte, fm) == Half::None) break;
         }
-        ZaehlerG11.bump();
-        if (haltAngefordert()) return angehalten();
-        const double mitte = mitteVon(k.a, k.c);
-        // Narrowed to neighbouring doubles around a true sign change.
-        if (mitte == k.a || mitte == k.c) return k.a;
-
-        const double wert = emIII(n, d, e, mitte, A);
-        if (Fehlerstatus != 0) return 0;
-        const double fm = wert - b;
-        if (!std::isfinite(fm)) return keineLoesung();
-        if (k.narrow(mitte, fm) == Half::None) return keineLoesung();
     }
+    return keineLoesung();
 }
 
 }  // namespace staffel

@@ -2,6 +2,8 @@
 
 // Helpers shared by the two inverse solvers (GegenLsg0, GegenLsg1). Engine-internal.
 
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "engine/single_precision.h"
@@ -17,6 +19,12 @@ inline constexpr std::string_view kKeineLoesung = " keine Lösung!    (IV)";
 inline constexpr std::string_view kNichtDefiniert = "nicht definiert (IV)";
 inline constexpr std::string_view kKeinVorzeichenwechsel =
     " Kein Vorzeichenwechsel für die Lösung der Gegenrechenart gefunden!";
+
+// Whether a deviation f = m(x) - b is small enough for x to be returned as a solution. Every
+// value a solver returns passes this test, whichever way it was found.
+inline bool erfuelltGleichung(double f, double b) noexcept {
+    return std::fabs(f) <= double{kLoesungsGenauigkeit} * std::max(1.0, std::fabs(b));
+}
 
 inline int vorzeichen(double x) noexcept {
     return (x > 0) - (x < 0);

@@ -10,9 +10,12 @@ check_tree() {
     for f in usr/bin/staffelrechner usr/bin/staffelrechner-cli; do
         [ -x "$root/$f" ] || fail "$f missing or not executable"
     done
+    local man=usr/share/man/man1 doc=usr/share/doc/staffelrechner
     for f in usr/share/applications/$id.desktop \
              usr/share/icons/hicolor/scalable/apps/$id.svg \
-             usr/share/metainfo/$id.metainfo.xml; do
+             usr/share/metainfo/$id.metainfo.xml \
+             $man/staffelrechner.1.gz $man/staffelrechner-cli.1.gz \
+             $doc/copyright $doc/changelog.gz; do
         [ -s "$root/$f" ] || fail "$f missing"
     done
     grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" \
@@ -31,6 +34,15 @@ check_tree() {
     out=$("$root/usr/bin/staffelrechner-cli" --json --halt-after 5 8/3 000 2 3) \
         || fail "staffelrechner-cli exited with $?"
     grep -qF '{ 8/3, 5/3, 2/3, 3/2 }' <<<"$out" || fail "unexpected CLI output: $out"
+
+    # The manual pages render without groff warnings; the CLI's names every option of --help.
+    for f in "$root"/$man/*.1.gz; do
+        out=$(man --warnings -l "$f" 2>&1 >/dev/null) && [ -z "$out" ] || fail "man $f: $out"
+    done
+    out=$(MANWIDTH=200 man -l "$root/$man/staffelrechner-cli.1.gz")
+    for f in $("$root/usr/bin/staffelrechner-cli" --help | grep -o -- '--[a-z-]*'); do
+        grep -qF -- "$f" <<<"$out" || fail "manual page lacks $f"
+    done
 
     # The window program starts and keeps running until it is stopped.
     local rc=0
