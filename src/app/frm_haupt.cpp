@@ -330,7 +330,15 @@ void frmHaupt::pollCounters(bool final) {
         if (value != counter.atStart) counter.touched = true;
         if (counter.touched) counter.label->setText(qs(ZahlText(static_cast<double>(value))));
     }
-    if (!final) return;
+    if (!final) {
+        std::optional<std::string> step;
+        {
+            std::lock_guard lock(stepMutex_);
+            step.swap(neuerStep_);
+        }
+        if (step && bridge_.busy()) lblStp_->setText(qs(*step));
+        return;
+    }
     for (CounterDisplay& counter : counters_) {
         counter.atStart = counter.value(modul_);
         counter.touched = false;
@@ -351,16 +359,15 @@ void frmHaupt::calculate() {
         counter.touched = false;
     }
 
-    // The step label shows the new step while the evaluation runs; a step of a run that has
-    // been stopped meanwhile is dropped.
-    const quint64 lauf = ++lauf_;
-    const auto stepGebildet = [this, lauf](const std::string& text) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, lauf, caption = qs(text)] {
-                if (lauf == lauf_ && bridge_.busy()) lblStp_->setText(caption);
-            },
-            Qt::QueuedConnection);
+    // The step label shows the new step while the evaluation runs: the calculation thread
+    // leaves it for the next counter poll.
+    {
+        std::lock_guard lock(stepMutex_);
+        neuerStep_.reset();
+    }
+    const auto stepGebildet = [this](const std::string& text) {
+        std::lock_guard lock(stepMutex_);
+        neuerStep_ = text;
     };
 
     // Locking the controls hands their focus on; it comes back when the run has ended, unless

@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
 
 #include "app/calculation_printer.h"
 #include "app/engine_bridge.h"
@@ -89,7 +92,9 @@ class frmHaupt : public QMainWindow {
     ProtokollModell* protokoll_ = nullptr;
     QTimer* counterTimer_ = nullptr;
     std::array<CounterDisplay, 10> counters_{};
-    quint64 lauf_ = 0;  // counts the calculations started
+    // The step of the running calculation, handed from its thread to the counter poll.
+    std::mutex stepMutex_;
+    std::optional<std::string> neuerStep_;
 
     QLineEdit* txtRechenart_ = nullptr;
     QLineEdit* txtAufzahl_ = nullptr;
