@@ -50,30 +50,5 @@ TEST(AuflListeBilden, WalksTheChainOfReductions) {
     EXPECT_EQ(m.AuflListeBilden(3, 0, 0), texte::NennerNull);
 }
 
-// Length first, then digits; "0" and "1" widen to the length needed.
-TEST(AufZahlPruefen, ChecksLengthThenDigitsThenWidens) {
-    const char* const laenge =
-        "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !";
-    const char* const ziffer = "Die Auflösungszahl darf nur die Ziffern 0 und 1 enthalten!";
-    const struct {
-        Int16 stellen;
-        const char *a, *danach, *meldung;  // meldung nullptr: accepted
-    } faelle[] = {
-        {3, "1", "111", nullptr}, {0, "1", "", nullptr}, {3, "0a0", "0a0", ziffer},
-        {3, "0a", "0a", laenge},  {1, "ä", "ä", ziffer},
-    };
-    for (const auto& fall : faelle) {
-        test::RecordingHost host;
-        ModulRA m(&host);
-        m.AnzahlStellen = fall.stellen;
-        std::string a = fall.a;
-        m.AufZahlPruefen(a);
-        EXPECT_EQ(a, fall.danach) << fall.a;
-        EXPECT_EQ(host.boxes, fall.meldung ? std::vector<std::string>{fall.meldung}
-                                           : std::vector<std::string>{})
-            << fall.a;
-    }
-}
-
 }  // namespace
 }  // namespace staffel

@@ -35,30 +35,6 @@ std::size_t benutzterStack() {
     return 0;
 }
 
-struct Lauf {
-    RechenAnzeige anzeige;
-    std::string meldung;
-    std::vector<std::string> boxen;
-    std::size_t stack = 0;
-};
-
-// Presses halt after 300 ms; a calculation that then does not end fails by the test timeout.
-Lauf rechne(const RechenEingabe& eingabe) {
-    test::RecordingHost host;
-    ModulRA modul(&host);
-    Lauf lauf;
-    {
-        HaltTimer halt(modul, std::chrono::milliseconds(300));
-        EXPECT_TRUE(CalculationRunner::runBlocking([&] {
-            lauf.anzeige = Rechne(modul, eingabe);
-            lauf.stack = benutzterStack();
-        }));
-    }
-    lauf.meldung = modul.Meldung;
-    lauf.boxen = host.boxes;
-    return lauf;
-}
-
 // The deepest chains the inputs allow (the Auflösungszahl widened to every step) end by
 // themselves or at the halt, with a result or a German message. The first descends through
 // every level at once: its stack, scaled to the deepest admitted chain (kMaxTiefe levels, the
@@ -82,16 +58,26 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
         }
 #endif
         SCOPED_TRACE(eingabe.rechenart + " A=" + eingabe.aufzahl + " b=" + eingabe.basis);
-        const Lauf lauf = rechne(eingabe);
-        if (lauf.anzeige.ausgang == RechenAusgang::Wert) {
-            EXPECT_NE(lauf.meldung, texte::ZuTief) << "no admitted chain reaches the bound";
+        test::RecordingHost host;
+        ModulRA modul(&host);
+        RechenAnzeige anzeige;
+        std::size_t stack = 0;
+        {
+            // A calculation that does not end at this halt fails by the test timeout.
+            HaltTimer halt(modul, std::chrono::milliseconds(300));
+            EXPECT_TRUE(CalculationRunner::runBlocking([&] {
+                anzeige = Rechne(modul, eingabe);
+                stack = benutzterStack();
+            }));
+        }
+        if (anzeige.ausgang == RechenAusgang::Wert) {
+            EXPECT_NE(modul.Meldung, texte::ZuTief) << "no admitted chain reaches the bound";
         } else {
-            EXPECT_FALSE(lauf.boxen.empty()) << "a refused input is explained";
+            EXPECT_FALSE(host.boxes.empty()) << "a refused input is explained";
         }
         if (!std::exchange(erste, false)) continue;
         // m[R, 0...0][3, 3] descends from R to 5 at once.
-        const double proStufe =
-            static_cast<double>(lauf.stack) / (std::stod(eingabe.rechenart) - 4);
+        const double proStufe = static_cast<double>(stack) / (std::stod(eingabe.rechenart) - 4);
         RecordProperty("bytes_per_level", static_cast<int>(proStufe));
         EXPECT_GT(proStufe, 64) << "the chain did not reach its full depth";
         EXPECT_LT(2 * proStufe * kMaxTiefe, static_cast<double>(CalculationRunner::kStackBytes));
