@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QtTest>
 #include <atomic>
 #include <thread>
@@ -55,8 +56,9 @@ class TestFrmGraph : public QObject {
     void cleanup() { s_.reset(); }
 
     // Drawn and counted per pass; a new size is a new pass: the same dots, counted again.
-    // Printing is tried on every other choice of the menu entry.
-    void parabolaDrawnCountedAndPrinted() {
+    // Printing is tried on every other choice of the menu entry. Saved as PNG and SVG as shown,
+    // and as CSV with every sample.
+    void parabolaDrawnCountedPrintedAndSaved() {
         ModulRA m;
         FrmGraph fenster(m, nullptr, quadrat);
         QList<QImage> gedruckt;
@@ -75,8 +77,25 @@ class TestFrmGraph : public QObject {
         auto* druck = fenster.findChild<QAction*>("mnuGraphdruck");
         for (int i = 0; i < 3; ++i) druck->trigger();
         QCOMPARE(gedruckt.size(), 2);
-        QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         QCOMPARE(farbeBei(gedruckt[1], 103, 30), QColor(255, 0, 0));
+
+        const QImage gezeigt = gezeichnet(fenster);
+        QTemporaryDir ordner;
+        QVERIFY(fenster.bildSpeichern(ordner.filePath("g.png")));
+        QVERIFY(fenster.bildSpeichern(ordner.filePath("g.svg")));
+        QVERIFY(fenster.werteSpeichern(ordner.filePath("w.csv")));
+        QCOMPARE(QImage(ordner.filePath("g.png")).convertToFormat(QImage::Format_RGB32),
+                 gezeigt.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QSvgRenderer(ordner.filePath("g.svg")).viewBox().size(),
+                 gezeigt.deviceIndependentSize().toSize());
+        QFile csv(ordner.filePath("w.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList werte = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02.
+        QCOMPARE(werte.size(), 1021);
+        QCOMPARE(werte.mid(0, 2), (QStringList{"x;y", "-10;100"}));
+        QCOMPARE(werte[22], "-9.9799995422363281;99.600390863037319");
+        QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         fenster.close();
         QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
     }
