@@ -78,16 +78,6 @@ DefaultAuthType None
 WebInterface No
 MaxJobs 0
 PreserveJobFiles No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-    Allow all
-  </Limit>
-</Policy>
 CONF
 
 export CUPS_SERVER="$socket"
