@@ -12,6 +12,7 @@
 #include "app/frm_werte.h"
 #include "app/graph_launcher.h"
 #include "app/support_fixture.h"
+#include "engine/rechnen.h"
 
 using staffel::Int16;
 using staffel::ModulRA;
@@ -129,11 +130,7 @@ class TestFrmGraph : public QObject {
     void settingsThenGraph() {
         QFETCH(bool, zeichnen);
         ModulRA m;
-        m.BasisText = "x";
-        m.ExponentText = "0";
-        m.AufZahl = "1";
-        m.RZaehler = 6;  // m[6, 1][x, 0]: 1 for every positive x
-        m.RNenner = 1;
+        staffel::Rechne(m, {"6", "1", "x", "0"});  // 1 for every positive x
         m.Graph.Xmin = 0.5;
         m.Graph.PunkteZahl = 7;
         QStringList gesehen;
@@ -141,9 +138,7 @@ class TestFrmGraph : public QObject {
         connect(&fahrer, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal == nullptr) return;
-            if (gesehen.isEmpty() || gesehen.last() != modal->objectName()) {
-                gesehen.append(modal->objectName());
-            }
+            if (!gesehen.contains(modal->objectName())) gesehen << modal->objectName();
             if (modal->objectName() == "frmWerte") {
                 modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
                 modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();

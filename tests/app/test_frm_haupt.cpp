@@ -27,29 +27,11 @@ QString vorgelesen(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// Answers the first modal window that shows up.
-void beiModalemFenster(std::function<void(QWidget*)> antwort) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, antwort] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            antwort(modal);
-        }
-    });
-    poll->start(5);
-}
-
-// The one visible top-level window of that name; two of them count as none.
-QWidget* sichtbar(const QString& name) {
-    QWidget* found = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible()) {
-            if (found) return nullptr;
-            found = widget;
-        }
-    }
-    return found;
+// The visible top-level windows of that name.
+QWidgetList sichtbar(const QString& name) {
+    QWidgetList fenster = QApplication::topLevelWidgets();
+    fenster.removeIf([&name](QWidget* w) { return w->objectName() != name || !w->isVisible(); });
+    return fenster;
 }
 
 }  // namespace
@@ -229,17 +211,20 @@ class TestFrmHaupt : public QObject {
         for (const auto& [menu, name] : hilfen) {
             eintrag(menu)->trigger();
             eintrag(menu)->trigger();
-            QWidget* hilfe = sichtbar(name);  // one only
-            QVERIFY2(hilfe && !hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
+            QCOMPARE(sichtbar(name).size(), 1);
+            QPointer<QWidget> hilfe(sichtbar(name).first());
+            QVERIFY2(!hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
             QVERIFY(!hilfe->findChild<QTextEdit*>()->toPlainText().isEmpty());
-            QPointer<QWidget> alt(hilfe);
             hilfe->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(alt.isNull());
+            QVERIFY(hilfe.isNull());
         }
         for (const char* antwort : {"", "cmdEJa"}) {
             QString gesehen;
-            beiModalemFenster([&gesehen, antwort](QWidget* modal) {
+            // Runs in the question's own event loop.
+            QTimer::singleShot(0, [&gesehen, antwort] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
                 gesehen = modal->objectName();
                 if (*antwort) return modal->findChild<QPushButton*>(antwort)->click();
                 QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
@@ -270,9 +255,9 @@ class TestFrmHaupt : public QObject {
         bool glossarBlieb = false;
         QTimer::singleShot(0, &s_->fenster(), [this] { s_->fenster().close(); });
         QTimer::singleShot(50, qApp, [&] {
-            QWidget* glossar = sichtbar(QStringLiteral("frmGlossar"));
-            glossarBlieb = glossar != nullptr;
-            if (glossar) glossar->close();
+            const QWidgetList glossar = sichtbar(QStringLiteral("frmGlossar"));
+            glossarBlieb = glossar.size() == 1;
+            for (QWidget* w : glossar) w->close();
         });
         QCoreApplication::exec();
         QVERIFY(glossarBlieb);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/number_text.h"
+#include "engine/rechnen.h"
 #include "recording_host.h"
 
 namespace staffel::graph {
@@ -65,11 +66,7 @@ TEST(Abbildung, FrameEdgesAndOverflow) {
 TEST(Stichprobe, FailuresAreSilentAndDoNotCarryOver) {
     test::RecordingHost host;
     ModulRA m(&host);
-    m.BasisText = "x";
-    m.ExponentText = "0";
-    m.AufZahl = "1";
-    m.RZaehler = 6;  // m[6, 1][x, 0] is 1 for every x
-    m.RNenner = 1;
+    ASSERT_EQ(Rechne(m, {"6", "1", "x", "0"}).ausgang, RechenAusgang::Graph);  // 1 for every x
     EXPECT_EQ(Stichprobe(m, 2.5f), 1.0);
     m.RZaehler = -32768;  // the rewriting overflows 16 bits: an error, reported silently
     EXPECT_EQ(Stichprobe(m, 2.5f), std::nullopt);
