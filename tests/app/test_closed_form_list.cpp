@@ -26,6 +26,10 @@ QStringList aufloesungszahlen(const QString& muster) {
            aufloesungszahlen(QString(muster).replace(x, 1, '1'));
 }
 
+std::string zahl(double x) {
+    return QString::number(x, 'g', 17).toStdString();
+}
+
 bool gerade(double x) {
     return std::floor(x / 2) == x / 2;
 }
@@ -111,29 +115,25 @@ class TestClosedFormList : public QObject {
             QVERIFY2(treffer.hasMatch(), qPrintable(zeile));
             const auto formel = formeln().find(treffer.captured(3));
             QVERIFY2(formel != formeln().end(), qPrintable(zeile));
-            QStringList seiten;
+            QList<std::pair<QString, QString>> seiten;  // Rechenzahl, Auflösungszahl
             for (int r : {1, 4}) {
                 if (!treffer.hasCaptured(r)) continue;
                 for (const QString& a : aufloesungszahlen(treffer.captured(r + 1))) {
-                    seiten << treffer.captured(r) + "|" + a;
+                    seiten.append({treffer.captured(r), a});
                 }
             }
             for (const auto& [b, e] : formel->second.proben) {
                 const std::optional<double> soll = formel->second.wert(b, e);
-                for (const QString& seite : seiten) {
+                for (const auto& [r, a] : seiten) {
                     ModulRA m;
                     const RechenAusgang ausgang =
-                        Rechne(m, {seite.section('|', 0, 0).toStdString(),
-                                   seite.section('|', 1).toStdString(),
-                                   QString::number(b, 'g', 17).toStdString(),
-                                   QString::number(e, 'g', 17).toStdString()})
-                            .ausgang;
+                        Rechne(m, {r.toStdString(), a.toStdString(), zahl(b), zahl(e)}).ausgang;
                     const bool stimmt = soll ? m.Fehlerstatus == 0 && m.Meldung.empty() &&
                                                    std::fabs(m.Ergebnis - *soll) <=
                                                        1e-12 * std::max(1.0, std::fabs(*soll))
                                              : m.Meldung == " Wert unbestimmt";
-                    const QString wo = QStringLiteral("%1 [%2, %3]: %4 %5")
-                                           .arg(seite, QString::number(b), QString::number(e),
+                    const QString wo = QStringLiteral("%1, %2 [%3, %4]: %5 %6")
+                                           .arg(r, a, QString::number(b), QString::number(e),
                                                 QString::number(m.Ergebnis, 'g', 17),
                                                 QString::fromStdString(m.Meldung));
                     QVERIFY2(ausgang == RechenAusgang::Wert && stimmt, qPrintable(wo));

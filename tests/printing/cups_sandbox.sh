@@ -64,12 +64,10 @@ CacheDir $work/cache
 RequestRoot $work/spool
 TempDir $work/spool/tmp
 ServerBin $work/bin
-DataDir /usr/share/cups
 ErrorLog $work/log/error_log
 AccessLog $work/log/access_log
 PageLog $work/log/page_log
 SystemGroup $(id -gn)
-FileDevice No
 CONF
 cat > "$work/etc/cupsd.conf" <<CONF
 Listen $socket
