@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "engine/modul_ra.h"
 #include "fuzz_check.h"

@@ -1,5 +1,4 @@
 // The list of closed forms in the help window, every row against the calculate command.
-#include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
@@ -44,11 +43,8 @@ struct Formel {
     std::vector<std::pair<double, double>> proben;
 };
 
-#define F(ausdruck)                                   \
-    [](double b, double e) -> std::optional<double> { \
-        (void)e;                                      \
-        return ausdruck;                              \
-    }
+#define F(ausdruck) \
+    [](double b, [[maybe_unused]] double e) -> std::optional<double> { return ausdruck; }
 
 const std::map<QString, Formel>& formeln() {
     using P = std::vector<std::pair<double, double>>;

@@ -121,37 +121,34 @@ class TestFrmGraph : public QObject {
         QVERIFY(!m.haltAngefordert());
     }
 
-    // The whole graph case: settings window, then the graph window, each modal.
-    void settingsThenGraph_data() {
-        QTest::addColumn<bool>("zeichnen");
-        QTest::newRow("Zeichnen") << true;
-        QTest::newRow("Abbrechen") << false;
-    }
+    // The whole graph case: settings window, then the graph window, each modal; the settings
+    // count only once "Zeichnen" took them.
     void settingsThenGraph() {
-        QFETCH(bool, zeichnen);
-        ModulRA m;
-        staffel::Rechne(m, {"6", "1", "x", "0"});  // 1 for every positive x
-        m.Graph.Xmin = 0.5;
-        m.Graph.PunkteZahl = 7;
-        QStringList gesehen;
-        QTimer fahrer;
-        connect(&fahrer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) return;
-            if (!gesehen.contains(modal->objectName())) gesehen << modal->objectName();
-            if (modal->objectName() == "frmWerte") {
-                modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
-                modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();
-            } else if (auto* g = qobject_cast<FrmGraph*>(modal); g && !g->rechnetNoch()) {
-                g->findChild<QAction*>("mnuGraphEnd")->trigger();
-            }
-        });
-        fahrer.start(20);
-        staffel::app::zeigeGraph(nullptr, m);
-        QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
-        QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
-        const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
-        QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+        for (const bool zeichnen : {true, false}) {
+            ModulRA m;
+            staffel::Rechne(m, {"6", "1", "x", "0"});  // 1 for every positive x
+            m.Graph.Xmin = 0.5;
+            m.Graph.PunkteZahl = 7;
+            QStringList gesehen;
+            QTimer fahrer;
+            connect(&fahrer, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
+                if (!gesehen.contains(modal->objectName())) gesehen << modal->objectName();
+                if (modal->objectName() == "frmWerte") {
+                    modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
+                    modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();
+                } else if (auto* g = qobject_cast<FrmGraph*>(modal); g && !g->rechnetNoch()) {
+                    g->findChild<QAction*>("mnuGraphEnd")->trigger();
+                }
+            });
+            fahrer.start(20);
+            staffel::app::zeigeGraph(nullptr, m);
+            QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
+            QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
+            const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
+            QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+        }
     }
 };
 

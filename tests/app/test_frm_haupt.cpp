@@ -4,15 +4,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
 #include "app/calculation_printer.h"
+#include "app/datei_speichern.h"
+#include "app/frm_protokoll.h"
 #include "app/haupt_layout.h"
 #include "app/secondary_windows.h"
 #include "app/support_fixture.h"
@@ -25,6 +30,11 @@ const QString kAngehalten = QStringLiteral("    Berechnung angehalten!");
 
 QString vorgelesen(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+QString inhalt(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
 }
 
 // The visible top-level windows of that name.
@@ -198,6 +208,64 @@ class TestFrmHaupt : public QObject {
         startLongCalculationAndSeeCountersRise();
         QVERIFY(s_->fenster().close());
         QVERIFY(!s_->fenster().calculationRunning());
+    }
+
+    // A value, a message, the limit button and a graph; two rows loaded back; saved as CSV,
+    // quoted where a cell holds the separator or a quote.
+    void tapeOfValueCalculations() {
+        s_->eingaben("8/3", "000", "2;\"", "3");
+        QVERIFY(s_->rechne());
+        s_->eingaben("5", "0", "0", "-1");
+        QVERIFY(s_->rechne());
+        QVERIFY(s_->rechne("cmdEulersch"));
+        s_->eingaben("5", "0", "x", "2");
+        QVERIFY(s_->rechne());
+        s_->fenster().findChild<QAction*>("mnuProtokoll")->trigger();
+        auto* fenster = s_->fenster().findChild<FrmProtokoll*>();
+        auto* liste = fenster->findChild<QListView*>("lstProtokoll");
+        QCOMPARE(liste->model()->rowCount(), 3);
+        QCOMPARE(liste->model()->index(0, 0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
+
+        QTemporaryDir ordner;
+        QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
+        QCOMPARE(inhalt(ordner.filePath("p.csv")),
+                 QString::fromUtf8(
+                     "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig\n"
+                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja\n"
+                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein\n"
+                     "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein\n"));
+
+        // The limit row leaves the exponent to the limit button; a loaded row calculates anew.
+        const QStringList geladen[] = {{"8/3", "000", "2;\"", "3"}, {"5", "0", "0", ""}};
+        for (int zeile : {2, 0}) {
+            liste->setCurrentIndex(liste->model()->index(zeile, 0));
+            QTest::keyClick(liste, Qt::Key_Return);
+            const QStringList felder{s_->text("txtRechenart"), s_->text("txtAufzahl"),
+                                     s_->text("txtBasis"), s_->text("txtExponent")};
+            QCOMPARE(felder, geladen[zeile / 2]);
+        }
+        QVERIFY(s_->rechne());
+        QCOMPARE(liste->model()->index(3, 0).data(), liste->model()->index(0, 0).data());
+    }
+
+    // Nothing half-written: neither in a folder that refuses files nor over an earlier file.
+    void failedSaveLeavesNothing() {
+        QTemporaryDir ordner;
+        QFile alt(ordner.filePath("p.csv"));
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+        alt.close();
+        QVERIFY(!speichereDatei(nullptr, "/sys/p.csv", QByteArray("neu")));
+        QVERIFY(!speichereDatei(nullptr, alt.fileName(), [](QIODevice& datei) {
+            datei.write("halb");
+            return false;
+        }));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.csv"});
+        QCOMPARE(inhalt(alt.fileName()), "alt");
+        QCOMPARE(s_->meldungen().size(), 2);
+        for (const Nachricht& n : s_->meldungen()) {
+            QVERIFY(n.titel == "Problem" && n.symbol == QMessageBox::Critical);
+            QVERIFY2(n.text.section(":\n", 1).size() > 3, qPrintable(n.text));  // the reason
+        }
     }
 
     // Help windows are no modal children of the main window: one of each, built afresh

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "engine/number_text.h"
