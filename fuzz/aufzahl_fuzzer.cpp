@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "engine/modul_ra.h"
 #include "fuzz_check.h"
@@ -11,12 +10,8 @@
 
 using namespace staffel;
 
-namespace {
-
 constexpr std::string_view kFalscheLaenge =
     "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !";
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -33,10 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool kurzform = eingabe == "0" || eingabe == "1";
         if (!kurzform && eingabe.size() != static_cast<std::size_t>(m.AnzahlStellen) &&
             eingabe.find_first_not_of("01") == std::string::npos) {
-            FUZZ_CHECK(host.boxes.front() == kFalscheLaenge,
-                       "a digit string of the "
-                       "wrong length gets the "
-                       "length message");
+            FUZZ_CHECK(host.boxes.front() == kFalscheLaenge, "a wrong length is named as such");
         }
         return 0;
     }

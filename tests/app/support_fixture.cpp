@@ -65,24 +65,21 @@ void Sitzung::klick(const char* name) {
     QTest::mouseClick(qobject_cast<QPushButton*>(widget(name)), Qt::LeftButton);
 }
 
-bool Sitzung::rechne(const char* trigger) {
+bool Sitzung::rechne(const char* trigger, Qt::Key taste) {
     QSignalSpy fertig(fenster_.get(), &app::frmHaupt::calculationFinished);
-    if (QByteArrayView(trigger).startsWith("txt")) {
-        QTest::keyClick(feld(trigger), Qt::Key_Return);
-    } else {
+    if (taste == Qt::Key_unknown) {
         klick(trigger);
+    } else {
+        widget(trigger)->setFocus();
+        QTest::keyClick(widget(trigger), taste);
     }
     return !fertig.isEmpty() || fertig.wait(60000);
 }
 
-bool Sitzung::zeigtGueltig() const {
-    return !widget("picJarech")->isHidden() && widget("picNorech")->isHidden() &&
-           hinten("lblErgebnis") == QColor(0xff, 0xff, 0x00);
-}
-
-bool Sitzung::zeigtUngueltig() const {
-    return widget("picJarech")->isHidden() && !widget("picNorech")->isHidden() &&
-           hinten("lblErgebnis") == QColor(0xc0, 0xc0, 0x00);
+bool Sitzung::zeigtGueltig(bool gueltig) const {
+    return widget("picJarech")->isHidden() != gueltig &&
+           widget("picNorech")->isHidden() == gueltig &&
+           hinten("lblErgebnis") == (gueltig ? QColor(0xff, 0xff, 0x00) : QColor(0xc0, 0xc0, 0x00));
 }
 
 }  // namespace staffel::apptest

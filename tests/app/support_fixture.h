@@ -26,7 +26,6 @@ class Sitzung {
     app::frmHaupt& fenster() { return *fenster_; }
     const QList<app::Nachricht>& meldungen() const { return meldungen_; }
     QStringList meldungsTexte() const;
-    void vergiss() { meldungen_.clear(); }
 
     QWidget* widget(const char* name) const;
     QLineEdit* feld(const char* name) const;
@@ -34,12 +33,11 @@ class Sitzung {
     QColor hinten(const char* name) const;
     void eingaben(const QString& r, const QString& a, const QString& b, const QString& e);
     void klick(const char* name);
-    // Clicks the button trigger (or presses Enter in the field trigger) and waits until the
-    // calculation has ended and its results are shown.
-    bool rechne(const char* trigger = "cmdRechne");
-    // Smiling face shown, straight face hidden, result label yellow; or the opposite.
-    bool zeigtGueltig() const;
-    bool zeigtUngueltig() const;
+    // Clicks the button trigger, or focuses trigger and presses taste on it, and waits until
+    // the calculation has ended and its results are shown.
+    bool rechne(const char* trigger = "cmdRechne", Qt::Key taste = Qt::Key_unknown);
+    // Smiling face shown, straight face hidden, result label yellow; or, invalid, the opposite.
+    bool zeigtGueltig(bool gueltig = true) const;
 
   private:
     QList<app::Nachricht> meldungen_;

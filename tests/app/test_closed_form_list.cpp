@@ -1,5 +1,4 @@
 // The list of closed forms in the help window, every row against the calculate command.
-#include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
@@ -20,16 +19,14 @@ namespace {
 // what the calculate command makes of a single "0".
 QStringList aufloesungszahlen(const QString& muster) {
     if (muster == QStringLiteral("0..0")) return {QStringLiteral("0")};
-    QStringList varianten{QString()};
-    for (QChar ziffer : muster) {
-        QStringList weiter;
-        for (const QString& anfang : varianten) {
-            if (ziffer != QLatin1Char('x')) weiter << anfang + ziffer;
-            if (ziffer == QLatin1Char('x')) weiter << anfang + '0' << anfang + '1';
-        }
-        varianten = weiter;
-    }
-    return varianten;
+    const qsizetype x = muster.indexOf(QLatin1Char('x'));
+    if (x < 0) return {muster};
+    return aufloesungszahlen(QString(muster).replace(x, 1, '0')) +
+           aufloesungszahlen(QString(muster).replace(x, 1, '1'));
+}
+
+std::string zahl(double x) {
+    return QString::number(x, 'g', 17).toStdString();
 }
 
 bool gerade(double x) {
@@ -46,11 +43,8 @@ struct Formel {
     std::vector<std::pair<double, double>> proben;
 };
 
-#define F(ausdruck)                                   \
-    [](double b, double e) -> std::optional<double> { \
-        (void)e;                                      \
-        return ausdruck;                              \
-    }
+#define F(ausdruck) \
+    [](double b, [[maybe_unused]] double e) -> std::optional<double> { return ausdruck; }
 
 const std::map<QString, Formel>& formeln() {
     using P = std::vector<std::pair<double, double>>;
@@ -117,37 +111,28 @@ class TestClosedFormList : public QObject {
             QVERIFY2(treffer.hasMatch(), qPrintable(zeile));
             const auto formel = formeln().find(treffer.captured(3));
             QVERIFY2(formel != formeln().end(), qPrintable(zeile));
-            QStringList seiten;
+            QList<std::pair<QString, QString>> seiten;  // Rechenzahl, Auflösungszahl
             for (int r : {1, 4}) {
                 if (!treffer.hasCaptured(r)) continue;
                 for (const QString& a : aufloesungszahlen(treffer.captured(r + 1))) {
-                    seiten << treffer.captured(r) + "|" + a;
+                    seiten.append({treffer.captured(r), a});
                 }
             }
             for (const auto& [b, e] : formel->second.proben) {
                 const std::optional<double> soll = formel->second.wert(b, e);
-                for (const QString& seite : seiten) {
-                    ModulRA modul;
-                    const RechenAnzeige anzeige =
-                        Rechne(modul, {seite.section('|', 0, 0).toStdString(),
-                                       seite.section('|', 1).toStdString(),
-                                       QString::number(b, 'g', 17).toStdString(),
-                                       QString::number(e, 'g', 17).toStdString()});
-                    const QString wo = QStringLiteral("%1 [%2, %3]: %4 %5")
-                                           .arg(seite)
-                                           .arg(b)
-                                           .arg(e)
-                                           .arg(modul.Ergebnis, 0, 'g', 17)
-                                           .arg(QString::fromStdString(modul.Meldung));
-                    QVERIFY2(anzeige.ausgang == RechenAusgang::Wert, qPrintable(wo));
-                    if (soll) {
-                        QVERIFY2(modul.Fehlerstatus == 0 && modul.Meldung.empty(), qPrintable(wo));
-                        QVERIFY2(std::fabs(modul.Ergebnis - *soll) <=
-                                     1e-12 * std::max(1.0, std::fabs(*soll)),
-                                 qPrintable(wo));
-                    } else {
-                        QVERIFY2(modul.Meldung == " Wert unbestimmt", qPrintable(wo));
-                    }
+                for (const auto& [r, a] : seiten) {
+                    ModulRA m;
+                    const RechenAusgang ausgang =
+                        Rechne(m, {r.toStdString(), a.toStdString(), zahl(b), zahl(e)}).ausgang;
+                    const bool stimmt = soll ? m.Fehlerstatus == 0 && m.Meldung.empty() &&
+                                                   std::fabs(m.Ergebnis - *soll) <=
+                                                       1e-12 * std::max(1.0, std::fabs(*soll))
+                                             : m.Meldung == " Wert unbestimmt";
+                    const QString wo = QStringLiteral("%1, %2 [%3, %4]: %5 %6")
+                                           .arg(r, a, QString::number(b), QString::number(e),
+                                                QString::number(m.Ergebnis, 'g', 17),
+                                                QString::fromStdString(m.Meldung));
+                    QVERIFY2(ausgang == RechenAusgang::Wert && stimmt, qPrintable(wo));
                     ++geprueft;
                 }
             }

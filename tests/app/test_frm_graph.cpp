@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QtTest>
 #include <atomic>
 #include <thread>
@@ -11,6 +12,7 @@
 #include "app/frm_werte.h"
 #include "app/graph_launcher.h"
 #include "app/support_fixture.h"
+#include "engine/rechnen.h"
 
 using staffel::Int16;
 using staffel::ModulRA;
@@ -55,8 +57,9 @@ class TestFrmGraph : public QObject {
     void cleanup() { s_.reset(); }
 
     // Drawn and counted per pass; a new size is a new pass: the same dots, counted again.
-    // Printing is tried on every other choice of the menu entry.
-    void parabolaDrawnCountedAndPrinted() {
+    // Printing is tried on every other choice of the menu entry. Saved as PNG and SVG as shown,
+    // and as CSV with every sample.
+    void parabolaDrawnCountedPrintedAndSaved() {
         ModulRA m;
         FrmGraph fenster(m, nullptr, quadrat);
         QList<QImage> gedruckt;
@@ -75,8 +78,25 @@ class TestFrmGraph : public QObject {
         auto* druck = fenster.findChild<QAction*>("mnuGraphdruck");
         for (int i = 0; i < 3; ++i) druck->trigger();
         QCOMPARE(gedruckt.size(), 2);
-        QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         QCOMPARE(farbeBei(gedruckt[1], 103, 30), QColor(255, 0, 0));
+
+        const QImage gezeigt = gezeichnet(fenster);
+        QTemporaryDir ordner;
+        QVERIFY(fenster.bildSpeichern(ordner.filePath("g.png")));
+        QVERIFY(fenster.bildSpeichern(ordner.filePath("g.svg")));
+        QVERIFY(fenster.werteSpeichern(ordner.filePath("w.csv")));
+        QCOMPARE(QImage(ordner.filePath("g.png")).convertToFormat(QImage::Format_RGB32),
+                 gezeigt.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QSvgRenderer(ordner.filePath("g.svg")).viewBox().size(),
+                 gezeigt.deviceIndependentSize().toSize());
+        QFile csv(ordner.filePath("w.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList werte = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02.
+        QCOMPARE(werte.size(), 1021);
+        QCOMPARE(werte.mid(0, 2), (QStringList{"x;y", "-10;100"}));
+        QCOMPARE(werte[22], "-9.9799995422363281;99.600390863037319");
+        QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         fenster.close();
         QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
     }
@@ -101,43 +121,34 @@ class TestFrmGraph : public QObject {
         QVERIFY(!m.haltAngefordert());
     }
 
-    // The whole graph case: settings window, then the graph window, each modal.
-    void settingsThenGraph_data() {
-        QTest::addColumn<bool>("zeichnen");
-        QTest::newRow("Zeichnen") << true;
-        QTest::newRow("Abbrechen") << false;
-    }
+    // The whole graph case: settings window, then the graph window, each modal; the settings
+    // count only once "Zeichnen" took them.
     void settingsThenGraph() {
-        QFETCH(bool, zeichnen);
-        ModulRA m;
-        m.BasisText = "x";
-        m.ExponentText = "0";
-        m.AufZahl = "1";
-        m.RZaehler = 6;  // m[6, 1][x, 0]: 1 for every positive x
-        m.RNenner = 1;
-        m.Graph.Xmin = 0.5;
-        m.Graph.PunkteZahl = 7;
-        QStringList gesehen;
-        QTimer fahrer;
-        connect(&fahrer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) return;
-            if (gesehen.isEmpty() || gesehen.last() != modal->objectName()) {
-                gesehen.append(modal->objectName());
-            }
-            if (modal->objectName() == "frmWerte") {
-                modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
-                modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();
-            } else if (auto* g = qobject_cast<FrmGraph*>(modal); g && !g->rechnetNoch()) {
-                g->findChild<QAction*>("mnuGraphEnd")->trigger();
-            }
-        });
-        fahrer.start(20);
-        staffel::app::zeigeGraph(nullptr, m);
-        QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
-        QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
-        const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
-        QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+        for (const bool zeichnen : {true, false}) {
+            ModulRA m;
+            staffel::Rechne(m, {"6", "1", "x", "0"});  // 1 for every positive x
+            m.Graph.Xmin = 0.5;
+            m.Graph.PunkteZahl = 7;
+            QStringList gesehen;
+            QTimer fahrer;
+            connect(&fahrer, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
+                if (!gesehen.contains(modal->objectName())) gesehen << modal->objectName();
+                if (modal->objectName() == "frmWerte") {
+                    modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
+                    modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();
+                } else if (auto* g = qobject_cast<FrmGraph*>(modal); g && !g->rechnetNoch()) {
+                    g->findChild<QAction*>("mnuGraphEnd")->trigger();
+                }
+            });
+            fahrer.start(20);
+            staffel::app::zeigeGraph(nullptr, m);
+            QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
+            QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
+            const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
+            QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+        }
     }
 };
 

@@ -1,16 +1,23 @@
-// The main window as its user meets it, and the windows its menus open. No print server is
-// reachable here (see main).
+// The main window as its user meets it, by mouse, keyboard and screen reader, and the windows
+// its menus open. No print server is reachable here (see main).
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
 #include "app/calculation_printer.h"
+#include "app/datei_speichern.h"
+#include "app/frm_protokoll.h"
 #include "app/haupt_layout.h"
 #include "app/secondary_windows.h"
 #include "app/support_fixture.h"
@@ -21,29 +28,20 @@ namespace {
 
 const QString kAngehalten = QStringLiteral("    Berechnung angehalten!");
 
-// Answers the first modal window that shows up.
-void beiModalemFenster(std::function<void(QWidget*)> antwort) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, antwort] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            antwort(modal);
-        }
-    });
-    poll->start(5);
+QString vorgelesen(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// The one visible top-level window of that name; two of them count as none.
-QWidget* sichtbar(const QString& name) {
-    QWidget* found = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible()) {
-            if (found) return nullptr;
-            found = widget;
-        }
-    }
-    return found;
+QString inhalt(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+}
+
+// The visible top-level windows of that name.
+QWidgetList sichtbar(const QString& name) {
+    QWidgetList fenster = QApplication::topLevelWidgets();
+    fenster.removeIf([&name](QWidget* w) { return w->objectName() != name || !w->isVisible(); });
+    return fenster;
 }
 
 }  // namespace
@@ -56,10 +54,11 @@ class TestFrmHaupt : public QObject {
     QAction* eintrag(const char* name) { return s_->fenster().findChild<QAction*>(name); }
 
     // Starts m[6, 1][1.2, 10^9], which runs far longer than any test waits, and waits until
-    // the counter label has shown two values.
+    // the step label shows the new step and the counter label has shown two values.
     void startLongCalculationAndSeeCountersRise() {
         s_->eingaben("6", "1", "1.2", "1000000000");
         s_->klick("cmdRechne");
+        QTRY_COMPARE_WITH_TIMEOUT(s_->text("lblStp"), QStringLiteral(" 1"), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(!s_->text("lblRecBer").isEmpty(), 30000);
         const QString first = s_->text("lblRecBer");
         QTRY_VERIFY_WITH_TIMEOUT(s_->text("lblRecBer") != first, 30000);
@@ -74,14 +73,26 @@ class TestFrmHaupt : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void layoutSpotChecksAndNoCaptionCut() {
+    // A few positions and captions of the layout; no caption cut. Every control has a name to
+    // announce: fields and value labels that of their title, pictures and the Symbol-font
+    // buttons their tooltip.
+    void layoutCaptionsAndAccessibleNames() {
         QCOMPARE(s_->widget("cmdRechne")->geometry(), QRect(648, 376, 81, 33));
         QCOMPARE(s_->text("cmdAufl"), QStringLiteral("Auflösungs-\nliste"));
         QWidget* flaeche = s_->fenster().centralWidget();
         QCOMPARE(flaeche->size(), QSize(732, 466));
+        const char* const namen[][2] = {{"txtAufzahl", "Auflösungszahl"},
+                                        {"lblRecBer", "Rekursion Ber"},
+                                        {"picJarech", "Ergebnis ist gültig"},
+                                        {"cmdPi", "Pi"}};
+        for (const auto& [name, ansage] : namen) {
+            QCOMPARE(vorgelesen(s_->widget(name)), QString::fromUtf8(ansage));
+        }
         for (const ControlRow& row : hauptLayout()) {
-            if (row.kind != ControlKind::Button && row.kind != ControlKind::Label) continue;
+            if (row.kind == ControlKind::Line) continue;
             QWidget* widget = s_->widget(row.name);
+            QVERIFY2(!vorgelesen(widget).trimmed().isEmpty(), row.name);
+            if (row.kind != ControlKind::Button && row.kind != ControlKind::Label) continue;
             const QString caption =
                 row.kind == ControlKind::Button ? s_->text(row.name) : displayCaption(row);
             int widest = 0;
@@ -95,10 +106,11 @@ class TestFrmHaupt : public QObject {
         }
     }
 
-    // The worked example end to end (Enter in a field calculates too).
+    // The worked example end to end from the keyboard: Enter in a field calculates, the focus
+    // comes back, and Ctrl+C copies the result unless a field has a selection.
     void recursionEndToEnd() {
         s_->eingaben("7", "00", "2", "3");
-        QVERIFY(s_->rechne("txtExponent"));
+        QVERIFY(s_->rechne("txtExponent", Qt::Key_Return));
         QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  256"));
         QCOMPARE(s_->text("lblStp"), QStringLiteral(" 2"));
         QCOMPARE(s_->text("lblNameRA"), QStringLiteral(" Name der Rechenart ?"));
@@ -106,10 +118,23 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->text("lblRecG00"), QString());  // never touched: stays empty
         QCOMPARE(s_->text("txtExponent"), QStringLiteral("3"));
         QVERIFY(s_->zeigtGueltig());
+        QCOMPARE(vorgelesen(s_->widget("lblErgebnis")), QStringLiteral("  256"));
+        QCOMPARE(s_->fenster().focusWidget(), s_->widget("txtExponent"));
+        const auto kopiert = [this] {
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(s_->fenster().focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            return QGuiApplication::clipboard()->text();
+        };
+        QCOMPARE(kopiert(), QStringLiteral("256"));
+        s_->feld("txtExponent")->selectAll();
+        QCOMPARE(kopiert(), QStringLiteral("3"));
+        // Enter on a focused button presses it, and the focus stays there.
+        QVERIFY(s_->rechne("cmdRechne", Qt::Key_Enter));
+        QCOMPARE(s_->fenster().focusWidget(), s_->widget("cmdRechne"));
 
         // Typing resets the engine and shows invalid; the labels keep their texts.
         QTest::keyClicks(s_->feld("txtBasis"), "1");
-        QVERIFY(s_->zeigtUngueltig());
+        QVERIFY(s_->zeigtGueltig(false));
         QCOMPARE(s_->fenster().modul().ZaehlerBer.get(), -1);
         // A double click empties a field; the calculation then refuses and changes nothing.
         QTest::mouseDClick(s_->feld("txtBasis"), Qt::LeftButton);
@@ -148,7 +173,7 @@ class TestFrmHaupt : public QObject {
         QVERIFY(s_->zeigtGueltig());
         s_->klick("cmdReiheP");
         QCOMPARE(s_->text("txtRechenart"), QStringLiteral("2"));
-        QVERIFY(s_->zeigtUngueltig());
+        QVERIFY(s_->zeigtGueltig(false));
         // The largest number reads back exactly.
         s_->klick("cmdMax");
         s_->klick("cmdMemtoBase");
@@ -159,20 +184,19 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->text("lblSpeicher"), QString());
     }
 
-    void haltStopsALongCalculation() {
+    // Halt, CLEAR and closing the window each stop a long calculation; a halt while nothing
+    // runs does not touch the next calculation.
+    void haltClearAndCloseStopALongCalculation() {
         startLongCalculationAndSeeCountersRise();
         QVERIFY(s_->rechne("cmdHalt"));
         QCOMPARE(s_->text("lblErgebnis"), kAngehalten);
-        QVERIFY(s_->zeigtUngueltig());
+        QVERIFY(s_->zeigtGueltig(false));
         QVERIFY(s_->meldungen().isEmpty());
-        // A halt while nothing runs does not touch the next calculation.
         s_->klick("cmdHalt");
         s_->eingaben("3", "", "3", "4");
         QVERIFY(s_->rechne());
         QVERIFY(s_->zeigtGueltig());
-    }
 
-    void clearStopsALongCalculationAndEmptiesTheWindow() {
         startLongCalculationAndSeeCountersRise();
         QSignalSpy fertig(&s_->fenster(), &frmHaupt::calculationFinished);
         s_->klick("cmdClear");
@@ -186,6 +210,64 @@ class TestFrmHaupt : public QObject {
         QVERIFY(!s_->fenster().calculationRunning());
     }
 
+    // A value, a message, the limit button and a graph; two rows loaded back; saved as CSV,
+    // quoted where a cell holds the separator or a quote.
+    void tapeOfValueCalculations() {
+        s_->eingaben("8/3", "000", "2;\"", "3");
+        QVERIFY(s_->rechne());
+        s_->eingaben("5", "0", "0", "-1");
+        QVERIFY(s_->rechne());
+        QVERIFY(s_->rechne("cmdEulersch"));
+        s_->eingaben("5", "0", "x", "2");
+        QVERIFY(s_->rechne());
+        s_->fenster().findChild<QAction*>("mnuProtokoll")->trigger();
+        auto* fenster = s_->fenster().findChild<FrmProtokoll*>();
+        auto* liste = fenster->findChild<QListView*>("lstProtokoll");
+        QCOMPARE(liste->model()->rowCount(), 3);
+        QCOMPARE(liste->model()->index(0, 0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
+
+        QTemporaryDir ordner;
+        QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
+        QCOMPARE(inhalt(ordner.filePath("p.csv")),
+                 QString::fromUtf8(
+                     "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig\n"
+                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja\n"
+                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein\n"
+                     "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein\n"));
+
+        // The limit row leaves the exponent to the limit button; a loaded row calculates anew.
+        const QStringList geladen[] = {{"8/3", "000", "2;\"", "3"}, {"5", "0", "0", ""}};
+        for (int zeile : {2, 0}) {
+            liste->setCurrentIndex(liste->model()->index(zeile, 0));
+            QTest::keyClick(liste, Qt::Key_Return);
+            const QStringList felder{s_->text("txtRechenart"), s_->text("txtAufzahl"),
+                                     s_->text("txtBasis"), s_->text("txtExponent")};
+            QCOMPARE(felder, geladen[zeile / 2]);
+        }
+        QVERIFY(s_->rechne());
+        QCOMPARE(liste->model()->index(3, 0).data(), liste->model()->index(0, 0).data());
+    }
+
+    // Nothing half-written: neither in a folder that refuses files nor over an earlier file.
+    void failedSaveLeavesNothing() {
+        QTemporaryDir ordner;
+        QFile alt(ordner.filePath("p.csv"));
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+        alt.close();
+        QVERIFY(!speichereDatei(nullptr, "/sys/p.csv", QByteArray("neu")));
+        QVERIFY(!speichereDatei(nullptr, alt.fileName(), [](QIODevice& datei) {
+            datei.write("halb");
+            return false;
+        }));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.csv"});
+        QCOMPARE(inhalt(alt.fileName()), "alt");
+        QCOMPARE(s_->meldungen().size(), 2);
+        for (const Nachricht& n : s_->meldungen()) {
+            QVERIFY(n.titel == "Problem" && n.symbol == QMessageBox::Critical);
+            QVERIFY2(n.text.section(":\n", 1).size() > 3, qPrintable(n.text));  // the reason
+        }
+    }
+
     // Help windows are no modal children of the main window: one of each, built afresh
     // once closed. "Beenden" asks first; "Nein" has the focus, so Enter answers no.
     void helpWindowsAndTheExitQuestion() {
@@ -197,18 +279,20 @@ class TestFrmHaupt : public QObject {
         for (const auto& [menu, name] : hilfen) {
             eintrag(menu)->trigger();
             eintrag(menu)->trigger();
-            QWidget* hilfe = sichtbar(name);  // one only
-            QVERIFY2(hilfe && !hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
+            QCOMPARE(sichtbar(name).size(), 1);
+            QPointer<QWidget> hilfe(sichtbar(name).first());
+            QVERIFY2(!hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
             QVERIFY(!hilfe->findChild<QTextEdit*>()->toPlainText().isEmpty());
-            QPointer<QWidget> alt(hilfe);
             hilfe->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(alt.isNull());
+            QVERIFY(hilfe.isNull());
         }
-        zeigeGlossar(&s_->fenster());
         for (const char* antwort : {"", "cmdEJa"}) {
             QString gesehen;
-            beiModalemFenster([&gesehen, antwort](QWidget* modal) {
+            // Runs in the question's own event loop.
+            QTimer::singleShot(0, [&gesehen, antwort] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
                 gesehen = modal->objectName();
                 if (*antwort) return modal->findChild<QPushButton*>(antwort)->click();
                 QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
@@ -217,7 +301,6 @@ class TestFrmHaupt : public QObject {
             QCOMPARE(gesehen, QStringLiteral("frmEnde"));
             QCOMPARE(s_->fenster().isVisible(), !*antwort);
         }
-        QVERIFY(sichtbar("frmGlossar"));  // it stays after the main window closed
     }
 
     // Once per switching on; off says nothing; on while already on is no new switching on.
@@ -240,9 +323,9 @@ class TestFrmHaupt : public QObject {
         bool glossarBlieb = false;
         QTimer::singleShot(0, &s_->fenster(), [this] { s_->fenster().close(); });
         QTimer::singleShot(50, qApp, [&] {
-            QWidget* glossar = sichtbar(QStringLiteral("frmGlossar"));
-            glossarBlieb = glossar != nullptr;
-            if (glossar) glossar->close();
+            const QWidgetList glossar = sichtbar(QStringLiteral("frmGlossar"));
+            glossarBlieb = glossar.size() == 1;
+            for (QWidget* w : glossar) w->close();
         });
         QCoreApplication::exec();
         QVERIFY(glossarBlieb);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -87,33 +86,13 @@ TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
     }
 }
 
-// The inverse closed forms undo their forward forms in the Exponent.
-TEST_F(BerechnungTest, InverseFormsSolveTheirForwardForms) {
-    const struct {
-        Int16 n, d;  // m[n/d, A][b, e] = x solves m[d/n, A'][e, x] = b
-        const char* A;
-        const char* forwardA;
-        double b, e;
-    } cases[] = {
-        {4, 7, "0001", "000", -2, -1},
-        {4, 9, "001", "00", 3, 1.5},
-        {5, 9, "0001", "000", 3, 1.5},
-        {8, 13, "00001", "0000", 1.2, 1.7},
-    };
-    for (const auto& c : cases) {
-        const double x = modul.NARechart(c.n, c.d, c.b, c.e, c.A);
-        EXPECT_NEAR(modul.NARechart(c.d, c.n, c.e, x, c.forwardA), c.b, 1e-12 * std::abs(c.b));
-        EXPECT_EQ(modul.Fehlerstatus, 0) << c.n << "/" << c.d;
-    }
-}
-
 // Each limit rule makes one call, evaluated by the ordinary rules; without a rule the limit
 // is unknown.
-TEST_F(BerechnungTest, LimitRulesRewriteIntoOneOrdinaryCall) {
+TEST(Grenzwert, EachRuleRewritesIntoOneOrdinaryCall) {
     const struct {
         Int16 n, d;
         const char* A;
-        Int16 rn, rd;  // the call the rule makes, on b = 3
+        Int16 rn, rd;  // the call the rule makes, on b = 3; rn = 0: no rule
         double re;
         const char* rA;
     } faelle[] = {
@@ -123,24 +102,16 @@ TEST_F(BerechnungTest, LimitRulesRewriteIntoOneOrdinaryCall) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.n) + "/" + std::to_string(f.d) + " " + f.A);
-        modul.Zuruecksetzen();
-        host.boxes.clear();
-        modul.GrenzwertModus = true;
-        modul.Berechnung(f.n, f.d, 3, 12345, f.A);
-        test::RecordingHost gewoehnlichHost;
-        ModulRA gewoehnlich(&gewoehnlichHost);
-        if (f.rn != 0) {
-            gewoehnlich.Berechnung(f.rn, f.rd, 3, f.re, f.rA);
-        } else {
-            gewoehnlichHost.boxes = {" In diesem Fall ist der Grenzwert unbekannt!"};
-        }
-        EXPECT_EQ(modul.ZaehlerBer, gewoehnlich.ZaehlerBer + 1);
-        EXPECT_EQ(modul.Meldung, f.rn != 0 ? gewoehnlich.Meldung : " Grenzwert??");
-        EXPECT_EQ(host.boxes, gewoehnlichHost.boxes);
-        EXPECT_EQ(modul.Fehlerstatus, f.rn != 0 ? gewoehnlich.Fehlerstatus : 1);
-        if (f.rn != 0 && gewoehnlich.Fehlerstatus == 0) {
-            EXPECT_EQ(modul.Ergebnis, gewoehnlich.Ergebnis);
-        }
+        test::RecordingHost grenzHost, gewoehnlichHost;
+        ModulRA grenz(&grenzHost), gewoehnlich(&gewoehnlichHost);
+        grenz.GrenzwertModus = true;
+        grenz.Berechnung(f.n, f.d, 3, 12345, f.A);
+        if (f.rn != 0) gewoehnlich.Berechnung(f.rn, f.rd, 3, f.re, f.rA);
+        EXPECT_EQ(grenz.ZaehlerBer, gewoehnlich.ZaehlerBer + 1);
+        EXPECT_EQ(grenz.Meldung, f.rn != 0 ? gewoehnlich.Meldung : " Grenzwert??");
+        EXPECT_EQ(grenz.Fehlerstatus, f.rn != 0 ? gewoehnlich.Fehlerstatus : 1);
+        EXPECT_EQ(grenz.Ergebnis, gewoehnlich.Ergebnis);
+        EXPECT_EQ(grenzHost.boxes.size(), gewoehnlichHost.boxes.size() + (f.rn == 0));
     }
 }
 

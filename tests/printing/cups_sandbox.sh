@@ -64,12 +64,10 @@ CacheDir $work/cache
 RequestRoot $work/spool
 TempDir $work/spool/tmp
 ServerBin $work/bin
-DataDir /usr/share/cups
 ErrorLog $work/log/error_log
 AccessLog $work/log/access_log
 PageLog $work/log/page_log
 SystemGroup $(id -gn)
-FileDevice No
 CONF
 cat > "$work/etc/cupsd.conf" <<CONF
 Listen $socket
@@ -78,16 +76,6 @@ DefaultAuthType None
 WebInterface No
 MaxJobs 0
 PreserveJobFiles No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-    Allow all
-  </Limit>
-</Policy>
 CONF
 
 export CUPS_SERVER="$socket"
