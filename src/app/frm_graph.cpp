@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/message_seam.h"
 #include "app/window_design.h"
@@ -24,6 +25,7 @@ class GraphFlaeche : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         graph_->malen(painter, size());
+        graph_->fortschrittMalen(painter, size());
     }
     // Qt reports the first display as a resize as well, so this is the drawing pass.
     void resizeEvent(QResizeEvent*) override { graph_->neuerDurchgang(); }
@@ -38,6 +40,7 @@ const QColor kSchwarz(0x00, 0x00, 0x00);
 const QColor kHellblau(0x00, 0x00, 0xff);
 const QColor kHellrot(0xff, 0x00, 0x00);
 constexpr auto kAbholIntervall = std::chrono::milliseconds(20);
+constexpr int kFortschrittHoehe = 3;  // pixels
 
 bool druckeAufStandarddrucker(const QImage& bild) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -152,10 +155,16 @@ void FrmGraph::abholen() {
         }
     }
     gespeicherteProben_.insert(gespeicherteProben_.end(), proben.begin(), proben.end());
+    // A slow pass (undefined samples cost the solver much) shows at least where it is.
+    const bool bewegt = !proben.empty() || fertig;
+    if (!proben.empty()) erreicht_ = proben.back().x;
     if (fertig) {
         laeuft_ = false;
         abholTakt_.stop();
     }
+    if (bewegt)
+        flaeche_->update(0, flaeche_->height() - kFortschrittHoehe, flaeche_->width(),
+                         kFortschrittHoehe);
     if (neu.empty() && !neuerName) return;
     gespeichertePunkte_.insert(gespeichertePunkte_.end(), neu.begin(), neu.end());
     punkte_ = graph::PunkteAddieren(punkte_, neu.size());
@@ -188,6 +197,17 @@ void FrmGraph::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// A thin bar along the bottom edge, from the frame's left side to the x sampled last.
+void FrmGraph::fortschrittMalen(QPainter& painter, const QSize& groesse) const {
+    if (!laeuft_ || !(g_.Xmax > g_.Xmin)) return;
+    const double anteil = std::clamp((erreicht_ - g_.Xmin) / (g_.Xmax - g_.Xmin), 0.0, 1.0);
+    const double links = graph::kLinks * groesse.width() / graph::kBreite;
+    const double rechts = graph::kRechts * groesse.width() / graph::kBreite;
+    painter.fillRect(QRectF(links, groesse.height() - kFortschrittHoehe, (rechts - links) * anteil,
+                            kFortschrittHoehe),
+                     palette().color(QPalette::Highlight));
 }
 
 void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {

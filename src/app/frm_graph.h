@@ -71,6 +71,7 @@ class FrmGraph : public QDialog {
     void anhalten();
     void neuerDurchgang();
     void malen(QPainter& painter, const QSize& groesse) const;
+    void fortschrittMalen(QPainter& painter, const QSize& groesse) const;
 
     ModulRA& modul_;
     const GraphEinstellungen g_;
@@ -88,6 +89,7 @@ class FrmGraph : public QDialog {
     Ernte ernte_;
     bool gestartet_ = false;
     bool laeuft_ = false;
+    double erreicht_ = 0;       // the x sampled last
     CalculationRunner runner_;  // last: joined before the members its job uses go away
 };
 

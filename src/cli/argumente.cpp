@@ -9,6 +9,8 @@ namespace staffel::cli {
 
 namespace {
 
+constexpr unsigned kMaxJobs = 256;
+
 // "-1", "-.5", "-,5", "-1/4": the reading rule takes a sign before digits, a point or a
 // comma, so such an argument is a number.
 bool istNegativeZahl(const std::string& text) {
@@ -46,12 +48,24 @@ Aufruf aufrufLesen(const std::vector<std::string>& argumente) {
             nurTexte = true;
             continue;
         }
-        // Options take one or two dashes; --halt-after takes its value after "=" or next.
+        // Options take one or two dashes; --halt-after and --jobs take their value after "=" or
+        // next.
         std::string name = argument.substr(argument.starts_with("--") ? 2 : 1);
         std::optional<std::string> wert;
         if (const auto gleich = name.find('='); gleich != std::string::npos) {
             wert = name.substr(gleich + 1);
             name.resize(gleich);
+        }
+        if (name == "jobs") {
+            if (!wert && i + 1 < argumente.size()) wert = argumente[++i];
+            unsigned jobs = 0;
+            const char* ende = wert ? wert->data() + wert->size() : nullptr;
+            if (!wert || std::from_chars(wert->data(), ende, jobs).ptr != ende || jobs < 1 ||
+                jobs > kMaxJobs) {
+                return fehler("--jobs braucht eine ganze Zahl von 1 bis 256.");
+            }
+            aufruf.optionen.jobs = jobs;
+            continue;
         }
         if (name == "halt-after") {
             if (!wert && i + 1 < argumente.size()) wert = argumente[++i];

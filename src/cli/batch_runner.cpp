@@ -1,15 +1,18 @@
 #include "cli/batch_runner.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <cmath>
 #include <vector>
 
 #include "engine/calculation_runner.h"
-#include "engine/halt_timer.h"
 
 namespace staffel::cli {
 
 namespace {
+
+constexpr const char* kZeileFehlerhaft =
+    "Zeile braucht vier durch Tabulatoren getrennte Felder: R, A, B, E";
 
 class SammelHost : public EngineHost {
   public:
@@ -40,7 +43,8 @@ QJsonObject zaehlerJson(const ModulRA& m) {
 
 }  // namespace
 
-QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen) {
+QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
+                            HaltWatchdog& watchdog) {
     SammelHost host;
     ModulRA modul(&host);
     RechenEingabe eingabeFuerLauf = eingabe;
@@ -49,16 +53,10 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
         eingabeFuerLauf.exponent = texte::Unendlich;
     }
 
+    if (!watchdog.arm(modul, optionen.haltNach)) return QJsonObject{{"error", kNichtGestartet}};
     RechenAnzeige anzeige;
-    bool gelaufen = false;
-    {
-        HaltTimer haltTimer(modul, optionen.haltNach);
-        gelaufen = CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabeFuerLauf); },
-                                                  &host);
-    }
-    if (!gelaufen) {
-        return QJsonObject{{"error", "Die Berechnung konnte nicht gestartet werden."}};
-    }
+    CalculationRunner::runGuarded([&] { anzeige = Rechne(modul, eingabeFuerLauf); }, &host);
+    watchdog.disarm();
 
     const bool wert = anzeige.ausgang == RechenAusgang::Wert;
     const bool zahlGezeigt = wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis);
@@ -96,6 +94,17 @@ std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert
     if (felder.size() == 3 && grenzwert) felder.emplace_back();
     if (felder.size() != 4) return std::nullopt;
     return RechenEingabe{felder[0], felder[1], felder[2], felder[3]};
+}
+
+std::string zeileBeantworten(const std::string& zeile, const Optionen& optionen,
+                             HaltWatchdog& watchdog) {
+    const auto eingabe = zeileLesen(zeile, optionen.grenzwert);
+    return jsonZeile(eingabe ? berechneEinzeln(*eingabe, optionen, watchdog)
+                             : QJsonObject{{"error", kZeileFehlerhaft}});
+}
+
+std::string jsonZeile(const QJsonObject& json) {
+    return QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + '\n';
 }
 
 }  // namespace staffel::cli

@@ -1,18 +1,19 @@
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <csignal>
 #include <iostream>
 #include <string>
 
 #include "cli/argumente.h"
 #include "cli/batch_runner.h"
+#include "cli/batch_workers.h"
+#include "engine/calculation_runner.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Aufruf:\n"
     "  staffelrechner-cli [--json] [--limit] [--halt-after SEKUNDEN] [--] R A B E\n"
-    "  staffelrechner-cli --batch [--limit] [--halt-after SEKUNDEN] < zeilen\n"
+    "  staffelrechner-cli --batch [--jobs N] [--limit] [--halt-after SEKUNDEN] < zeilen\n"
     "\n"
     "Rechnet m[R, A][B, E] wie \"Rechne !\" im Fenster. A darf leer sein (\"\").\n"
     "Negative Zahlen wie -1 oder -1/4 sind Texte, keine Optionen; nach -- ist jedes\n"
@@ -20,6 +21,8 @@ constexpr const char* kUsage =
     "\n"
     "  --json        ein JSON-Objekt statt des Ergebnistextes\n"
     "  --batch       liest Zeilen R<TAB>A<TAB>B<TAB>E, schreibt je Zeile ein JSON-Objekt\n"
+    "  --jobs        rechnet die Zeilen mit N Rechnungen zugleich (Vorgabe: so viele, wie der\n"
+    "                Rechner Kerne hat); die Antworten bleiben in der Reihenfolge der Zeilen\n"
     "  --limit       Grenzwert für E gegen +-Unendlich (E wird ignoriert)\n"
     "  --halt-after  hält jede Rechnung nach so vielen Sekunden an (Vorgabe 10;\n"
     "                0 heißt ohne Zeitgrenze)\n"
@@ -27,9 +30,6 @@ constexpr const char* kUsage =
     "\n"
     "Rückgabewert: 0, wenn gerechnet wurde; 1, wenn die Ausgabe nicht geschrieben oder\n"
     "eine Rechnung nicht gestartet werden konnte; 2 bei falschem Aufruf.\n";
-
-constexpr const char* kZeileFehlerhaft =
-    "Zeile braucht vier durch Tabulatoren getrennte Felder: R, A, B, E";
 
 // False once standard output is gone (a full disk, a closed pipe).
 bool ausgeben(const std::string& text) {
@@ -43,8 +43,9 @@ int ausgabeFehler() {
     return 1;
 }
 
-std::string zeile(const QJsonObject& json) {
-    return QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + '\n';
+int nichtGestartet() {
+    std::cerr << "staffelrechner-cli: " << staffel::cli::kNichtGestartet << '\n';
+    return 1;
 }
 
 }  // namespace
@@ -61,23 +62,33 @@ int main(int argc, char** argv) {
     if (aufruf.hilfe) return ausgeben(kUsage) ? 0 : ausgabeFehler();
 
     if (aufruf.batch) {
-        std::string text;
-        while (std::getline(std::cin, text)) {
-            const auto eingabe = cli::zeileLesen(text, aufruf.optionen.grenzwert);
-            const QJsonObject antwort = eingabe ? cli::berechneEinzeln(*eingabe, aufruf.optionen)
-                                                : QJsonObject{{"error", kZeileFehlerhaft}};
-            if (!ausgeben(zeile(antwort))) return ausgabeFehler();
+        // The batch reads and writes in blocks; nothing else here uses the C streams.
+        std::ios::sync_with_stdio(false);
+        switch (cli::stapelRechnen(std::cin, std::cout, aufruf.optionen)) {
+            case cli::StapelEnde::Fertig:
+                return 0;
+            case cli::StapelEnde::AusgabeWeg:
+                return ausgabeFehler();
+            case cli::StapelEnde::NichtGestartet:
+                return nichtGestartet();
         }
-        return 0;
     }
 
     const auto& t = aufruf.texte;
-    const QJsonObject ergebnis = cli::berechneEinzeln({t[0], t[1], t[2], t[3]}, aufruf.optionen);
+    QJsonObject ergebnis;
+    CalculationRunner runner;
+    if (!runner.start([&] {
+            HaltWatchdog watchdog;
+            ergebnis = cli::berechneEinzeln({t[0], t[1], t[2], t[3]}, aufruf.optionen, watchdog);
+        })) {
+        return nichtGestartet();
+    }
+    runner.join();
     if (ergebnis.contains("error")) {
         std::cerr << ergebnis["error"].toString().toStdString() << '\n';
         return 1;
     }
-    if (aufruf.json) return ausgeben(zeile(ergebnis)) ? 0 : ausgabeFehler();
+    if (aufruf.json) return ausgeben(cli::jsonZeile(ergebnis)) ? 0 : ausgabeFehler();
     for (const auto& meldung : ergebnis["meldungen"].toArray()) {
         std::cerr << "Problem: " << meldung.toString().toStdString() << '\n';
     }

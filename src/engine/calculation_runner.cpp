@@ -58,17 +58,17 @@ void* CalculationRunner::threadMain(void* self) {
     if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
 #endif
     auto* runner = static_cast<CalculationRunner*>(self);
-    runner->runJob();
+    runGuarded(runner->job_, runner->host_);
     runner->running_.store(false, std::memory_order_release);
     if (runner->onFinished_) runner->onFinished_();
     return nullptr;
 }
 
 // An exception leaving the thread would end the whole program.
-void CalculationRunner::runJob() noexcept {
+void CalculationRunner::runGuarded(const std::function<void()>& job, EngineHost* host) noexcept {
     const char* fehler = nullptr;
     try {
-        job_();
+        job();
         return;
     } catch (const std::bad_alloc&) {
         fehler = kSpeicherVoll;
@@ -76,8 +76,8 @@ void CalculationRunner::runJob() noexcept {
         fehler = kInternerFehler;
     }
     try {
-        if (host_ != nullptr) {
-            host_->zeigeMeldung(fehler);
+        if (host != nullptr) {
+            host->zeigeMeldung(fehler);
             return;
         }
     } catch (...) {

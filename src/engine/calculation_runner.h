@@ -33,11 +33,12 @@ class CalculationRunner {
 
     // Starts job and waits for it.
     static bool runBlocking(std::function<void()> job, EngineHost* host = nullptr);
+    // Runs job on the calling thread as a runner runs it: a throwing job ends with the German
+    // message to host. For a job of the runner's own thread that runs many calculations.
+    static void runGuarded(const std::function<void()>& job, EngineHost* host) noexcept;
 
   private:
     static void* threadMain(void* self);
-
-    void runJob() noexcept;
 
     EngineHost* host_;
     std::function<void()> job_;

@@ -439,7 +439,12 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
                 laufzeitfehler();
                 return Weiter::Ende;
             }
-            if (!(toSingle(relativ) > relativeGrenze) || Text15(a) == Text15(c)) break;
+            // Equal 15-digit texts need a relative gap below about 1e-14, so the costly
+            // texts are written only when the gap is that small.
+            if (!(toSingle(relativ) > relativeGrenze) ||
+                (relativ < 1e-13 && Text15(a) == Text15(c))) {
+                break;
+            }
 
             m_.Fehlerstatus = 0;
             const auto naechste = naechsteMitte(a, c);

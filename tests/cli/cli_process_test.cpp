@@ -28,6 +28,7 @@ TEST(CliSingle, PrintsTheResultLabelOrTheUsage) {
         {{"--halt-after", "nie", "3", "", "3", "4"}, 2, "", "Aufruf:"},
         {{"--foo", "3", "", "3", "4"}, 2, "", "Unbekannte Option: --foo"},
         {{"-x", "3", "", "3", "4"}, 2, "", "[--] R A B E"},
+        {{"--batch", "--jobs", "0"}, 2, "", "--jobs braucht eine ganze Zahl"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.argumente.join(' ').toStdString());
@@ -47,10 +48,13 @@ TEST(CliSingle, AnOutputThatCannotBeWrittenIsAFailure) {
 }
 
 TEST(CliBatch, AnswersEachLineFromAFreshStateAndGoesOnAfterAMalformedOne) {
-    const auto lauf = cliStarten({"--batch"},
-                                 "8/3\t000\t2\t3\nkein Tabulator\n3/0\t\t1\t1\n7\t00\t2\t3\n"
-                                 "3/0\t\t1\t1\n1/6\t00\t27\t2\n");
+    const QByteArray eingabe =
+        "8/3\t000\t2\t3\nkein Tabulator\n3/0\t\t1\t1\n7\t00\t2\t3\n3/0\t\t1\t1\n1/6\t00\t27\t2\n";
+    const auto lauf = cliStarten({"--batch", "--jobs", "1"}, eingabe);
     ASSERT_EQ(lauf.exitCode, 0) << lauf.fehler.toStdString();
+    // Several workers answer in input order, each line as a single worker does.
+    EXPECT_EQ(cliStarten({"--batch", "--jobs=3"}, eingabe.repeated(40)).ausgabe,
+              lauf.ausgabe.repeated(40));
     const auto z = jsonZeilen(lauf.ausgabe);
     ASSERT_EQ(z.size(), 6) << lauf.ausgabe.toStdString();
     EXPECT_EQ(z[0]["aufloesungsliste"].toString(), "{ 8/3, 5/3, 2/3, 3/2 }");

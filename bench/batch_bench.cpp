@@ -1,0 +1,92 @@
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+
+#include "cli/batch_runner.h"
+#include "cli/batch_workers.h"
+#include "engine/calculation_runner.h"
+
+namespace {
+
+constexpr int kZeilen = 100'000;
+
+std::string geschlosseneZeilen() {
+    std::string text;
+    for (int i = 0; i < kZeilen; ++i) text += "3\t\t2\t3\n";
+    return text;
+}
+
+// Closed forms, inverse solves, short recursions and reductions, as a batch of a tool mixes them.
+std::string gemischteZeilen() {
+    std::string text;
+    for (int i = 0; i < kZeilen; ++i) {
+        switch (i % 5) {
+            case 0:
+                text += "1/6\t00\t" + std::to_string(1 + i % 47) + ".5\t2\n";
+                break;
+            case 1:
+                text += "6\t1\t1.2\t" + std::to_string(10 + i % 3000) + "\n";
+                break;
+            case 2:
+                text += "7\t00\t2\t3\n";
+                break;
+            case 3:
+                text += "8/3\t000\t2\t3\n";
+                break;
+            default:
+                text += "3\t\t" + std::to_string(i % 100) + "\t3\n";
+        }
+    }
+    return text;
+}
+
+void stapel(benchmark::State& state, const std::string& eingabe) {
+    staffel::cli::Optionen optionen;
+    optionen.jobs = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) {
+        std::istringstream ein(eingabe);
+        std::ostringstream aus;
+        if (staffel::cli::stapelRechnen(ein, aus, optionen) != staffel::cli::StapelEnde::Fertig) {
+            state.SkipWithError("batch failed");
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kZeilen);
+}
+
+// `yes $'3\t\t2\t3' | head -n 100000 | staffelrechner-cli --batch --jobs 1` without the pipes.
+void BM_BatchClosedForms(benchmark::State& state) {
+    stapel(state, geschlosseneZeilen());
+}
+BENCHMARK(BM_BatchClosedForms)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The same lines answered one after another on one calculation thread, without the batch's
+// reading, ordering and writing: the difference to BM_BatchClosedForms is the harness.
+void BM_BatchLinesAlone(benchmark::State& state) {
+    const staffel::cli::Optionen optionen;
+    for (auto _ : state) {
+        staffel::CalculationRunner runner;
+        runner.start([&] {
+            staffel::HaltWatchdog watchdog;
+            for (int i = 0; i < kZeilen; ++i) {
+                benchmark::DoNotOptimize(
+                    staffel::cli::zeileBeantworten("3\t\t2\t3", optionen, watchdog));
+            }
+        });
+        runner.join();
+    }
+}
+BENCHMARK(BM_BatchLinesAlone)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// 100 000 mixed lines on one worker and on two.
+void BM_BatchMixed(benchmark::State& state) {
+    stapel(state, gemischteZeilen());
+}
+BENCHMARK(BM_BatchMixed)
+    ->Arg(1)
+    ->Arg(2)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

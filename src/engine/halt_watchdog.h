@@ -1,0 +1,44 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace staffel {
+
+class ModulRA;
+
+// The halt timer of a host that runs one calculation after another (the CLI's batch): one
+// thread for all of them instead of one per calculation. Between arm() and disarm() it
+// presses the halt button of the calculation once its time is up. Whether the press stopped
+// anything is the calculation's own answer (ModulRA::wurdeAngehalten()).
+class HaltWatchdog {
+  public:
+    HaltWatchdog() = default;
+    ~HaltWatchdog();
+    HaltWatchdog(const HaltWatchdog&) = delete;
+    HaltWatchdog& operator=(const HaltWatchdog&) = delete;
+
+    // A time of 0 sets no limit. False only when the watchdog's thread cannot be created.
+    bool arm(ModulRA& modul, std::chrono::milliseconds after);
+    // Once this returns, the calculation armed last is no longer pressed, nor being pressed.
+    void disarm();
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    void wachen();
+
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    ModulRA* modul_ = nullptr;
+    Clock::time_point frist_;
+    // Set while the thread waits for an arm() without any deadline: only then does arm()
+    // wake it. Otherwise it finds the new deadline when the old one passes, and a batch of
+    // short calculations costs no thread switch per calculation.
+    bool wartetOhneFrist_ = false;
+    bool ende_ = false;
+    std::thread thread_;
+};
+
+}  // namespace staffel
