@@ -51,9 +51,9 @@ class frmHaupt : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
-    static QString unendlich() { return QString::fromUtf8(texte::Unendlich); }
     struct CounterDisplay {
         QLabel* label;
         std::function<std::int64_t(const ModulRA&)> value;
@@ -63,6 +63,12 @@ class frmHaupt : public QMainWindow {
 
     void buildMenus();
     void buildCopying();
+    void retranslate();
+    void sprachwahlZeigen();
+    // The name and result labels show the engine's German texts in the current language.
+    void zeigeName(const std::string& name);
+    void zeigeErgebnis(const std::string& ergebnis);
+    QString exponentEingabe() const;
     void copyResult();
     void connectControls();
     void setupCounters();
@@ -90,6 +96,9 @@ class frmHaupt : public QMainWindow {
     QTimer* counterTimer_ = nullptr;
     std::array<CounterDisplay, 10> counters_{};
     quint64 lauf_ = 0;  // counts the calculations started
+    std::string nameAngezeigt_;
+    std::string ergebnisAngezeigt_;
+    QString unendlichText_;  // the limit's exponent text in the current language
 
     QLineEdit* txtRechenart_ = nullptr;
     QLineEdit* txtAufzahl_ = nullptr;
