@@ -271,5 +271,668 @@
         <extracomment>Graph label; %1: dots drawn, %2: steps asked for</extracomment>
         <translation>Points: %1 of %2</translation>
     </message>
+    <message>
+        <source>Diese Umformung ist nicht möglich: Der Nenner wäre 0!</source>
+        <translation>This conversion is not possible: the denominator would be 0!</translation>
+    </message>
+    <message>
+        <source>Diese Umformung ist nicht möglich: Zähler oder Nenner lägen außerhalb von -32768 bis 32767!</source>
+        <translation>This conversion is not possible: numerator or denominator would lie outside -32768 to 32767!</translation>
+    </message>
+    <message>
+        <source>Für diese Berechnung reicht der Arbeitsspeicher nicht!</source>
+        <translation>There is not enough memory for this calculation!</translation>
+    </message>
+    <message>
+        <source>Die Berechnung ist an einem internen Fehler gescheitert!</source>
+        <translation>The calculation failed with an internal error!</translation>
+    </message>
+</context>
+<context>
+    <name>Hilfe</name>
+    <message>
+        <source>Gebrauchsanweisung</source>
+        <translation>Operating instructions</translation>
+    </message>
+    <message>
+        <source>    Funktionsweise des Taschenrechners zur Staffellehre</source>
+        <translation>    How the Staffellehre calculator works</translation>
+    </message>
+    <message>
+        <source>Grundlagen</source>
+        <translation>Fundamentals</translation>
+    </message>
+    <message>
+        <source>Rechenarten mit normalalgebraischer Umschreibung</source>
+        <translation>Operations with a closed form</translation>
+    </message>
+    <message>
+        <source>  Rechenarten, die normalalgebraisch berechnet werden:</source>
+        <translation>  Operations calculated in closed form:</translation>
+    </message>
+    <message>
+        <source>Glossar</source>
+        <translation>Glossary</translation>
+    </message>
+</context>
+<context>
+    <name>Meldung</name>
+    <message>
+        <source>Drucken</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Die Rechnung kann nicht gedruckt werden: Es ist kein Drucker bereit. Das Ergebnis bleibt auf dem Bildschirm.</source>
+        <translation>The calculation cannot be printed: no printer is ready. The result stays on the screen.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt ließ sich nicht erzeugen.</source>
+        <translation>The content could not be produced.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gespeichert werden:
+%2</source>
+        <translation>The file %1 cannot be saved:
+%2</translation>
+    </message>
+    <message>
+        <source>Zelkon</source>
+        <translation>Zelkon</translation>
+    </message>
+    <message>
+        <source>Die Form kann nicht gedruckt werden.</source>
+        <translation>The graph cannot be printed.</translation>
+    </message>
+    <message>
+        <source>Das Protokoll kann nicht gedruckt werden.</source>
+        <translation>The tape cannot be printed.</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+</context>
+<context>
+    <name>frmAufloes</name>
+    <message>
+        <source>Auflösung dieser Rechenart</source>
+        <translation>Resolution of this operation</translation>
+    </message>
+    <message>
+        <source> Auflösungsschritte:  Step(R) =</source>
+        <translation> Resolution steps:  Step(R) =</translation>
+    </message>
+    <message>
+        <source> Auflösungsliste:</source>
+        <translation> Resolution list:</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>frmAutor</name>
+    <message>
+        <source>Autor</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+</context>
+<context>
+    <name>frmEnde</name>
+    <message>
+        <source>Aufhören?</source>
+        <translation>Quit?</translation>
+    </message>
+    <message>
+        <source>Aufhören ?</source>
+        <translation>Quit ?</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>frmGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Graphik drucken</source>
+        <translation>&amp;Print graph</translation>
+    </message>
+    <message>
+        <source>&amp;Bild speichern …</source>
+        <translation>Save &amp;image …</translation>
+    </message>
+    <message>
+        <source>&amp;Werte speichern …</source>
+        <translation>Save &amp;values …</translation>
+    </message>
+    <message>
+        <source>&amp;Graphik ausblenden</source>
+        <translation>&amp;Hide graph</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>Werte speichern</source>
+        <translation>Save values</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>frmHaupt</name>
+    <message>
+        <source>Taschenrechner für die Staffellehre</source>
+        <translation>Calculator for the Staffellehre</translation>
+    </message>
+    <message>
+        <source>&amp;Weiteres</source>
+        <translation>&amp;More</translation>
+    </message>
+    <message>
+        <source>&amp;Quellrechenart</source>
+        <translation>&amp;Source operation</translation>
+    </message>
+    <message>
+        <source>&amp;Rechnung drucken</source>
+        <translation>&amp;Print calculations</translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll</source>
+        <translation>&amp;Tape</translation>
+    </message>
+    <message>
+        <source>Sprache / &amp;Language</source>
+        <translation>Sprache / &amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Deutsch</source>
+        <translation>&amp;Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Infos</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Funktionsweise</source>
+        <translation>&amp;How it works</translation>
+    </message>
+    <message>
+        <source>&amp;Grundlagen</source>
+        <translation>&amp;Fundamentals</translation>
+    </message>
+    <message>
+        <source>&amp;Normalalgebraische Rechenarten</source>
+        <translation>&amp;Closed-form operations</translation>
+    </message>
+    <message>
+        <source>&amp;Glossar</source>
+        <translation>&amp;Glossary</translation>
+    </message>
+    <message>
+        <source>&amp;Autor</source>
+        <translation>&amp;Author</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>H^</source>
+        <translation>H^</translation>
+    </message>
+    <message>
+        <source>HyperPotenzieren</source>
+        <translation>Hyper-power</translation>
+    </message>
+    <message>
+        <source>Potenzieren</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>log</source>
+        <translation>log</translation>
+    </message>
+    <message>
+        <source>Logarithmieren</source>
+        <translation>Logarithm</translation>
+    </message>
+    <message>
+        <source>rad</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>Radizieren</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Multiplikation</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Subtraktion</source>
+        <translation>Subtraction</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>kleinste Zahl</source>
+        <translation>smallest number</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>größte Zahl</source>
+        <translation>largest number</translation>
+    </message>
+    <message>
+        <source>1/ 1-R</source>
+        <translation>1/ 1-R</translation>
+    </message>
+    <message>
+        <source>negative Rechenart</source>
+        <translation>negative operation</translation>
+    </message>
+    <message>
+        <source>R - 1</source>
+        <translation>R - 1</translation>
+    </message>
+    <message>
+        <source>R erniedrigen</source>
+        <translation>decrease R</translation>
+    </message>
+    <message>
+        <source>R + 1</source>
+        <translation>R + 1</translation>
+    </message>
+    <message>
+        <source>R erhöhen</source>
+        <translation>increase R</translation>
+    </message>
+    <message>
+        <source>eulersche Zahl</source>
+        <translation>Euler&apos;s number</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>R / R-1</source>
+        <translation>R / R-1</translation>
+    </message>
+    <message>
+        <source>Spiegelrechenart</source>
+        <translation>mirror operation</translation>
+    </message>
+    <message>
+        <source>1 /  R</source>
+        <translation>1 /  R</translation>
+    </message>
+    <message>
+        <source>Kehrwert</source>
+        <translation>reciprocal</translation>
+    </message>
+    <message>
+        <source>Berechnung anhalten</source>
+        <translation>Halt the calculation</translation>
+    </message>
+    <message>
+        <source>M -&gt; E</source>
+        <translation>M -&gt; E</translation>
+    </message>
+    <message>
+        <source>Memory to Exponent</source>
+        <translation>Memory to Exponent</translation>
+    </message>
+    <message>
+        <source>B &lt;- M</source>
+        <translation>B &lt;- M</translation>
+    </message>
+    <message>
+        <source>Memory to Base</source>
+        <translation>Memory to Base</translation>
+    </message>
+    <message>
+        <source>Mem</source>
+        <translation>Mem</translation>
+    </message>
+    <message>
+        <source>Save in Memory</source>
+        <translation>Save in Memory</translation>
+    </message>
+    <message>
+        <source>Ergebnis ist gültig</source>
+        <translation>Result is valid</translation>
+    </message>
+    <message>
+        <source>Ergebnis ungültig</source>
+        <translation>Result invalid</translation>
+    </message>
+    <message>
+        <source>Lim e-&gt;+-oo</source>
+        <translation>Lim e-&gt;+-oo</translation>
+    </message>
+    <message>
+        <source>Grenzwert</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source> Auflösungs-      liste</source>
+        <translation> Resolution      list</translation>
+    </message>
+    <message>
+        <source>Rechne !</source>
+        <translation>Calculate!</translation>
+    </message>
+    <message>
+        <source>Berechnung starten</source>
+        <translation>Start the calculation</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>Eingaben löschen</source>
+        <translation>Clear the inputs</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Iv-Nr.</source>
+        <translation>Iv-No.</translation>
+    </message>
+    <message>
+        <source>neues Intervall</source>
+        <translation>new interval</translation>
+    </message>
+    <message>
+        <source> Intv.</source>
+        <translation> Intv.</translation>
+    </message>
+    <message>
+        <source>Intervall</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>  Intervall. G1</source>
+        <translation>  Interval G1</translation>
+    </message>
+    <message>
+        <source>  Intervall. G0</source>
+        <translation>  Interval G0</translation>
+    </message>
+    <message>
+        <source>Intervall-Schachtelung</source>
+        <translation>Interval nesting</translation>
+    </message>
+    <message>
+        <source> Rekursion G1</source>
+        <translation> Recursion G1</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: GegenLsg1</source>
+        <translation>Recursion depth: GegenLsg1</translation>
+    </message>
+    <message>
+        <source> Rekursion G0</source>
+        <translation> Recursion G0</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: GegenLsg0</source>
+        <translation>Recursion depth: GegenLsg0</translation>
+    </message>
+    <message>
+        <source> Rekursion IV</source>
+        <translation> Recursion IV</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: emIV</source>
+        <translation>Recursion depth: emIV</translation>
+    </message>
+    <message>
+        <source> Rekursion NA</source>
+        <translation> Recursion NA</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: NA-Rechart</source>
+        <translation>Recursion depth: NA-Rechart</translation>
+    </message>
+    <message>
+        <source> Rekursion III</source>
+        <translation> Recursion III</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: emIII</source>
+        <translation>Recursion depth: emIII</translation>
+    </message>
+    <message>
+        <source> Rekursion Ber</source>
+        <translation> Recursion Ber</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: Berechnung</source>
+        <translation>Recursion depth: Berechnung</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Speicher</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>gebräuchlicher Name</source>
+        <translation>common name</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>  Standard  ( Nachfolger:  x -&gt; x + 1 )</source>
+        <translation>  Standard  ( successor:  x -&gt; x + 1 )</translation>
+    </message>
+    <message>
+        <source> Grundfunktion:</source>
+        <translation> Basic function:</translation>
+    </message>
+    <message>
+        <source>Auflösungszahl</source>
+        <translation>Resolution no.</translation>
+    </message>
+    <message>
+        <source>Rechenzahl</source>
+        <translation>Operation no.</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation>Exponent</translation>
+    </message>
+    <message>
+        <source>Basis</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>  | A | =</source>
+        <translation>  | A | =</translation>
+    </message>
+    <message>
+        <source>Ziffernzahl von A</source>
+        <translation>number of digits of A</translation>
+    </message>
+    <message>
+        <source>Rechenzahl</source>
+        <comment>long form</comment>
+        <translation>Operation number (Rechenzahl)</translation>
+    </message>
+    <message>
+        <source>Auflösungszahl</source>
+        <comment>long form</comment>
+        <translation>Resolution number (Auflösungszahl)</translation>
+    </message>
+</context>
+<context>
+    <name>frmProtokoll</name>
+    <message>
+        <source>Protokoll</source>
+        <translation>Tape</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save as …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>Leeren</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Protokoll speichern unter</source>
+        <translation>Save tape as</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>Textdatei (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
+    </message>
+    <message>
+        <source>Staffelrechner – Protokoll</source>
+        <translation>Staffelrechner – Tape</translation>
+    </message>
+</context>
+<context>
+    <name>frmWerte</name>
+    <message>
+        <source>Einstellungen der Graphik</source>
+        <translation>Graph settings</translation>
+    </message>
+    <message>
+        <source>Grenzen für die x-Werte</source>
+        <translation>Bounds of the x values</translation>
+    </message>
+    <message>
+        <source>  Untergrenze         Xmin</source>
+        <translation>  Lower bound         Xmin</translation>
+    </message>
+    <message>
+        <source>  Obergrenze          Xmax</source>
+        <translation>  Upper bound         Xmax</translation>
+    </message>
+    <message>
+        <source>Grenzen für die y-Werte (Funktionswerte)</source>
+        <translation>Bounds of the y values (function values)</translation>
+    </message>
+    <message>
+        <source>  Untergrenze         Ymin</source>
+        <translation>  Lower bound         Ymin</translation>
+    </message>
+    <message>
+        <source>  Obergrenze          Ymax</source>
+        <translation>  Upper bound         Ymax</translation>
+    </message>
+    <message>
+        <source>Gitternetz-Linien</source>
+        <translation>Grid lines</translation>
+    </message>
+    <message>
+        <source>  20 äquidistante Linien</source>
+        <translation>  20 equidistant lines</translation>
+    </message>
+    <message>
+        <source>  jede ganze Zahl</source>
+        <translation>  every whole number</translation>
+    </message>
+    <message>
+        <source>Kehrwert der Schrittweite in             x - Richtung</source>
+        <translation>Number of steps in             x - direction</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zeichnen</source>
+        <translation>Draw</translation>
+    </message>
 </context>
 </TS>

@@ -74,13 +74,13 @@ void setAccessibleNames(QWidget* surface) {
         if (row.kind == ControlKind::Line) continue;
         const bool symbol = QLatin1String(row.font) == QLatin1String("Symbol");
         if (row.kind == ControlKind::Button && !symbol) continue;
-        QString name = QString::fromUtf8(row.tooltip);
+        QWidget* widget = surface->findChild<QWidget*>(QLatin1String(row.name));
+        QString name = widget->toolTip();
         for (const auto& [control, titel] : kTitel) {
             if (qstrcmp(control, row.name) != 0) continue;
             name = surface->findChild<QLabel*>(QLatin1String(titel))->text().simplified();
         }
-        if (!name.isEmpty())
-            surface->findChild<QWidget*>(QLatin1String(row.name))->setAccessibleName(name);
+        widget->setAccessibleName(name);
     }
 }
 

@@ -11,7 +11,8 @@ void installLabelAccessibility();
 
 // Gives every control of the main window a name a screen reader can announce: input fields
 // and value labels the caption of their title label, pictures and the Symbol-font buttons
-// their tooltip; the other buttons and labels are named by their captions.
+// their tooltip; the other buttons and labels are named by their captions. Called again after
+// the captions have changed language.
 void setAccessibleNames(QWidget* surface);
 
 }  // namespace staffel::app

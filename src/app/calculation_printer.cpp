@@ -1,5 +1,6 @@
 #include "app/calculation_printer.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -44,11 +45,13 @@ void RechnungsDrucker::RechnungsDruck(QWidget* parent, const QString& zeile) {
     if (!aktiv_) return;
     if (druckeZeile(zeile) || gewarnt_) return;
     gewarnt_ = true;
-    zeigeNachricht(parent, {QStringLiteral("Drucken"),
-                            QStringLiteral("Die Rechnung kann nicht gedruckt werden: Es ist kein "
-                                           "Drucker bereit. Das Ergebnis bleibt auf dem "
-                                           "Bildschirm."),
-                            QMessageBox::Warning});
+    zeigeNachricht(parent,
+                   {QCoreApplication::translate("Meldung", "Drucken"),
+                    QCoreApplication::translate("Meldung",
+                                                "Die Rechnung kann nicht gedruckt werden: Es ist "
+                                                "kein Drucker bereit. Das Ergebnis bleibt auf dem "
+                                                "Bildschirm."),
+                    QMessageBox::Warning});
 }
 
 }  // namespace staffel::app

@@ -1,5 +1,6 @@
 #include "app/datei_speichern.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,18 +52,18 @@ bool speichereDatei(QWidget* parent, const QString& pfad, const Schreiber& schre
     if (!datei.open(QIODevice::WriteOnly)) {
         grund = datei.errorString();
     } else if (!schreiben(datei)) {
-        grund = datei.error() != QFileDevice::NoError
-                    ? datei.errorString()
-                    : QStringLiteral("Der Inhalt ließ sich nicht erzeugen.");
+        grund =
+            datei.error() != QFileDevice::NoError
+                ? datei.errorString()
+                : QCoreApplication::translate("Meldung", "Der Inhalt ließ sich nicht erzeugen.");
         datei.cancelWriting();
     } else if (!datei.commit()) {
         grund = datei.errorString();
     }
     if (grund.isEmpty()) return true;
-    zeigeNachricht(parent, {QStringLiteral("Problem"),
-                            QStringLiteral("Die Datei %1 kann nicht gespeichert werden:\n%2")
-                                .arg(QDir::toNativeSeparators(pfad), grund),
-                            QMessageBox::Critical});
+    zeigeNachricht(parent, problem(QCoreApplication::translate(
+                                       "Meldung", "Die Datei %1 kann nicht gespeichert werden:\n%2")
+                                       .arg(QDir::toNativeSeparators(pfad), grund)));
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include "app/engine_texts.h"
 #include "app/message_seam.h"
 #include "engine/modul_ra.h"
 
@@ -64,10 +65,8 @@ void EngineBridge::stopAndWait() {
 }
 
 void EngineBridge::zeigeMeldung(const std::string& text) {
-    const Nachricht nachricht{QStringLiteral("Problem"), QString::fromStdString(text),
-                              QMessageBox::Critical};
     if (QThread::currentThread() == thread()) {
-        zeigeNachricht(window_, nachricht);
+        zeigeNachricht(window_, problem(engineText(text)));
         return;
     }
     auto pending = std::make_shared<PendingMessage>();
@@ -77,13 +76,14 @@ void EngineBridge::zeigeMeldung(const std::string& text) {
     }
     QMetaObject::invokeMethod(
         this,
-        [this, pending, nachricht] {
+        [this, pending, text] {
             bool skip = false;
             {
                 std::lock_guard lock(mutex_);
                 skip = cancelled_;
             }
-            if (!skip) zeigeNachricht(window_, nachricht);
+            // Translated here: the language is the UI thread's.
+            if (!skip) zeigeNachricht(window_, problem(engineText(text)));
             {
                 std::lock_guard lock(mutex_);
                 pending->done = true;

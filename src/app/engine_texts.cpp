@@ -33,6 +33,10 @@ constexpr const char* kTexte[] = {
                       "Auflösungszahl an  step = |A|  an !"),
     QT_TRANSLATE_NOOP("EngineText", "Die Auflösungszahl darf nur die Ziffern 0 und 1 enthalten!"),
     QT_TRANSLATE_NOOP("EngineText", " +- Unendlich"),
+    QT_TRANSLATE_NOOP("EngineText", "Diese Umformung ist nicht möglich: Der Nenner wäre 0!"),
+    QT_TRANSLATE_NOOP("EngineText",
+                      "Diese Umformung ist nicht möglich: Zähler oder Nenner lägen außerhalb "
+                      "von -32768 bis 32767!"),
     // State of a calculation
     QT_TRANSLATE_NOOP("EngineText", "     Name der Rechenart ?"),
     QT_TRANSLATE_NOOP("EngineText", " Name der Rechenart ?"),
@@ -49,6 +53,8 @@ constexpr const char* kTexte[] = {
                       " In der Berechnung (Regel III) tritt ein rationaler Exponent auf!"),
     QT_TRANSLATE_NOOP("EngineText", " Grenzwert??"),
     QT_TRANSLATE_NOOP("EngineText", " In diesem Fall ist der Grenzwert unbekannt!"),
+    QT_TRANSLATE_NOOP("EngineText", "Für diese Berechnung reicht der Arbeitsspeicher nicht!"),
+    QT_TRANSLATE_NOOP("EngineText", "Die Berechnung ist an einem internen Fehler gescheitert!"),
     // Names of the closed forms
     QT_TRANSLATE_NOOP("EngineText", "  Identität:  b"),
     QT_TRANSLATE_NOOP("EngineText", "  Nachfolger:  b + 1"),

@@ -18,6 +18,9 @@ class FrmAufloes : public QDialog {
   public:
     explicit FrmAufloes(const ModulRA& modul, QWidget* parent = nullptr);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QLabel* lblStpwert_ = nullptr;
     QLabel* lblListwert_ = nullptr;

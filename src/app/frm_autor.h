@@ -13,6 +13,9 @@ class FrmAutor : public QDialog {
     explicit FrmAutor(QWidget* parent = nullptr);
     QTextEdit* anzeige() const { return anzeige_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QTextEdit* anzeige_ = nullptr;
 };

@@ -10,6 +10,9 @@ class FrmEnde : public QDialog {
     Q_OBJECT
   public:
     explicit FrmEnde(QWidget* parent = nullptr);
+
+  protected:
+    void changeEvent(QEvent* event) override;
 };
 
 }  // namespace staffel::app

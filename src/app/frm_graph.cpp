@@ -1,5 +1,7 @@
 #include "app/frm_graph.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -8,6 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/engine_texts.h"
+#include "app/fenster_texte.h"
 #include "app/message_seam.h"
 #include "app/window_design.h"
 
@@ -42,6 +46,15 @@ const QColor kHellrot(0xff, 0x00, 0x00);
 constexpr auto kAbholIntervall = std::chrono::milliseconds(20);
 constexpr int kFortschrittHoehe = 3;  // pixels
 
+constexpr FensterText kTexte[] = {
+    {"frmGraph", QT_TRANSLATE_NOOP("frmGraph", "Graph")},
+    {"mnuGraphopt", QT_TRANSLATE_NOOP("frmGraph", "&Optionen")},
+    {"mnuGraphdruck", QT_TRANSLATE_NOOP("frmGraph", "&Graphik drucken")},
+    {"mnuBildSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Bild speichern …")},
+    {"mnuWerteSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Werte speichern …")},
+    {"mnuGraphEnd", QT_TRANSLATE_NOOP("frmGraph", "&Graphik ausblenden")},
+};
+
 bool druckeAufStandarddrucker(const QImage& bild) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return false;
@@ -67,7 +80,6 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
       werte_(std::move(werte)),
       punkte_(modul.Graph.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
-    setWindowTitle(QStringLiteral("Graph"));
     resize(twipsToPixels(9990), twipsToPixels(8445));
     move(twipsToPixels(2220), twipsToPixels(2055));
     if (!werte_) werte_ = [this](float x) { return graph::Stichprobe(modul_, x); };
@@ -76,27 +88,27 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
     layout->setContentsMargins(0, 0, 0, 0);
     auto* leiste = new QMenuBar(this);
     layout->setMenuBar(leiste);
-    QMenu* mnuGraphopt = leiste->addMenu(QStringLiteral("&Optionen"));
+    QMenu* mnuGraphopt = leiste->addMenu(QString());
     mnuGraphopt->setObjectName(QStringLiteral("mnuGraphopt"));
-    mnuGraphdruck_ = mnuGraphopt->addAction(QStringLiteral("&Graphik drucken"));
+    mnuGraphdruck_ = mnuGraphopt->addAction(QString());
     mnuGraphdruck_->setObjectName(QStringLiteral("mnuGraphdruck"));
     mnuGraphdruck_->setCheckable(true);
     connect(mnuGraphdruck_, &QAction::triggered, this, [this](bool markiert) {
         if (markiert) Graphikdruck();
     });
-    QAction* mnuBildSpeichern = mnuGraphopt->addAction(QStringLiteral("&Bild speichern …"));
+    QAction* mnuBildSpeichern = mnuGraphopt->addAction(QString());
     mnuBildSpeichern->setObjectName(QStringLiteral("mnuBildSpeichern"));
     connect(mnuBildSpeichern, &QAction::triggered, this, [this] {
         if (const QString pfad = frageBildDatei(this, formel_); !pfad.isEmpty())
             bildSpeichern(pfad);
     });
-    QAction* mnuWerteSpeichern = mnuGraphopt->addAction(QStringLiteral("&Werte speichern …"));
+    QAction* mnuWerteSpeichern = mnuGraphopt->addAction(QString());
     mnuWerteSpeichern->setObjectName(QStringLiteral("mnuWerteSpeichern"));
     connect(mnuWerteSpeichern, &QAction::triggered, this, [this] {
         if (const QString pfad = frageWerteDatei(this, formel_); !pfad.isEmpty())
             werteSpeichern(pfad);
     });
-    QAction* mnuGraphEnd = mnuGraphopt->addAction(QStringLiteral("&Graphik ausblenden"));
+    QAction* mnuGraphEnd = mnuGraphopt->addAction(QString());
     mnuGraphEnd->setObjectName(QStringLiteral("mnuGraphEnd"));
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
 
@@ -105,6 +117,16 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
 
     abholTakt_.setInterval(kAbholIntervall);
     connect(&abholTakt_, &QTimer::timeout, this, &FrmGraph::abholen);
+    beschrifte(this, "frmGraph", kTexte);
+}
+
+// The labels of the drawing are translated as they are drawn.
+void FrmGraph::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        beschrifte(this, "frmGraph", kTexte);
+        flaeche_->update();
+    }
+    QDialog::changeEvent(event);
 }
 
 FrmGraph::~FrmGraph() {
@@ -223,8 +245,7 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     auto schreibe = [&](const graph::Beschriftung& b) {
         const QPointF ecke = punkt(b.x, b.y);
         painter.drawText(QRectF(ecke, QSizeF(breite, hoehe)),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                         QString::fromStdString(b.text));
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, engineText(b.text));
     };
 
     painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);
@@ -289,7 +310,8 @@ void FrmGraph::Graphikdruck() {
     const bool gedruckt = drucker_ ? drucker_(druckbild) : druckeAufStandarddrucker(druckbild);
     if (!gedruckt) {
         zeigeNachricht(
-            this, {QStringLiteral("Zelkon"), QStringLiteral("Die Form kann nicht gedruckt werden."),
+            this, {QCoreApplication::translate("Meldung", "Zelkon"),
+                   QCoreApplication::translate("Meldung", "Die Form kann nicht gedruckt werden."),
                    QMessageBox::NoIcon});
     }
 }

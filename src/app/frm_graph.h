@@ -52,6 +52,7 @@ class FrmGraph : public QDialog {
     void done(int ergebnis) override;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,8 +1,10 @@
 #include "app/frm_haupt.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,12 +18,15 @@
 #include <memory>
 
 #include "app/accessible_names.h"
+#include "app/engine_texts.h"
 #include "app/face_icons.h"
+#include "app/fenster_texte.h"
 #include "app/frm_protokoll.h"
 #include "app/graph_launcher.h"
 #include "app/haupt_layout.h"
 #include "app/protokoll_model.h"
 #include "app/secondary_windows.h"
+#include "app/sprache.h"
 #include "engine/number_text.h"
 
 namespace staffel::app {
@@ -72,6 +77,26 @@ T* child(QWidget* parent, const char* name) {
     return widget;
 }
 
+// The title and the menus; the controls' captions are in the layout table.
+constexpr FensterText kTexte[] = {
+    {"frmHaupt", QT_TRANSLATE_NOOP("frmHaupt", "Taschenrechner für die Staffellehre")},
+    {"mnuAndere", QT_TRANSLATE_NOOP("frmHaupt", "&Weiteres")},
+    {"mnuQuell", QT_TRANSLATE_NOOP("frmHaupt", "&Quellrechenart")},
+    {"mnuRedruck", QT_TRANSLATE_NOOP("frmHaupt", "&Rechnung drucken")},
+    {"mnuProtokoll", QT_TRANSLATE_NOOP("frmHaupt", "&Protokoll")},
+    {"mnuSprache", QT_TRANSLATE_NOOP("frmHaupt", "Sprache / &Language")},
+    {"mnuDeutsch", QT_TRANSLATE_NOOP("frmHaupt", "&Deutsch")},
+    {"mnuEnglish", QT_TRANSLATE_NOOP("frmHaupt", "&English")},
+    {"mnuEnde", QT_TRANSLATE_NOOP("frmHaupt", "&Ende")},
+    {"mnuInfos", QT_TRANSLATE_NOOP("frmHaupt", "&Infos")},
+    {"mnuGebrauch", QT_TRANSLATE_NOOP("frmHaupt", "&Funktionsweise")},
+    {"mnuGrundlagen", QT_TRANSLATE_NOOP("frmHaupt", "&Grundlagen")},
+    {"mnuNormal", QT_TRANSLATE_NOOP("frmHaupt", "&Normalalgebraische Rechenarten")},
+    {"mnuGlossar", QT_TRANSLATE_NOOP("frmHaupt", "&Glossar")},
+    {"mnuAutor", QT_TRANSLATE_NOOP("frmHaupt", "&Autor")},
+    {"mnuKopieren", QT_TRANSLATE_NOOP("frmHaupt", "Kopieren")},
+};
+
 // Controls that would change the inputs or the engine state while a calculation runs.
 constexpr const char* kLockedWhileRunning[] = {
     "txtRechenart", "txtAufzahl", "txtBasis",    "txtExponent", "cmdPlus",   "cmdMinus",
@@ -84,7 +109,7 @@ constexpr const char* kLockedWhileRunning[] = {
 
 frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this) {
     modul_.setHost(&bridge_);
-    setWindowTitle(QStringLiteral("Taschenrechner für die Staffellehre"));
+    setObjectName(QStringLiteral("frmHaupt"));
 
     auto* surface = new NotationSurface(this);
     surface->setObjectName(QStringLiteral("frmHauptClient"));
@@ -92,7 +117,6 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     setBackColour(surface, kFensterGruen);
     installLabelAccessibility();
     buildControls(surface);
-    setAccessibleNames(surface);
     setCentralWidget(surface);
 
     txtRechenart_ = child<QLineEdit>(surface, "txtRechenart");
@@ -133,6 +157,7 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
 
     buildMenus();
     buildCopying();
+    retranslate();
     connectControls();
     setupCounters();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -152,39 +177,101 @@ void frmHaupt::buildMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* andere = menuBar()->addMenu(QStringLiteral("&Weiteres"));
+    QMenu* andere = menuBar()->addMenu(QString());
     andere->setObjectName(QStringLiteral("mnuAndere"));
     named(andere->menuAction(), "mnuAndere");
-    named(andere->addAction(QStringLiteral("&Quellrechenart")), "mnuQuell");
-    mnuRedruck_ = named(andere->addAction(QStringLiteral("&Rechnung drucken")), "mnuRedruck");
+    named(andere->addAction(QString()), "mnuQuell");
+    mnuRedruck_ = named(andere->addAction(QString()), "mnuRedruck");
     mnuRedruck_->setCheckable(true);
     mnuRedruck_->setChecked(false);
     connect(mnuRedruck_, &QAction::toggled, this, [this](bool on) { drucker_.setzeAktiv(on); });
     protokoll_ = new ProtokollModell(this);
-    connect(named(andere->addAction(QStringLiteral("&Protokoll")), "mnuProtokoll"),
-            &QAction::triggered, this, [this] { zeigeProtokoll(this, *protokoll_); });
-    connect(named(andere->addAction(QStringLiteral("&Ende")), "mnuEnde"), &QAction::triggered, this,
+    connect(named(andere->addAction(QString()), "mnuProtokoll"), &QAction::triggered, this,
+            [this] { zeigeProtokoll(this, *protokoll_); });
+
+    // The language switches at once; the windows retranslate on QEvent::LanguageChange.
+    QMenu* sprachen = andere->addMenu(QString());
+    sprachen->setObjectName(QStringLiteral("mnuSprache"));
+    named(sprachen->menuAction(), "mnuSprache");
+    auto* gruppe = new QActionGroup(sprachen);
+    for (const auto& [name, sprache] :
+         {std::pair{"mnuDeutsch", Sprache::Deutsch}, std::pair{"mnuEnglish", Sprache::Englisch}}) {
+        QAction* action = named(sprachen->addAction(QString()), name);
+        action->setCheckable(true);
+        action->setChecked(aktuelleSprache() == sprache);
+        gruppe->addAction(action);
+        connect(action, &QAction::triggered, this, [this, sprache] {
+            if (setzeSprache(sprache)) merkeSprache(sprache);
+            sprachwahlZeigen();
+        });
+    }
+    connect(named(andere->addAction(QString()), "mnuEnde"), &QAction::triggered, this,
             &frmHaupt::ende);
 
-    QMenu* infos = menuBar()->addMenu(QStringLiteral("&Infos"));
+    QMenu* infos = menuBar()->addMenu(QString());
     infos->setObjectName(QStringLiteral("mnuInfos"));
     named(infos->menuAction(), "mnuInfos");
-    const auto entry = [this, infos, &named](const char* caption, const char* name,
-                                             void (*open)(QWidget*)) {
-        QAction* action = named(infos->addAction(QString::fromUtf8(caption)), name);
+    const auto entry = [this, infos, &named](const char* name, void (*open)(QWidget*)) {
+        QAction* action = named(infos->addAction(QString()), name);
         connect(action, &QAction::triggered, this, [this, open] { open(this); });
     };
-    entry("&Funktionsweise", "mnuGebrauch", &zeigeFunktionsweise);
-    entry("&Grundlagen", "mnuGrundlagen", &zeigeGrundlagen);
-    entry("&Normalalgebraische Rechenarten", "mnuNormal", &zeigeNormalalgebraische);
-    entry("&Glossar", "mnuGlossar", &zeigeGlossar);
-    entry("&Autor", "mnuAutor", &zeigeAutor);
+    entry("mnuGebrauch", &zeigeFunktionsweise);
+    entry("mnuGrundlagen", &zeigeGrundlagen);
+    entry("mnuNormal", &zeigeNormalalgebraische);
+    entry("mnuGlossar", &zeigeGlossar);
+    entry("mnuAutor", &zeigeAutor);
+}
+
+void frmHaupt::sprachwahlZeigen() {
+    findChild<QAction*>(QStringLiteral("mnuDeutsch"))
+        ->setChecked(aktuelleSprache() == Sprache::Deutsch);
+    findChild<QAction*>(QStringLiteral("mnuEnglish"))
+        ->setChecked(aktuelleSprache() == Sprache::Englisch);
+}
+
+void frmHaupt::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+// Everything the window shows in words, again in the current language: captions, tooltips,
+// menus, the names a screen reader announces, and what the engine last reported.
+void frmHaupt::retranslate() {
+    beschrifte(this, "frmHaupt", kTexte);
+    beschrifteControls(centralWidget());
+    setAccessibleNames(centralWidget());
+    sprachwahlZeigen();
+    zeigeName(nameAngezeigt_);
+    zeigeErgebnis(ergebnisAngezeigt_);
+    // The limit's exponent text changes language without resetting the limit mode: the change
+    // handler ignores the limit text of the new language.
+    const QString vorher = unendlichText_;
+    unendlichText_ = engineText(texte::Unendlich);
+    if (txtExponent_->text() == vorher && !vorher.isEmpty()) {
+        txtExponent_->setText(unendlichText_);
+    }
+}
+
+void frmHaupt::zeigeName(const std::string& name) {
+    nameAngezeigt_ = name;
+    lblNameRA_->setText(engineText(name));
+}
+
+void frmHaupt::zeigeErgebnis(const std::string& ergebnis) {
+    ergebnisAngezeigt_ = ergebnis;
+    lblErgebnis_->setText(engineText(ergebnis));
+}
+
+// The engine reads the limit's exponent text in German, as the tape keeps it.
+QString frmHaupt::exponentEingabe() const {
+    const QString text = txtExponent_->text();
+    return text == unendlichText_ ? QString::fromUtf8(texte::Unendlich) : text;
 }
 
 // Ctrl+C copies the result wherever the focus stands, unless a field has text selected; the
 // result label can be selected with the mouse and offers the same copying in its menu.
 void frmHaupt::buildCopying() {
-    auto* kopieren = new QAction(QStringLiteral("Kopieren"), this);
+    auto* kopieren = new QAction(this);
     kopieren->setObjectName(QStringLiteral("mnuKopieren"));
     kopieren->setShortcut(QKeySequence::Copy);
     connect(kopieren, &QAction::triggered, this, &frmHaupt::copyResult);
@@ -261,7 +348,7 @@ void frmHaupt::closeEvent(QCloseEvent* event) {
 // --- Input fields --------------------------------------------------------------------------
 
 void frmHaupt::inputChanged(QLineEdit* field) {
-    if (field == txtExponent_ && field->text() == unendlich()) return;
+    if (field == txtExponent_ && field->text() == unendlichText_) return;
     // The engine state belongs to the running calculation until it has ended.
     if (bridge_.busy()) {
         counterTimer_->stop();
@@ -273,7 +360,7 @@ void frmHaupt::inputChanged(QLineEdit* field) {
     lblStp_->setText(qs(ZahlText(modul_.AnzahlStellen)));
     setBackColour(txtAufzahl_, kAufzahlHell);
     if (field == txtExponent_) return;
-    if (txtExponent_->text() == unendlich()) txtExponent_->setText(QString());
+    if (txtExponent_->text() == unendlichText_) txtExponent_->setText(QString());
     setExponentNormalColours();
 }
 
@@ -295,14 +382,14 @@ void frmHaupt::setExponentLimitColours() {
 }
 
 void frmHaupt::SetDefault() {
-    lblNameRA_->setText(qs(modul_.NameRechenart));
+    zeigeName(modul_.NameRechenart);
     lblSpeicher_->setText(qs(modul_.Speicher));
     txtRechenart_->setText(qs(modul_.RechenartText));
     txtAufzahl_->setText(qs(modul_.AufZahlText));
     txtBasis_->setText(QString());
     txtExponent_->setText(QString());
     setExponentNormalColours();
-    lblErgebnis_->setText(qs(modul_.ErgebnisText));
+    zeigeErgebnis(modul_.ErgebnisText);
     lblStp_->setText(QString());
     StatusLoeschen();
     showValidity(false);
@@ -353,7 +440,7 @@ void frmHaupt::calculate() {
 
     const RechenEingabe eingabe{txtRechenart_->text().toStdString(),
                                 txtAufzahl_->text().toStdString(), txtBasis_->text().toStdString(),
-                                txtExponent_->text().toStdString()};
+                                exponentEingabe().toStdString()};
     for (CounterDisplay& counter : counters_) {
         counter.atStart = counter.value(modul_);
         counter.touched = false;
@@ -404,21 +491,22 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
     }
     switch (anzeige.ausgang) {
         case RechenAusgang::Wert: {
-            lblNameRA_->setText(qs(anzeige.nameText));
+            zeigeName(anzeige.nameText);
             RechenStatus();
-            lblErgebnis_->setText(qs(anzeige.ergebnisText));
+            zeigeErgebnis(anzeige.ergebnisText);
             modul_.FormelBilden();
+            // Printed and kept in the engine's German, as the command-line driver writes it.
             const QString zeile = qs(modul_.FormelText + " = " + modul_.ErgebnisText);
             drucker_.RechnungsDruck(this, zeile);
             protokoll_->anhaengen({zeile, txtRechenart_->text(), txtAufzahl_->text(),
-                                   txtBasis_->text(), txtExponent_->text(), lblErgebnis_->text(),
-                                   qs(modul_.Meldung), lblNameRA_->text(), anzeige.gueltig});
+                                   txtBasis_->text(), exponentEingabe(), qs(anzeige.ergebnisText),
+                                   qs(modul_.Meldung), qs(anzeige.nameText), anzeige.gueltig});
             showValidity(anzeige.gueltig);
             break;
         }
         case RechenAusgang::Graph:
             zeigeGraph(this, modul_);
-            lblNameRA_->setText(qs(modul_.NameRechenart));
+            zeigeName(modul_.NameRechenart);
             break;
         default:
             break;
@@ -449,7 +537,7 @@ void frmHaupt::clear() {
     SetDefault();
     modul_.Meldung = texte::Angehalten;
     // The stopped calculation reports that it was stopped, as the halt button's does.
-    if (wasRunning) lblErgebnis_->setText(qs(FormatErgebnis(0, modul_.Meldung)));
+    if (wasRunning) zeigeErgebnis(FormatErgebnis(0, modul_.Meldung));
 }
 
 void frmHaupt::ende() {

@@ -54,9 +54,9 @@ class frmHaupt : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
-    static QString unendlich() { return QString::fromUtf8(texte::Unendlich); }
     struct CounterDisplay {
         QLabel* label;
         std::function<std::int64_t(const ModulRA&)> value;
@@ -66,6 +66,12 @@ class frmHaupt : public QMainWindow {
 
     void buildMenus();
     void buildCopying();
+    void retranslate();
+    void sprachwahlZeigen();
+    // The name and result labels show the engine's German texts in the current language.
+    void zeigeName(const std::string& name);
+    void zeigeErgebnis(const std::string& ergebnis);
+    QString exponentEingabe() const;
     void copyResult();
     void connectControls();
     void setupCounters();
@@ -95,6 +101,9 @@ class frmHaupt : public QMainWindow {
     // The step of the running calculation, handed from its thread to the counter poll.
     std::mutex stepMutex_;
     std::optional<std::string> neuerStep_;
+    std::string nameAngezeigt_;
+    std::string ergebnisAngezeigt_;
+    QString unendlichText_;  // the limit's exponent text in the current language
 
     QLineEdit* txtRechenart_ = nullptr;
     QLineEdit* txtAufzahl_ = nullptr;

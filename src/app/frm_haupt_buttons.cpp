@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/engine_texts.h"
 #include "app/frm_haupt.h"
 #include "app/haupt_layout.h"
 #include "app/message_seam.h"
@@ -12,14 +13,6 @@
 #include "engine/umformung.h"
 
 namespace staffel::app {
-
-namespace {
-
-void meldeProblem(QWidget* parent, const QString& text) {
-    zeigeNachricht(parent, {QStringLiteral("Problem"), text, QMessageBox::Critical});
-}
-
-}  // namespace
 
 void frmHaupt::connectControls() {
     QWidget* surface = centralWidget();
@@ -44,7 +37,7 @@ void frmHaupt::connectControls() {
         if (bridge_.busy()) return;
         modul_.GrenzwertModus = true;
         setExponentLimitColours();
-        txtExponent_->setText(unendlich());
+        txtExponent_->setText(unendlichText_);
         calculate();
     });
 
@@ -90,13 +83,13 @@ void frmHaupt::operationButton(const char* rechenart, const char* aufzahl) {
 void frmHaupt::transform(Umformung art) {
     std::string text = txtRechenart_->text().toStdString();
     if (const auto fehler = modul_.RechenzahlLesen(text)) {
-        meldeProblem(this, QString::fromStdString(*fehler));
+        zeigeNachricht(this, problem(engineText(*fehler)));
         return;
     }
     modul_.RechenartText = text;
     const UmgeformterBruch neu = Umformen(art, modul_.BruchZaehler, modul_.BruchNenner);
     if (!neu.fehler.empty()) {
-        meldeProblem(this, QString::fromUtf8(neu.fehler.data(), neu.fehler.size()));
+        zeigeNachricht(this, problem(engineText(neu.fehler)));
         return;
     }
     modul_.BruchZaehler = neu.zaehler;

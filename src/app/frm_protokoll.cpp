@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@
 #include <algorithm>
 
 #include "app/datei_speichern.h"
+#include "app/fenster_texte.h"
 #include "app/message_seam.h"
 #include "app/protokoll_datei.h"
 #include "app/protokoll_model.h"
@@ -23,16 +26,27 @@
 
 namespace staffel::app {
 
+namespace {
+
+constexpr FensterText kTexte[] = {
+    {"frmProtokoll", QT_TRANSLATE_NOOP("frmProtokoll", "Protokoll")},
+    {"cmdLaden", QT_TRANSLATE_NOOP("frmProtokoll", "Laden")},
+    {"cmdKopieren", QT_TRANSLATE_NOOP("frmProtokoll", "Kopieren")},
+    {"cmdSpeichern", QT_TRANSLATE_NOOP("frmProtokoll", "Speichern unter …")},
+    {"cmdDrucken", QT_TRANSLATE_NOOP("frmProtokoll", "Drucken …")},
+    {"cmdLeeren", QT_TRANSLATE_NOOP("frmProtokoll", "Leeren")},
+};
+
+}  // namespace
+
 FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     : QWidget(haupt, Qt::Window), modell_(modell), haupt_(haupt) {
     setObjectName(QStringLiteral("frmProtokoll"));
-    setWindowTitle(QStringLiteral("Protokoll"));
     setBackColour(this, QColor(0xc0, 0xc0, 0xc0));
     resize(twipsToPixels(9600), twipsToPixels(5400));
 
     lstProtokoll_ = new QListView(this);
     lstProtokoll_->setObjectName(QStringLiteral("lstProtokoll"));
-    lstProtokoll_->setAccessibleName(QStringLiteral("Protokoll"));
     lstProtokoll_->setModel(&modell_);
     lstProtokoll_->setUniformItemSizes(true);
     lstProtokoll_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -47,24 +61,37 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     connect(kopie, &QAction::triggered, this, &FrmProtokoll::kopieren);
 
     auto* knoepfe = new QHBoxLayout;
-    const auto knopf = [this, knoepfe](const char* name, const char* text, auto handler) {
-        auto* button = new QPushButton(QString::fromUtf8(text), this);
+    const auto knopf = [this, knoepfe](const char* name, auto handler) {
+        auto* button = new QPushButton(this);
         button->setObjectName(QLatin1String(name));
         button->setFont(designFont(8.25, true));
         button->setAutoDefault(false);
         knoepfe->addWidget(button);
         connect(button, &QPushButton::clicked, this, handler);
     };
-    knopf("cmdLaden", "Laden", &FrmProtokoll::laden);
-    knopf("cmdKopieren", "Kopieren", &FrmProtokoll::kopieren);
-    knopf("cmdSpeichern", "Speichern unter …", &FrmProtokoll::speichernUnter);
-    knopf("cmdDrucken", "Drucken …", &FrmProtokoll::drucken);
-    knopf("cmdLeeren", "Leeren", [this] { modell_.leeren(); });
+    knopf("cmdLaden", &FrmProtokoll::laden);
+    knopf("cmdKopieren", &FrmProtokoll::kopieren);
+    knopf("cmdSpeichern", &FrmProtokoll::speichernUnter);
+    knopf("cmdDrucken", &FrmProtokoll::drucken);
+    knopf("cmdLeeren", [this] { modell_.leeren(); });
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(lstProtokoll_);
     spalte->addLayout(knoepfe);
     haupt_->installEventFilter(this);
+    retranslate();
+}
+
+void FrmProtokoll::retranslate() {
+    beschrifte(this, "frmProtokoll", kTexte);
+    lstProtokoll_->setAccessibleName(windowTitle());
+    // The rows show the engine's messages in the current language.
+    lstProtokoll_->viewport()->update();
+}
+
+void FrmProtokoll::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 // Unlike the help windows it would keep the program running for a main window that is gone.
@@ -102,9 +129,10 @@ void FrmProtokoll::laden() {
 
 void FrmProtokoll::speichernUnter() {
     const QString pfad = frageSpeicherort(
-        this, QStringLiteral("Protokoll speichern unter"),
+        this, QCoreApplication::translate("frmProtokoll", "Protokoll speichern unter"),
         QStringLiteral("staffelrechner-protokoll.csv"),
-        {QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("Textdatei (*.txt)")});
+        {QCoreApplication::translate("frmProtokoll", "CSV-Datei (*.csv)"),
+         QCoreApplication::translate("frmProtokoll", "Textdatei (*.txt)")});
     if (!pfad.isEmpty()) speichern(pfad);
 }
 
@@ -118,7 +146,7 @@ bool FrmProtokoll::speichern(const QString& pfad) {
 
 void FrmProtokoll::drucken() {
     QPrinter drucker;
-    drucker.setDocName(QStringLiteral("Staffelrechner – Protokoll"));
+    drucker.setDocName(QCoreApplication::translate("frmProtokoll", "Staffelrechner – Protokoll"));
     QPrintDialog dialog(&drucker, this);
     if (dialog.exec() != QDialog::Accepted) return;
     QTextDocument dokument;
@@ -126,9 +154,8 @@ void FrmProtokoll::drucken() {
     dokument.setPlainText(druckzeilen(modell_.zeilen()));
     dokument.print(&drucker);
     if (drucker.printerState() == QPrinter::Error) {
-        zeigeNachricht(this, {QStringLiteral("Problem"),
-                              QStringLiteral("Das Protokoll kann nicht gedruckt werden."),
-                              QMessageBox::Critical});
+        zeigeNachricht(this, problem(QCoreApplication::translate(
+                                 "Meldung", "Das Protokoll kann nicht gedruckt werden.")));
     }
 }
 

@@ -26,10 +26,12 @@ class FrmProtokoll : public QWidget {
     void drucken();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void retranslate();
     void zumEnde();
 
     ProtokollModell& modell_;

@@ -1,12 +1,14 @@
 #include "app/frm_werte.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/fenster_texte.h"
 #include "app/secondary_layout.h"
 #include "engine/graph_pass.h"
 
@@ -16,15 +18,31 @@ namespace {
 
 using layout::makeButton;
 
+constexpr FensterText kTexte[] = {
+    {"frmWerte", QT_TRANSLATE_NOOP("frmWerte", "Einstellungen der Graphik")},
+    {"fraWerte", QT_TRANSLATE_NOOP("frmWerte", "Grenzen für die x-Werte")},
+    {"lblUXGrenz", QT_TRANSLATE_NOOP("frmWerte", "  Untergrenze         Xmin")},
+    {"lblOXGrenz", QT_TRANSLATE_NOOP("frmWerte", "  Obergrenze          Xmax")},
+    {"fraYGrenzen", QT_TRANSLATE_NOOP("frmWerte", "Grenzen für die y-Werte (Funktionswerte)")},
+    {"lblUYGrenz", QT_TRANSLATE_NOOP("frmWerte", "  Untergrenze         Ymin")},
+    {"lblOYGrenz", QT_TRANSLATE_NOOP("frmWerte", "  Obergrenze          Ymax")},
+    {"fraGitter", QT_TRANSLATE_NOOP("frmWerte", "Gitternetz-Linien")},
+    {"lbl20", QT_TRANSLATE_NOOP("frmWerte", "  20 äquidistante Linien")},
+    {"lblGanz", QT_TRANSLATE_NOOP("frmWerte", "  jede ganze Zahl")},
+    {"lblDX",
+     QT_TRANSLATE_NOOP("frmWerte", "Kehrwert der Schrittweite in             x - Richtung")},
+    {"cmdWeAbbr", QT_TRANSLATE_NOOP("frmWerte", "Abbrechen")},
+    {"cmdWeEnd", QT_TRANSLATE_NOOP("frmWerte", "Zeichnen")},
+};
+
 // The captions and labels are 8.25-point sans-serif, the frame captions bold; bold is set
 // explicitly either way so the labels do not inherit it from their frame.
 QFont schrift(bool fett) {
     return designFont(8.25, fett);
 }
 
-QGroupBox* rahmen(QWidget* parent, const char* name, const QString& titel, QRect lage,
-                  const QColor& farbe) {
-    auto* box = new QGroupBox(titel, parent);
+QGroupBox* rahmen(QWidget* parent, const char* name, QRect lage, const QColor& farbe) {
+    auto* box = new QGroupBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(lage);
     box->setFont(schrift(true));
@@ -32,9 +50,9 @@ QGroupBox* rahmen(QWidget* parent, const char* name, const QString& titel, QRect
     return box;
 }
 
-QLabel* beschriftung(QWidget* parent, const char* name, const QString& text, QRect lage,
+QLabel* beschriftung(QWidget* parent, const char* name, QRect lage,
                      std::optional<QColor> farbe = std::nullopt) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(lage);
     label->setFont(schrift(false));
@@ -59,9 +77,9 @@ QLineEdit* feld(QWidget* parent, const char* name, double wert, QRect lage,
 }
 
 // A bound of a range: its caption with the field below it.
-QLineEdit* grenze(QWidget* rahmen, const char* name, const QString& text, const char* feldName,
-                  double wert, int links, int feldHoehe, const QColor& farbe) {
-    beschriftung(rahmen, name, text, twipsRect(links, 360, 1335, 495), farbe);
+QLineEdit* grenze(QWidget* rahmen, const char* name, const char* feldName, double wert, int links,
+                  int feldHoehe, const QColor& farbe) {
+    beschriftung(rahmen, name, twipsRect(links, 360, 1335, 495), farbe);
     return feld(rahmen, feldName, wert, twipsRect(links, 960, 1335, feldHoehe));
 }
 
@@ -70,7 +88,6 @@ QLineEdit* grenze(QWidget* rahmen, const char* name, const QString& text, const 
 FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     : QDialog(parent), g_(einstellungen) {
     setObjectName(QStringLiteral("frmWerte"));
-    setWindowTitle(QStringLiteral("Einstellungen der Graphik"));
     setFont(schrift(false));
     setFixedSize(twipsToPixels(4185), twipsToPixels(5520));
     move(twipsToPixels(3930), twipsToPixels(3675));
@@ -80,37 +97,26 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     const QColor blau(0x80, 0x80, 0xff);
     const QColor rosa(0xff, 0x80, 0xff);
 
-    auto* fraWerte = rahmen(this, "fraWerte", QStringLiteral("Grenzen für die x-Werte"),
-                            twipsRect(120, 120, 3855, 1575), gelb);
-    txtUXGrenz_ = grenze(fraWerte, "lblUXGrenz", QStringLiteral("  Untergrenze         Xmin"),
-                         "txtUXGrenz", g_.Xmin, 240, 405, blau);
-    txtOXGrenz_ = grenze(fraWerte, "lblOXGrenz", QStringLiteral("  Obergrenze          Xmax"),
-                         "txtOXGrenz", g_.Xmax, 2280, 375, blau);
+    auto* fraWerte = rahmen(this, "fraWerte", twipsRect(120, 120, 3855, 1575), gelb);
+    txtUXGrenz_ = grenze(fraWerte, "lblUXGrenz", "txtUXGrenz", g_.Xmin, 240, 405, blau);
+    txtOXGrenz_ = grenze(fraWerte, "lblOXGrenz", "txtOXGrenz", g_.Xmax, 2280, 375, blau);
 
-    auto* fraYGrenzen =
-        rahmen(this, "fraYGrenzen", QStringLiteral("Grenzen für die y-Werte (Funktionswerte)"),
-               twipsRect(120, 1800, 3855, 1455), gelb);
-    txtUYGrenz_ = grenze(fraYGrenzen, "lblUYGrenz", QStringLiteral("  Untergrenze         Ymin"),
-                         "txtUYGrenz", g_.Ymin, 240, 375, rosa);
-    txtOYGrenz_ = grenze(fraYGrenzen, "lblOYGrenz", QStringLiteral("  Obergrenze          Ymax"),
-                         "txtOYGrenz", g_.Ymax, 2280, 375, rosa);
+    auto* fraYGrenzen = rahmen(this, "fraYGrenzen", twipsRect(120, 1800, 3855, 1455), gelb);
+    txtUYGrenz_ = grenze(fraYGrenzen, "lblUYGrenz", "txtUYGrenz", g_.Ymin, 240, 375, rosa);
+    txtOYGrenz_ = grenze(fraYGrenzen, "lblOYGrenz", "txtOYGrenz", g_.Ymax, 2280, 375, rosa);
 
-    auto* fraGitter = rahmen(this, "fraGitter", QStringLiteral("Gitternetz-Linien"),
-                             twipsRect(120, 3360, 3855, 1455), QColor(0xc0, 0xc0, 0x00));
+    auto* fraGitter =
+        rahmen(this, "fraGitter", twipsRect(120, 3360, 3855, 1455), QColor(0xc0, 0xc0, 0x00));
     auto* opt20 = new QRadioButton(fraGitter);
     opt20->setObjectName(QStringLiteral("opt20"));
     opt20->setGeometry(twipsRect(240, 240, 255, 255));
-    beschriftung(fraGitter, "lbl20", QStringLiteral("  20 äquidistante Linien"),
-                 twipsRect(480, 240, 1815, 255));
+    beschriftung(fraGitter, "lbl20", twipsRect(480, 240, 1815, 255));
     auto* optGanz = new QRadioButton(fraGitter);
     optGanz->setObjectName(QStringLiteral("optGanz"));
     optGanz->setGeometry(twipsRect(240, 600, 255, 255));
-    beschriftung(fraGitter, "lblGanz", QStringLiteral("  jede ganze Zahl"),
-                 twipsRect(480, 600, 1815, 255));
+    beschriftung(fraGitter, "lblGanz", twipsRect(480, 600, 1815, 255));
     txtDX_ = feld(fraGitter, "txtDX", g_.DX, twipsRect(240, 960, 975, 375), true);
-    beschriftung(fraGitter, "lblDX",
-                 QStringLiteral("Kehrwert der Schrittweite in             x - Richtung"),
-                 twipsRect(1320, 960, 2055, 435));
+    beschriftung(fraGitter, "lblDX", twipsRect(1320, 960, 2055, 435));
 
     auto* gruppe = new QButtonGroup(this);
     gruppe->addButton(opt20);
@@ -127,13 +133,11 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     });
     connect(optGanz, &QRadioButton::clicked, this, [this] { graph::GitterGanz(g_); });
 
-    auto* cmdWeAbbr =
-        makeButton(this, "cmdWeAbbr", QStringLiteral("Abbrechen"), twipsRect(120, 4920, 1095, 495));
+    auto* cmdWeAbbr = makeButton(this, "cmdWeAbbr", QString(), twipsRect(120, 4920, 1095, 495));
     cmdWeAbbr->setAutoDefault(false);
     connect(cmdWeAbbr, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* cmdWeEnd =
-        makeButton(this, "cmdWeEnd", QStringLiteral("Zeichnen"), twipsRect(2520, 4920, 1455, 495));
+    auto* cmdWeEnd = makeButton(this, "cmdWeEnd", QString(), twipsRect(2520, 4920, 1455, 495));
     cmdWeEnd->setAutoDefault(false);
     connect(cmdWeEnd, &QPushButton::clicked, this, &FrmWerte::zeichnen);
 
@@ -142,6 +146,12 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     setTabOrder(txtUYGrenz_, txtOYGrenz_);
     setTabOrder(txtOYGrenz_, txtDX_);
     txtUXGrenz_->setFocus();
+    beschrifte(this, "frmWerte", kTexte);
+}
+
+void FrmWerte::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) beschrifte(this, "frmWerte", kTexte);
+    QDialog::changeEvent(event);
 }
 
 void FrmWerte::zeichnen() {

@@ -18,6 +18,9 @@ class FrmWerte : public QDialog {
   public:
     explicit FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent = nullptr);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void zeichnen();
 

@@ -1,5 +1,6 @@
 #include "app/graph_export.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QImage>
@@ -80,15 +81,16 @@ bool speichereGraphWerte(QWidget* parent, const QString& pfad,
 }
 
 QString frageBildDatei(QWidget* parent, const std::string& formelText) {
-    return frageSpeicherort(
-        parent, QStringLiteral("Bild speichern"), graphDateiname(formelText) + ".png",
-        {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)")});
+    return frageSpeicherort(parent, QCoreApplication::translate("frmGraph", "Bild speichern"),
+                            graphDateiname(formelText) + ".png",
+                            {QCoreApplication::translate("frmGraph", "PNG-Bild (*.png)"),
+                             QCoreApplication::translate("frmGraph", "SVG-Grafik (*.svg)")});
 }
 
 QString frageWerteDatei(QWidget* parent, const std::string& formelText) {
-    return frageSpeicherort(parent, QStringLiteral("Werte speichern"),
+    return frageSpeicherort(parent, QCoreApplication::translate("frmGraph", "Werte speichern"),
                             graphDateiname(formelText) + ".csv",
-                            {QStringLiteral("CSV-Datei (*.csv)")});
+                            {QCoreApplication::translate("frmGraph", "CSV-Datei (*.csv)")});
 }
 
 }  // namespace staffel::app

@@ -24,8 +24,8 @@ enum class ControlKind { Button, TextField, Label, Picture, Line };
 struct ControlRow {
     const char* name;
     ControlKind kind;
-    const char* caption;  // UTF-8, as designed ("" when none)
-    const char* tooltip;  // UTF-8 ("" when none)
+    const char* caption;  // UTF-8 German source text, as designed ("" when none)
+    const char* tooltip;  // UTF-8 German source text ("" when none)
     int left;
     int top;
     int width;
@@ -43,7 +43,8 @@ struct ControlRow {
 std::span<const ControlRow> hauptLayout();
 
 QFont fontFor(const ControlRow& row);
-// The caption as it must appear: Symbol-font letters become the Greek letters they stand for.
+// The caption as it must appear in the current language: Symbol-font letters become the Greek
+// letters they stand for.
 QString displayCaption(const ControlRow& row);
 // A button caption broken into lines at blanks where it does not fit in one line.
 QString wrapCaption(const QString& caption, const QFont& font, int availableWidth);
@@ -64,7 +65,11 @@ class DrawnLine : public QObject {
     int width_;
 };
 
-// Creates every control of the table as a child of parent (lines as DrawnLine objects).
+// Creates every control of the table as a child of parent (lines as DrawnLine objects) and
+// captions it.
 void buildControls(QWidget* parent);
+// Captions and tooltips in the current language, each caption in a font that fits its
+// control; the texts the program writes into fields and labels are left alone.
+void beschrifteControls(QWidget* parent);
 
 }  // namespace staffel::app

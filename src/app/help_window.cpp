@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -8,6 +9,9 @@
 #include <QTextOption>
 #include <mutex>
 #include <optional>
+
+#include "app/fenster_texte.h"
+#include "app/help_documents.h"
 
 // The resources live in the static window library; referencing their initialiser here makes
 // sure the linker keeps them in every program that shows a help text.
@@ -21,10 +25,11 @@ namespace {
 
 struct HilfeInhalt {
     const char* name;
-    QString caption;
+    const char* caption;  // German source text
     QColor background;
     QRect clientTwips;
-    std::optional<layout::LabelDef> titel;
+    std::optional<layout::LabelDef> titel;  // its text is titelText
+    const char* titelText;
     TextAnzeige text;
 };
 
@@ -32,13 +37,17 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
     using layout::LabelDef;
     static const HilfeInhalt funktionsweise{
         "frmKomment",
-        QStringLiteral("Gebrauchsanweisung"),
+        QT_TRANSLATE_NOOP("Hilfe", "Gebrauchsanweisung"),
         QColor(0xff, 0xc0, 0xc0),
         twipsRect(2640, 2025, 9600, 7665),
         LabelDef{"lblGebTit",
-                 QStringLiteral("    Funktionsweise des Taschenrechners zur Staffellehre"),
-                 twipsRect(480, 120, 8415, 375), QColor(0xff, 0xff, 0xc0), designFont(12, true),
-                 true, false},
+                 {},
+                 twipsRect(480, 120, 8415, 375),
+                 QColor(0xff, 0xff, 0xc0),
+                 designFont(12, true),
+                 true,
+                 false},
+        QT_TRANSLATE_NOOP("Hilfe", "    Funktionsweise des Taschenrechners zur Staffellehre"),
         {"rtbKomment",
          twipsRect(120, 600, 9375, 6975),
          QStringLiteral(":/hilfe/funktionsweise.html"),
@@ -46,10 +55,11 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
     };
     static const HilfeInhalt grundlagen{
         "frmGrundlagen",
-        QStringLiteral("Grundlagen"),
+        QT_TRANSLATE_NOOP("Hilfe", "Grundlagen"),
         QColor(0x80, 0x80, 0xff),
         twipsRect(1140, 1515, 9915, 8445),
         std::nullopt,
+        "",
         {"rtbGrundlagen",
          twipsRect(120, 120, 9735, 8175),
          QStringLiteral(":/hilfe/grundlagen.html"),
@@ -57,12 +67,17 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
     };
     static const HilfeInhalt normal{
         "frmNormal",
-        QStringLiteral("Rechenarten mit normalalgebraischer Umschreibung"),
+        QT_TRANSLATE_NOOP("Hilfe", "Rechenarten mit normalalgebraischer Umschreibung"),
         QColor(0x00, 0x80, 0x80),
         twipsRect(3390, 2040, 9960, 8445),
-        LabelDef{
-            "lblUschrift", QStringLiteral("  Rechenarten, die normalalgebraisch berechnet werden:"),
-            twipsRect(120, 120, 7095, 375), QColor(Qt::white), designFont(12, true), true, true},
+        LabelDef{"lblUschrift",
+                 {},
+                 twipsRect(120, 120, 7095, 375),
+                 QColor(Qt::white),
+                 designFont(12, true),
+                 true,
+                 true},
+        QT_TRANSLATE_NOOP("Hilfe", "  Rechenarten, die normalalgebraisch berechnet werden:"),
         {"rtbNormal",
          twipsRect(120, 600, 9255, 7695),
          QStringLiteral(":/hilfe/normal.html"),
@@ -70,10 +85,11 @@ const HilfeInhalt& inhalt(Hilfe hilfe) {
     };
     static const HilfeInhalt glossar{
         "frmGlossar",
-        QStringLiteral("Glossar"),
+        QT_TRANSLATE_NOOP("Hilfe", "Glossar"),
         QColor(0xff, 0x80, 0xff),
         twipsRect(1140, 1515, 9915, 8445),
         std::nullopt,
+        "",
         {"rtbGlossar", twipsRect(120, 120, 9735, 8175), QStringLiteral(":/hilfe/glossar.html"), {}},
     };
     switch (hilfe) {
@@ -107,8 +123,12 @@ QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zeigeDokument(edit, anzeige);
+    return edit;
+}
 
-    edit->setHtml(hilfeText(anzeige.resource));
+void zeigeDokument(QTextEdit* edit, const TextAnzeige& anzeige) {
+    edit->setHtml(hilfeText(hilfeDokument(anzeige.resource, aktuelleSprache())));
 
     // Columns are aligned by tab stops; the HTML keeps its tab characters (white-space:
     // pre-wrap), the stops themselves belong to the display and go on every paragraph.
@@ -124,15 +144,31 @@ QTextEdit* makeTextDisplay(QWidget* parent, const TextAnzeige& anzeige) {
         cursor.mergeBlockFormat(format);
     }
     edit->document()->setModified(false);
-    return edit;
 }
 
 HilfeFenster::HilfeFenster(Hilfe hilfe, QWidget* parent)
     : QWidget(parent, Qt::Window), hilfe_(hilfe) {
     const HilfeInhalt& def = inhalt(hilfe);
-    layout::setupWindow(this, def.name, def.caption, def.clientTwips, def.background);
+    layout::setupWindow(this, def.name, QString(), def.clientTwips, def.background);
     if (def.titel) layout::makeLabel(this, *def.titel);
     anzeige_ = makeTextDisplay(this, def.text);
+    beschriften();
+}
+
+void HilfeFenster::beschriften() {
+    const HilfeInhalt& def = inhalt(hilfe_);
+    const FensterText texte[] = {{def.name, def.caption},
+                                 {def.titel ? def.titel->name : def.name, def.titelText}};
+    beschrifte(this, "Hilfe", std::span(texte, def.titel ? 2 : 1));
+}
+
+// The document is read again in the new language; the view starts at its top.
+void HilfeFenster::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        beschriften();
+        zeigeDokument(anzeige_, inhalt(hilfe_).text);
+    }
+    QWidget::changeEvent(event);
 }
 
 }  // namespace staffel::app

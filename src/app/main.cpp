@@ -7,8 +7,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The remembered language lives in the platform's usual settings place under these names.
+    // The application keeps the program's own name, which screen readers and tools announce.
     QCoreApplication::setOrganizationName(QStringLiteral("Staffelrechner"));
-    QCoreApplication::setApplicationName(QStringLiteral("Staffelrechner"));
+    QCoreApplication::setApplicationName(QStringLiteral("staffelrechner"));
 
     const staffel::app::Sprachwahl wahl = staffel::app::spracheAusArgumenten(app.arguments());
     if (!wahl.fehler.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "app/message_seam.h"
 
+#include <QCoreApplication>
+
 namespace staffel::app {
 
 namespace {
@@ -8,6 +10,10 @@ NachrichtenAnzeige& ersatz() {
     return anzeige;
 }
 }  // namespace
+
+Nachricht problem(const QString& text) {
+    return {QCoreApplication::translate("Meldung", "Problem"), text, QMessageBox::Critical};
+}
 
 void zeigeNachricht(QWidget* parent, const Nachricht& nachricht) {
     if (ersatz()) {

@@ -16,6 +16,9 @@ struct Nachricht {
     QMessageBox::Icon symbol = QMessageBox::NoIcon;
 };
 
+// The box of a refused input or a failure: titled "Problem", with the critical icon.
+Nachricht problem(const QString& text);
+
 using NachrichtenAnzeige = std::function<void(QWidget* parent, const Nachricht&)>;
 
 // Shows a modal box with a single OK button (or hands it to the installed test seam).

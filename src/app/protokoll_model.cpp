@@ -1,5 +1,7 @@
 #include "app/protokoll_model.h"
 
+#include "app/engine_texts.h"
+
 namespace staffel::app {
 
 int ProtokollModell::rowCount(const QModelIndex& parent) const {
@@ -8,7 +10,12 @@ int ProtokollModell::rowCount(const QModelIndex& parent) const {
 
 QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return zeilen_[static_cast<std::size_t>(index.row())].druckzeile;
+    // The printed line ends in the result as the engine wrote it; the list shows that result in
+    // the current language.
+    const ProtokollZeile& zeile = zeilen_[static_cast<std::size_t>(index.row())];
+    if (!zeile.druckzeile.endsWith(zeile.ergebnis)) return zeile.druckzeile;
+    return zeile.druckzeile.chopped(zeile.ergebnis.size()) +
+           engineText(zeile.ergebnis.toStdString());
 }
 
 void ProtokollModell::anhaengen(ProtokollZeile zeile) {

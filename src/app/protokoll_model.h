@@ -13,9 +13,9 @@ struct ProtokollZeile {
     QString aufzahl;
     QString basis;
     QString exponent;
-    QString ergebnis;  // the result label's text
+    QString ergebnis;  // the result label's text, as the engine wrote it
     QString meldung;   // the engine's message; empty when the result is a number
-    QString name;      // the name label's text
+    QString name;      // the name label's text, as the engine wrote it
     bool gueltig = false;
 };
 
