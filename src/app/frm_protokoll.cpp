@@ -172,13 +172,7 @@ void FrmProtokoll::zumEnde() {
 void zeigeProtokoll(QWidget* haupt, ProtokollModell& modell) {
     auto* fenster = haupt->findChild<FrmProtokoll*>(QString(), Qt::FindDirectChildrenOnly);
     if (fenster == nullptr) fenster = new FrmProtokoll(modell, haupt);
-    if (fenster->isMinimized()) {
-        fenster->showNormal();
-    } else {
-        fenster->show();
-    }
-    fenster->raise();
-    fenster->activateWindow();
+    bringeNachVorne(fenster);
 }
 
 }  // namespace staffel::app

@@ -7,6 +7,7 @@
 #include "app/frm_autor.h"
 #include "app/frm_ende.h"
 #include "app/help_window.h"
+#include "app/window_design.h"
 
 namespace staffel::app {
 
@@ -26,13 +27,7 @@ void zeigeHilfe(Hilfe hilfe) {
         fenster = new HilfeFenster(hilfe);
         fenster->setAttribute(Qt::WA_DeleteOnClose);
     }
-    if (fenster->isMinimized()) {
-        fenster->showNormal();
-    } else {
-        fenster->show();
-    }
-    fenster->raise();
-    fenster->activateWindow();
+    bringeNachVorne(fenster);
 }
 
 }  // namespace

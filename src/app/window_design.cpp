@@ -45,4 +45,14 @@ QColor foreColour(const QWidget* widget) {
     return widget->palette().color(QPalette::Active, field ? QPalette::Text : QPalette::WindowText);
 }
 
+void bringeNachVorne(QWidget* fenster) {
+    if (fenster->isMinimized()) {
+        fenster->showNormal();
+    } else {
+        fenster->show();
+    }
+    fenster->raise();
+    fenster->activateWindow();
+}
+
 }  // namespace staffel::app

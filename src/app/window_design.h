@@ -31,4 +31,7 @@ void setForeColour(QWidget* widget, const QColor& colour);
 QColor backColour(const QWidget* widget);
 QColor foreColour(const QWidget* widget);
 
+// Shows a non-modal window, restored if minimised, in front of the others.
+void bringeNachVorne(QWidget* fenster);
+
 }  // namespace staffel::app
