@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/calculation_runner.h"
-#include "engine/halt_timer.h"
+#include "engine/halt_watchdog.h"
 #include "engine/rechnen.h"
 #include "fuzz_check.h"
 #include "recording_host.h"
@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RechenAnzeige anzeige;
     const auto start = std::chrono::steady_clock::now();
     {
-        HaltTimer waechter(modul, kHaltNach);
+        HaltWatchdog waechter;
+        FUZZ_CHECK(waechter.arm(modul, kHaltNach), "the watchdog starts");
         FUZZ_CHECK(CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabe); }, &host),
                    "the calculation thread starts");
     }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/calculation_runner.h"
-#include "engine/halt_timer.h"
+#include "engine/halt_watchdog.h"
 #include "engine/rechnen.h"
 #include "recording_host.h"
 
@@ -67,7 +67,8 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
         std::size_t stack = 0;
         {
             // A calculation that does not end at this halt fails by the test timeout.
-            HaltTimer halt(modul, std::chrono::milliseconds(300));
+            HaltWatchdog halt;
+            ASSERT_TRUE(halt.arm(modul, std::chrono::milliseconds(300)));
             EXPECT_TRUE(CalculationRunner::runBlocking([&] {
                 anzeige = Rechne(modul, eingabe);
                 stack = benutzterStack();

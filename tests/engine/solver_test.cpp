@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/halt_timer.h"
+#include "engine/halt_watchdog.h"
 #include "engine/modul_ra.h"
 #include "recording_host.h"
 
@@ -162,6 +162,7 @@ TEST_F(SolverTest, GeneratedInversesSolveTheirEquationOrHalt) {
                             : (static_cast<double>(zufall() % 2001) - 1000) / 100;
     };
     int gueltig = 0;
+    HaltWatchdog budget;
     for (int fall = 0; fall < 2000; ++fall) {
         const auto d = static_cast<Int16>(2 + zufall() % 9),
                    n = static_cast<Int16>(1 + zufall() % (d - 1));
@@ -172,10 +173,9 @@ TEST_F(SolverTest, GeneratedInversesSolveTheirEquationOrHalt) {
         inverse.ZaehlerG0 = 1;  // GegenLsg1 goes past its rational trial
         vorwaerts.ZaehlerG0 = 1;
         double x = 0;
-        {
-            HaltTimer budget(inverse, std::chrono::milliseconds(50));
-            x = inverse.emIV(n, d, b, e, A);
-        }
+        ASSERT_TRUE(budget.arm(inverse, std::chrono::milliseconds(50)));
+        x = inverse.emIV(n, d, b, e, A);
+        budget.disarm();
         if (inverse.Fehlerstatus != 0 || !inverse.Meldung.empty()) continue;
         ++gueltig;
         const std::string_view rest(A.data(), A.size() - 1);
