@@ -32,11 +32,21 @@ class CheckedArithmetic {
     }
 
     double pow(double a, double c) noexcept {
+        // Two cases the solvers meet by the thousand when they search the edge of a defined
+        // region, answered without pow's slow paths: b ^ 1 of a power tower, which pow
+        // returns exactly, and a negative base with a non-whole exponent, which is NaN.
+        if (std::isfinite(a) && std::isfinite(c)) {
+            if (c == 1) return a;
+            if (a < 0 && std::trunc(c) != c) {
+                record(Fault::Undefined);
+                return NAN;
+            }
+        }
         const double r = std::pow(a, c);
         if (std::isfinite(r)) [[likely]]
             return r;
-        // NaN is a negative base with a non-whole exponent, an infinity from base 0
-        // is 0 to a negative power; any other infinity is a true overflow.
+        // An infinity from base 0 is 0 to a negative power; any other infinity is a true
+        // overflow, and NaN comes only from operands that are already NaN.
         record(std::isnan(r) || a == 0 ? Fault::Undefined : Fault::Overflow);
         return r;
     }
