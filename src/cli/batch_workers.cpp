@@ -17,8 +17,10 @@ namespace staffel::cli {
 
 namespace {
 
-// Lines read ahead per worker: enough to keep every worker busy, little enough memory.
+// Lines read ahead: enough to keep every worker busy while another writes a large block (a
+// growing output buffer is copied now and then), little enough memory.
 constexpr std::size_t kVorlaufJeArbeiter = 1024;
+constexpr std::size_t kVorlaufMindestens = 16384;
 // Lines a worker takes at once: few trips through the lock, and at the end of a batch the
 // others wait for no more than this many lines.
 constexpr std::size_t kStueck = 32;
@@ -34,7 +36,7 @@ class Stapel {
           aus_(aus),
           optionen_(optionen),
           arbeiter_(arbeiter),
-          grenze_(kVorlaufJeArbeiter * arbeiter),
+          grenze_(std::max(kVorlaufMindestens, kVorlaufJeArbeiter * arbeiter)),
           nachlesen_(kStueck * arbeiter) {}
 
     // The workers begin once every one of them runs, or end at once when not all could start.
@@ -85,7 +87,6 @@ void Stapel::freigeben(bool rechnen) {
 void Stapel::arbeiten() {
     HaltWatchdog watchdog;
     std::vector<std::string> texte;
-    std::vector<std::string> antworten;
     bool eingabeLeer = false;  // nothing could be read without waiting, since the last lines taken
     std::unique_lock lock(mutex_);
     wecker_.wait(lock, [this] { return los_; });
@@ -110,17 +111,16 @@ void Stapel::arbeiten() {
             texte.push_back(std::move(fenster_[erste - erste_ + i].text));
         }
         lock.unlock();
+        // The answers of the lines taken together, in one block: the writer frees one string
+        // that this worker allocated, not one per line.
+        std::string antworten;
         for (const std::string& text : texte) {
-            antworten.push_back(zeileBeantworten(text, optionen_, watchdog));
+            antworten += zeileBeantworten(text, optionen_, watchdog);
         }
         texte.clear();
         lock.lock();
-        for (std::size_t i = 0; i < anzahl; ++i) {
-            Zeile& zeile = fenster_[erste - erste_ + i];
-            zeile.antwort = std::move(antworten[i]);
-            zeile.fertig = true;
-        }
-        antworten.clear();
+        fenster_[erste - erste_].antwort = std::move(antworten);
+        for (std::size_t i = 0; i < anzahl; ++i) fenster_[erste - erste_ + i].fertig = true;
         if (erste == erste_ && !schreibt_) schreiben(lock);
     }
 }
