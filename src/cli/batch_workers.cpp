@@ -157,24 +157,26 @@ bool Stapel::lesen(std::unique_lock<std::mutex>& lock) {
 // and a long batch is written in large blocks.
 void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
     schreibt_ = true;
-    std::string block;
+    std::vector<std::string> faellig;  // moved out under the lock, copied to aus_ outside it
     bool geleert = true;
     while (!ausgabeWeg_) {
         const bool voll = fenster_.size() >= grenze_;
         while (!fenster_.empty() && fenster_.front().fertig) {
-            block += fenster_.front().antwort;
+            if (!fenster_.front().antwort.empty()) {
+                faellig.push_back(std::move(fenster_.front().antwort));
+            }
             fenster_.pop_front();
             ++erste_;
         }
         if (voll && schlaefer_ > 0 && fenster_.size() < grenze_) wecker_.notify_all();
-        const bool leeren = block.empty() && !geleert && wartend() == 0;
-        if (block.empty() && !leeren) break;
+        const bool leeren = faellig.empty() && !geleert && wartend() == 0;
+        if (faellig.empty() && !leeren) break;
         lock.unlock();
         if (leeren) {
             aus_.flush();
         } else {
-            aus_ << block;
-            block.clear();
+            for (const std::string& antworten : faellig) aus_ << antworten;
+            faellig.clear();
         }
         geleert = leeren;
         const bool ok = static_cast<bool>(aus_);
