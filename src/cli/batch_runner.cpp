@@ -1,10 +1,10 @@
 #include "cli/batch_runner.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QString>
 #include <cmath>
 #include <vector>
 
+#include "cli/json_text.h"
 #include "engine/calculation_runner.h"
 
 namespace staffel::cli {
@@ -16,35 +16,30 @@ constexpr const char* kZeileFehlerhaft =
 
 class SammelHost : public EngineHost {
   public:
-    void zeigeMeldung(const std::string& text) override {
-        meldungen.append(QString::fromStdString(text));
-    }
-    QJsonArray meldungen;
+    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
+    std::vector<std::string> meldungen;
 };
 
-QJsonValue textOderNull(const std::optional<std::string>& text) {
-    return text ? QJsonValue(QString::fromStdString(*text)) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonObject zaehlerJson(const ModulRA& m) {
-    return QJsonObject{
-        {"ber", static_cast<qint64>(m.ZaehlerBer.get())},
-        {"na", static_cast<qint64>(m.ZaehlerNA.get())},
-        {"iii", static_cast<qint64>(m.ZaehlerIII.get())},
-        {"iv", static_cast<qint64>(m.ZaehlerIV.get())},
-        {"g0", static_cast<qint64>(m.ZaehlerG0.get())},
-        {"g1", static_cast<qint64>(m.ZaehlerG1.get())},
-        {"g00", static_cast<qint64>(m.ZaehlerG00.get())},
-        {"g11", static_cast<qint64>(m.ZaehlerG11.get())},
-        {"intervalle", static_cast<qint64>(m.AnzahlIntervalle.get())},
-        {"aktIntervall", static_cast<qint64>(m.AktIntervall.get())},
-    };
+// The keys of a JSON object are written in the order of their names, as QJsonObject keeps them.
+decltype(Antwort::zaehler) zaehlerLesen(const ModulRA& m) {
+    return {{
+        {"aktIntervall", m.AktIntervall.get()},
+        {"ber", m.ZaehlerBer.get()},
+        {"g0", m.ZaehlerG0.get()},
+        {"g00", m.ZaehlerG00.get()},
+        {"g1", m.ZaehlerG1.get()},
+        {"g11", m.ZaehlerG11.get()},
+        {"iii", m.ZaehlerIII.get()},
+        {"intervalle", m.AnzahlIntervalle.get()},
+        {"iv", m.ZaehlerIV.get()},
+        {"na", m.ZaehlerNA.get()},
+    }};
 }
 
 }  // namespace
 
-QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
-                            HaltWatchdog& watchdog) {
+Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
+                        HaltWatchdog& watchdog) {
     SammelHost host;
     ModulRA modul(&host);
     RechenEingabe eingabeFuerLauf = eingabe;
@@ -53,31 +48,32 @@ QJsonObject berechneEinzeln(const RechenEingabe& eingabe, const Optionen& option
         eingabeFuerLauf.exponent = texte::Unendlich;
     }
 
-    if (!watchdog.arm(modul, optionen.haltNach)) return QJsonObject{{"error", kNichtGestartet}};
+    Antwort antwort;
+    if (!watchdog.arm(modul, optionen.haltNach)) {
+        antwort.fehler = kNichtGestartet;
+        return antwort;
+    }
     RechenAnzeige anzeige;
     CalculationRunner::runGuarded([&] { anzeige = Rechne(modul, eingabeFuerLauf); }, &host);
     watchdog.disarm();
 
     const bool wert = anzeige.ausgang == RechenAusgang::Wert;
-    const bool zahlGezeigt = wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis);
-    std::string name = wert ? anzeige.nameText : modul.NameRechenart;
-
-    QJsonObject json{
-        {"ergebnisText", textOderNull(wert ? std::optional(anzeige.ergebnisText) : std::nullopt)},
-        {"ergebnis", zahlGezeigt ? QJsonValue(modul.Ergebnis) : QJsonValue(QJsonValue::Null)},
-        {"meldung", QString::fromStdString(modul.Meldung)},
-        {"name", QString::fromStdString(name)},
-        {"fehlerstatus", static_cast<qint64>(modul.Fehlerstatus)},
-        {"gueltig", wert && anzeige.gueltig},
-        {"meldungen", host.meldungen},
-        {"aufloesungsliste", QString::fromStdString(modul.AuflListe)},
-        // The step label as shown: Berechnung may change AnzahlStellen on its way down.
-        {"step", anzeige.stepText
-                     ? QJsonValue(QString::fromStdString(*anzeige.stepText).trimmed().toInt())
-                     : QJsonValue(QJsonValue::Null)},
-        {"zaehler", zaehlerJson(modul)},
-    };
-    return json;
+    if (wert) antwort.ergebnisText = std::move(anzeige.ergebnisText);
+    if (wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis)) {
+        antwort.ergebnis = modul.Ergebnis;
+    }
+    antwort.meldung = modul.Meldung;
+    antwort.name = wert ? anzeige.nameText : modul.NameRechenart;
+    antwort.fehlerstatus = modul.Fehlerstatus;
+    antwort.gueltig = wert && anzeige.gueltig;
+    antwort.meldungen = std::move(host.meldungen);
+    antwort.aufloesungsliste = modul.AuflListe;
+    // The step label as shown: Berechnung may change AnzahlStellen on its way down.
+    if (anzeige.stepText) {
+        antwort.step = QString::fromStdString(*anzeige.stepText).trimmed().toInt();
+    }
+    antwort.zaehler = zaehlerLesen(modul);
+    return antwort;
 }
 
 std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert) {
@@ -98,13 +94,53 @@ std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert
 
 std::string zeileBeantworten(const std::string& zeile, const Optionen& optionen,
                              HaltWatchdog& watchdog) {
-    const auto eingabe = zeileLesen(zeile, optionen.grenzwert);
-    return jsonZeile(eingabe ? berechneEinzeln(*eingabe, optionen, watchdog)
-                             : QJsonObject{{"error", kZeileFehlerhaft}});
+    if (const auto eingabe = zeileLesen(zeile, optionen.grenzwert)) {
+        return jsonZeile(berechneEinzeln(*eingabe, optionen, watchdog));
+    }
+    Antwort fehlerhaft;
+    fehlerhaft.fehler = kZeileFehlerhaft;
+    return jsonZeile(fehlerhaft);
 }
 
-std::string jsonZeile(const QJsonObject& json) {
-    return QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + '\n';
+std::string jsonZeile(const Antwort& a) {
+    std::string z;
+    if (!a.fehler.empty()) {
+        z = "{\"error\":";
+        jsonText(z, a.fehler);
+        z += "}\n";
+        return z;
+    }
+    z.reserve(512);
+    z = "{\"aufloesungsliste\":";
+    jsonText(z, a.aufloesungsliste);
+    z += ",\"ergebnis\":";
+    a.ergebnis ? jsonZahl(z, *a.ergebnis) : void(z += "null");
+    z += ",\"ergebnisText\":";
+    a.ergebnisText ? jsonText(z, *a.ergebnisText) : void(z += "null");
+    z += ",\"fehlerstatus\":";
+    jsonGanz(z, a.fehlerstatus);
+    z += a.gueltig ? ",\"gueltig\":true" : ",\"gueltig\":false";
+    z += ",\"meldung\":";
+    jsonText(z, a.meldung);
+    z += ",\"meldungen\":[";
+    for (std::size_t i = 0; i < a.meldungen.size(); ++i) {
+        if (i > 0) z += ',';
+        jsonText(z, a.meldungen[i]);
+    }
+    z += "],\"name\":";
+    jsonText(z, a.name);
+    z += ",\"step\":";
+    a.step ? jsonGanz(z, *a.step) : void(z += "null");
+    z += ",\"zaehler\":{";
+    for (const auto& [name, wert] : a.zaehler) {
+        if (z.back() != '{') z += ',';
+        z += '"';
+        z += name;
+        z += "\":";
+        jsonGanz(z, wert);
+    }
+    z += "}}\n";
+    return z;
 }
 
 }  // namespace staffel::cli

@@ -1,5 +1,6 @@
 #include "cli/batch_workers.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <istream>
@@ -16,17 +17,31 @@ namespace staffel::cli {
 
 namespace {
 
-// Lines read ahead per worker: enough to keep every worker busy, little enough memory.
+// Lines read ahead: enough to keep every worker busy while another writes a large block (a
+// growing output buffer is copied now and then), little enough memory.
 constexpr std::size_t kVorlaufJeArbeiter = 1024;
+constexpr std::size_t kVorlaufMindestens = 16384;
+// Lines a worker takes at once: few trips through the lock, and at the end of a batch the
+// others wait for no more than this many lines.
+constexpr std::size_t kStueck = 32;
+// Lines read in one go: reading holds up no one, but a worker that reads does not calculate.
+constexpr std::size_t kLesen = 256;
 
+// There is no reader thread: a worker that finds too few lines waiting reads the next ones
+// itself, so that one worker costs the machine one core and two workers two.
 class Stapel {
   public:
     Stapel(std::istream& ein, std::ostream& aus, const Optionen& optionen, unsigned arbeiter)
-        : ein_(ein), aus_(aus), optionen_(optionen), grenze_(kVorlaufJeArbeiter * arbeiter) {}
+        : ein_(ein),
+          aus_(aus),
+          optionen_(optionen),
+          arbeiter_(arbeiter),
+          grenze_(std::max(kVorlaufMindestens, kVorlaufJeArbeiter * arbeiter)),
+          nachlesen_(kStueck * arbeiter) {}
 
-    void lesen();
+    // The workers begin once every one of them runs, or end at once when not all could start.
+    void freigeben(bool rechnen);
     void arbeiten();
-    void eingabeBeenden();
     bool ausgabeWeg() const { return ausgabeWeg_; }
 
   private:
@@ -35,67 +50,106 @@ class Stapel {
         std::string antwort;
         bool fertig = false;
     };
-    bool zeileWartet() const { return vergeben_ < erste_ + fenster_.size(); }
+    std::size_t wartend() const { return erste_ + fenster_.size() - vergeben_; }
+    bool lesenMoeglich() const { return !leser_ && !eingabeEnde_ && fenster_.size() < grenze_; }
+    bool lesen(std::unique_lock<std::mutex>& lock);
     void schreiben(std::unique_lock<std::mutex>& lock);
 
-    std::istream& ein_;
-    std::ostream& aus_;
+    std::istream& ein_;  // read only by the worker that holds leser_
+    std::ostream& aus_;  // written only by the worker that holds schreibt_
     const Optionen& optionen_;
+    const std::size_t arbeiter_;
     const std::size_t grenze_;
+    const std::size_t nachlesen_;  // read on when fewer lines than this wait
 
     std::mutex mutex_;
-    std::condition_variable arbeitDa_;
-    std::condition_variable platzDa_;
+    std::condition_variable wecker_;
     std::deque<Zeile> fenster_;  // read and not yet written, from line number erste_ on
     std::size_t erste_ = 0;
     std::size_t vergeben_ = 0;  // the number of the next line a worker takes
+    unsigned schlaefer_ = 0;    // workers waiting for lines, for room or for the reader
+    bool los_ = false;
+    bool leser_ = false;
     bool eingabeEnde_ = false;
     bool ausgabeWeg_ = false;
     bool schreibt_ = false;  // one worker at a time writes, the others go on calculating
-    bool leserWartet_ = false;
 };
 
-void Stapel::lesen() {
-    std::string text;
-    while (std::getline(ein_, text)) {
-        std::unique_lock lock(mutex_);
-        if (fenster_.size() >= grenze_) {
-            // Refilled only from half empty, so a full window costs no thread switch per line.
-            leserWartet_ = true;
-            platzDa_.wait(lock, [this] { return fenster_.size() <= grenze_ / 2 || ausgabeWeg_; });
-            leserWartet_ = false;
-        }
-        if (ausgabeWeg_) return;
-        fenster_.push_back({std::move(text), {}, false});
-        lock.unlock();
-        arbeitDa_.notify_one();
-    }
-}
-
-void Stapel::eingabeBeenden() {
+void Stapel::freigeben(bool rechnen) {
     {
         std::lock_guard lock(mutex_);
-        eingabeEnde_ = true;
+        los_ = true;
+        eingabeEnde_ = !rechnen;
     }
-    arbeitDa_.notify_all();
+    wecker_.notify_all();
 }
 
 void Stapel::arbeiten() {
     HaltWatchdog watchdog;
+    std::vector<std::string> texte;
+    bool eingabeLeer = false;  // nothing could be read without waiting, since the last lines taken
     std::unique_lock lock(mutex_);
-    while (true) {
-        arbeitDa_.wait(lock, [this] { return zeileWartet() || eingabeEnde_ || ausgabeWeg_; });
-        if (ausgabeWeg_ || !zeileWartet()) return;
-        const std::size_t nummer = vergeben_++;
-        const std::string text = std::move(fenster_[nummer - erste_].text);
+    wecker_.wait(lock, [this] { return los_; });
+    while (!ausgabeWeg_) {
+        const bool nachlesen = wartend() == 0 || (wartend() < nachlesen_ && !eingabeLeer);
+        if (nachlesen && lesenMoeglich()) {
+            eingabeLeer = !lesen(lock);
+            continue;
+        }
+        if (wartend() == 0) {
+            if (eingabeEnde_ && !leser_) break;
+            ++schlaefer_;
+            wecker_.wait(lock);
+            --schlaefer_;
+            continue;
+        }
+        const std::size_t erste = vergeben_;
+        const std::size_t anzahl = std::clamp<std::size_t>(wartend() / arbeiter_, 1, kStueck);
+        vergeben_ += anzahl;
+        eingabeLeer = false;
+        for (std::size_t i = 0; i < anzahl; ++i) {
+            texte.push_back(std::move(fenster_[erste - erste_ + i].text));
+        }
         lock.unlock();
-        std::string antwort = zeileBeantworten(text, optionen_, watchdog);
+        // The answers of the lines taken together, in one block: the writer frees one string
+        // that this worker allocated, not one per line.
+        std::string antworten;
+        for (const std::string& text : texte) {
+            antworten += zeileBeantworten(text, optionen_, watchdog);
+        }
+        texte.clear();
         lock.lock();
-        Zeile& zeile = fenster_[nummer - erste_];
-        zeile.antwort = std::move(antwort);
-        zeile.fertig = true;
-        if (nummer == erste_ && !schreibt_) schreiben(lock);
+        fenster_[erste - erste_].antwort = std::move(antworten);
+        for (std::size_t i = 0; i < anzahl; ++i) fenster_[erste - erste_ + i].fertig = true;
+        if (erste == erste_ && !schreibt_) schreiben(lock);
     }
+}
+
+// Reads outside the lock, so that the others go on taking lines and writing answers. Only
+// the first line may wait for input, and only when no read line waits: otherwise a caller
+// that sends one line and waits for its answer would wait in vain. False when nothing was read.
+bool Stapel::lesen(std::unique_lock<std::mutex>& lock) {
+    leser_ = true;
+    const bool warten = wartend() == 0;
+    const std::size_t platz = std::min(grenze_ - fenster_.size(), kLesen);
+    lock.unlock();
+    std::vector<std::string> gelesen;
+    std::string text;
+    bool ende = false;
+    while (gelesen.size() < platz &&
+           ((warten && gelesen.empty()) || ein_.rdbuf()->in_avail() > 0)) {
+        if (!std::getline(ein_, text)) {
+            ende = true;
+            break;
+        }
+        gelesen.push_back(std::move(text));
+    }
+    lock.lock();
+    leser_ = false;
+    eingabeEnde_ = ende;
+    for (std::string& zeile : gelesen) fenster_.push_back({std::move(zeile), {}, false});
+    if (schlaefer_ > 0) wecker_.notify_all();
+    return !gelesen.empty();
 }
 
 // Writes the answers that are due, in order, outside the lock. The output is flushed only when
@@ -103,31 +157,33 @@ void Stapel::arbeiten() {
 // and a long batch is written in large blocks.
 void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
     schreibt_ = true;
-    std::string block;
+    std::vector<std::string> faellig;  // moved out under the lock, copied to aus_ outside it
     bool geleert = true;
     while (!ausgabeWeg_) {
+        const bool voll = fenster_.size() >= grenze_;
         while (!fenster_.empty() && fenster_.front().fertig) {
-            block += fenster_.front().antwort;
+            if (!fenster_.front().antwort.empty()) {
+                faellig.push_back(std::move(fenster_.front().antwort));
+            }
             fenster_.pop_front();
             ++erste_;
         }
-        if (leserWartet_ && fenster_.size() <= grenze_ / 2) platzDa_.notify_one();
-        const bool leeren = block.empty() && !geleert && !zeileWartet();
-        if (block.empty() && !leeren) break;
+        if (voll && schlaefer_ > 0 && fenster_.size() < grenze_) wecker_.notify_all();
+        const bool leeren = faellig.empty() && !geleert && wartend() == 0;
+        if (faellig.empty() && !leeren) break;
         lock.unlock();
         if (leeren) {
             aus_.flush();
         } else {
-            aus_ << block;
-            block.clear();
+            for (const std::string& antworten : faellig) aus_ << antworten;
+            faellig.clear();
         }
         geleert = leeren;
         const bool ok = static_cast<bool>(aus_);
         lock.lock();
         if (!ok) {
             ausgabeWeg_ = true;
-            arbeitDa_.notify_all();
-            platzDa_.notify_all();
+            wecker_.notify_all();
         }
     }
     schreibt_ = false;
@@ -138,7 +194,8 @@ void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
 StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen) {
     const unsigned arbeiter =
         optionen.jobs > 0 ? optionen.jobs : std::max(1u, std::thread::hardware_concurrency());
-    // Only the workers write: a stream tied to the input would be flushed by the reader.
+    // Only the writing worker may touch aus: a stream tied to the input would be flushed by
+    // the reading one.
     ein.tie(nullptr);
     Stapel stapel(ein, aus, optionen, arbeiter);
     std::vector<std::unique_ptr<CalculationRunner>> runners;
@@ -147,8 +204,7 @@ StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& o
         runners.push_back(std::make_unique<CalculationRunner>());
         gestartet = runners.back()->start([&stapel] { stapel.arbeiten(); });
     }
-    if (gestartet) stapel.lesen();
-    stapel.eingabeBeenden();
+    stapel.freigeben(gestartet);
     for (auto& runner : runners) runner->join();
     if (!gestartet) return StapelEnde::NichtGestartet;
     aus.flush();

@@ -1,4 +1,3 @@
-#include <QJsonArray>
 #include <csignal>
 #include <iostream>
 #include <string>
@@ -6,6 +5,7 @@
 #include "cli/argumente.h"
 #include "cli/batch_runner.h"
 #include "cli/batch_workers.h"
+#include "cli/json_text.h"
 #include "engine/calculation_runner.h"
 
 namespace {
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     }
 
     const auto& t = aufruf.texte;
-    QJsonObject ergebnis;
+    cli::Antwort ergebnis;
     CalculationRunner runner;
     if (!runner.start([&] {
             HaltWatchdog watchdog;
@@ -84,13 +84,14 @@ int main(int argc, char** argv) {
         return nichtGestartet();
     }
     runner.join();
-    if (ergebnis.contains("error")) {
-        std::cerr << ergebnis["error"].toString().toStdString() << '\n';
+    if (!ergebnis.fehler.empty()) {
+        std::cerr << ergebnis.fehler << '\n';
         return 1;
     }
     if (aufruf.json) return ausgeben(cli::jsonZeile(ergebnis)) ? 0 : ausgabeFehler();
-    for (const auto& meldung : ergebnis["meldungen"].toArray()) {
-        std::cerr << "Problem: " << meldung.toString().toStdString() << '\n';
+    for (const auto& meldung : ergebnis.meldungen) {
+        std::cerr << "Problem: " << cli::utf8Text(meldung) << '\n';
     }
-    return ausgeben(ergebnis["ergebnisText"].toString().toStdString() + '\n') ? 0 : ausgabeFehler();
+    const std::string text = cli::utf8Text(ergebnis.ergebnisText.value_or(""));
+    return ausgeben(text + '\n') ? 0 : ausgabeFehler();
 }
