@@ -52,14 +52,19 @@ class Abfluss : public std::streambuf {
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-void stapel(benchmark::State& state, const std::string& eingabe) {
+// One batch of the given lines on the given number of workers; false when it failed.
+bool stapelDurch(const std::string& eingabe, unsigned arbeiter) {
     staffel::cli::Optionen optionen;
-    optionen.jobs = static_cast<unsigned>(state.range(0));
+    optionen.jobs = arbeiter;
+    std::istringstream ein(eingabe);
+    Abfluss abfluss;
+    std::ostream aus(&abfluss);
+    return staffel::cli::stapelRechnen(ein, aus, optionen) == staffel::cli::StapelEnde::Fertig;
+}
+
+void stapel(benchmark::State& state, const std::string& eingabe) {
     for (auto _ : state) {
-        std::istringstream ein(eingabe);
-        Abfluss abfluss;
-        std::ostream aus(&abfluss);
-        if (staffel::cli::stapelRechnen(ein, aus, optionen) != staffel::cli::StapelEnde::Fertig) {
+        if (!stapelDurch(eingabe, static_cast<unsigned>(state.range(0)))) {
             state.SkipWithError("batch failed");
         }
     }
@@ -106,18 +111,10 @@ BENCHMARK(BM_BatchMixed)
 // is what the machine itself, not the batch, loses when both cores calculate.
 void BM_BatchMixedSideBySide(benchmark::State& state) {
     const std::string eingabe = gemischteZeilen();
-    staffel::cli::Optionen optionen;
-    optionen.jobs = 1;
-    const auto einStapel = [&] {
-        std::istringstream ein(eingabe);
-        Abfluss abfluss;
-        std::ostream aus(&abfluss);
-        return staffel::cli::stapelRechnen(ein, aus, optionen) == staffel::cli::StapelEnde::Fertig;
-    };
     for (auto _ : state) {
-        auto zweiter = std::async(std::launch::async, einStapel);
-        const bool ok = einStapel() && zweiter.get();
-        if (!ok) state.SkipWithError("batch failed");
+        auto zweiter = std::async(std::launch::async, [&] { return stapelDurch(eingabe, 1); });
+        const bool erster = stapelDurch(eingabe, 1);
+        if (!(erster && zweiter.get())) state.SkipWithError("batch failed");
     }
 }
 BENCHMARK(BM_BatchMixedSideBySide)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
