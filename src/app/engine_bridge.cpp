@@ -26,15 +26,12 @@ bool EngineBridge::start(std::function<void()> job, std::function<void()> finish
     modul_.haltZuruecknehmen();
     const quint64 run = ++run_;
     auto onFinished = [this, run, finished = std::move(finished)] {
-        QMetaObject::invokeMethod(
-            this,
-            [this, run, finished] {
-                if (run != run_ || !busy_) return;
-                runner_.join();
-                busy_ = false;
-                finished();
-            },
-            Qt::QueuedConnection);
+        postToUi([this, run, finished] {
+            if (run != run_ || !busy_) return;
+            runner_.join();
+            busy_ = false;
+            finished();
+        });
     };
     busy_ = true;
     if (!runner_.start(std::move(job), std::move(onFinished))) {
@@ -74,25 +71,44 @@ void EngineBridge::zeigeMeldung(const std::string& text) {
         std::lock_guard lock(mutex_);
         if (cancelled_) return;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, pending, text] {
-            bool skip = false;
-            {
-                std::lock_guard lock(mutex_);
-                skip = cancelled_;
-            }
-            // Translated here: the language is the UI thread's.
-            if (!skip) zeigeNachricht(window_, problem(engineText(text)));
-            {
-                std::lock_guard lock(mutex_);
-                pending->done = true;
-            }
-            answered_.notify_all();
-        },
-        Qt::QueuedConnection);
+    postToUi([this, pending, text] {
+        bool skip = false;
+        {
+            std::lock_guard lock(mutex_);
+            skip = cancelled_;
+        }
+        // Translated here: the language is the UI thread's.
+        if (!skip) zeigeNachricht(window_, problem(engineText(text)));
+        {
+            std::lock_guard lock(mutex_);
+            pending->done = true;
+        }
+        answered_.notify_all();
+    });
     std::unique_lock lock(mutex_);
     answered_.wait(lock, [&] { return pending->done || cancelled_; });
+}
+
+void EngineBridge::postToUi(std::function<void()> task) {
+    {
+        std::lock_guard lock(mutex_);
+        posted_.push_back(std::move(task));
+    }
+    // Called by name: then only our mutex carries the task across threads. A posted functor
+    // would be handed over inside Qt's event queue, whose locking the thread sanitizer cannot
+    // see, and every hand-over would look like a race to it.
+    QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
+}
+
+void EngineBridge::runPosted() {
+    std::function<void()> task;
+    {
+        std::lock_guard lock(mutex_);
+        if (posted_.empty()) return;
+        task = std::move(posted_.front());
+        posted_.pop_front();
+    }
+    task();
 }
 
 }  // namespace staffel::app

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -46,6 +47,10 @@ class EngineBridge : public QObject, public EngineHost {
     void zeigeMeldung(const std::string& text) override;
 
   private:
+    // Runs task on the UI thread; callable from any thread.
+    void postToUi(std::function<void()> task);
+    Q_INVOKABLE void runPosted();
+
     struct PendingMessage {
         bool done = false;
     };
@@ -59,6 +64,7 @@ class EngineBridge : public QObject, public EngineHost {
     std::mutex mutex_;
     std::condition_variable answered_;
     bool cancelled_ = false;
+    std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace staffel::app
