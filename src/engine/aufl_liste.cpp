@@ -43,10 +43,6 @@ class Liste {
     std::string text_;
 };
 
-std::string ganzOderBruch(Int16 n, Int16 d) {
-    return d == 1 ? std::to_string(n) : BruchFormat(n, d);
-}
-
 }  // namespace
 
 // Walks the chain of reductions on local copies; R is expected to be n / d. The state
@@ -87,7 +83,7 @@ std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) 
         if (R < 1) {
             if (n == 0 || !zaehlen(1)) return std::string(kSprengt);
             std::swap(n, d);
-            liste.element(ganzOderBruch(n, d));
+            liste.element(GanzOderBruch(n, d));
             R = static_cast<double>(n) / d;
         } else if (n % d == 0) {
             // Whole numbers, also those held unreduced (1000/125 from inverting 0.125), go

@@ -165,6 +165,8 @@ class ModulRA {
 Int16 GGT(Int16 a, Int16 b);
 std::string BruchKuerzen(Int16& n, Int16& d);
 std::string BruchFormat(Int16 n, Int16 d);
+// "n" for a denominator of 1, else "n/d".
+std::string GanzOderBruch(Int16 n, Int16 d);
 std::string AufZahlKippen(std::string_view A);
 
 }  // namespace staffel

@@ -99,6 +99,10 @@ std::string BruchFormat(Int16 n, Int16 d) {
     return std::to_string(n) + "/" + std::to_string(d);
 }
 
+std::string GanzOderBruch(Int16 n, Int16 d) {
+    return d == 1 ? std::to_string(n) : BruchFormat(n, d);
+}
+
 // Leaves n and d as they are when they cannot be reduced within 16 bits (-32768/-1) or
 // have no divisor at all (0/0).
 std::string BruchKuerzen(Int16& n, Int16& d) {

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "engine/modul_ra.h"
+
 namespace staffel {
 
 namespace {
@@ -45,9 +47,7 @@ UmgeformterBruch Umformen(Umformung art, Int16 n, Int16 d) {
         nenner = sub16(0, *nenner);
     }
     if (!zaehler || !nenner) return {0, 1, {}, kUeberlauf};
-    std::string text = std::to_string(*zaehler);
-    if (*nenner != 1) text += "/" + std::to_string(*nenner);
-    return {*zaehler, *nenner, text, {}};
+    return {*zaehler, *nenner, GanzOderBruch(*zaehler, *nenner), {}};
 }
 
 }  // namespace staffel
