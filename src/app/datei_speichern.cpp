@@ -47,6 +47,10 @@ QString frageSpeicherort(QWidget* parent, const QString& titel, const QString& v
     return pfad;
 }
 
+bool hatEndung(const QString& pfad, QLatin1String endung) {
+    return QFileInfo(pfad).suffix().compare(endung, Qt::CaseInsensitive) == 0;
+}
+
 bool speichereDatei(QWidget* parent, const QString& pfad, const Schreiber& schreiben) {
     QSaveFile datei(pfad);
     QString grund;
