@@ -1,6 +1,6 @@
 # Desktop integration: where a freedesktop.org desktop looks for a program's launcher,
-# icon and software-centre description, and where man finds the manual pages. The executables install themselves from their
-# own directories (bin/).
+# icon and software-centre description, and where man finds the manual pages. The
+# executables install themselves from their own directories (bin/).
 include(GNUInstallDirs)
 
 set(STAFFEL_APP_ID "org.staffelrechner.Staffelrechner")

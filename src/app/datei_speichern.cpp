@@ -39,11 +39,16 @@ QString frageSpeicherort(QWidget* parent, const QString& titel, const QString& v
         QFileDialog::getSaveFileName(parent, titel, QDir(letzterOrdner()).filePath(vorschlag),
                                      filter.join(QStringLiteral(";;")), &gewaehlt);
     if (pfad.isEmpty()) return pfad;
-    if (QFileInfo(pfad).suffix().isEmpty() && !endungDesFilters(gewaehlt).isEmpty()) {
-        pfad += QLatin1Char('.') + endungDesFilters(gewaehlt);
+    if (const QString endung = endungDesFilters(gewaehlt);
+        !endung.isEmpty() && QFileInfo(pfad).suffix().isEmpty()) {
+        pfad += QLatin1Char('.') + endung;
     }
     letzterOrdner() = QFileInfo(pfad).absolutePath();
     return pfad;
+}
+
+bool hatEndung(const QString& pfad, QLatin1String endung) {
+    return QFileInfo(pfad).suffix().compare(endung, Qt::CaseInsensitive) == 0;
 }
 
 bool speichereDatei(QWidget* parent, const QString& pfad, const Schreiber& schreiben) {

@@ -17,6 +17,9 @@ namespace staffel::app {
 QString frageSpeicherort(QWidget* parent, const QString& titel, const QString& vorschlag,
                          const QStringList& filter);
 
+// Whether pfad's suffix is endung (given without the dot), in any letter case.
+bool hatEndung(const QString& pfad, QLatin1String endung);
+
 // Writes the file through a temporary file in the same folder that replaces pfad only once
 // everything is written. On failure a "Problem" box tells the reason, and nothing half-written
 // is left: an earlier file of that name keeps its content. schreiben returns false when it

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -137,11 +136,10 @@ void FrmProtokoll::speichernUnter() {
 }
 
 bool FrmProtokoll::speichern(const QString& pfad) {
-    const bool alsText =
-        QFileInfo(pfad).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
-    return speichereDatei(
-        this, pfad,
-        alsText ? druckzeilen(modell_.zeilen()).toUtf8() : protokollCsv(modell_.zeilen()));
+    return speichereDatei(this, pfad,
+                          hatEndung(pfad, QLatin1String("txt"))
+                              ? druckzeilen(modell_.zeilen()).toUtf8()
+                              : protokollCsv(modell_.zeilen()));
 }
 
 void FrmProtokoll::drucken() {

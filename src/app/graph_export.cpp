@@ -1,7 +1,6 @@
 #include "app/graph_export.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QImage>
 #include <QPainter>
@@ -60,8 +59,7 @@ QString graphDateiname(const std::string& formelText) {
 
 bool speichereGraphBild(QWidget* parent, const QString& pfad, const QSize& groesse,
                         qreal pixelRatio, const GraphMaler& malen) {
-    const bool svg =
-        QFileInfo(pfad).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    const bool svg = hatEndung(pfad, QLatin1String("svg"));
     return speichereDatei(parent, pfad, [&](QIODevice& datei) {
         return svg ? schreibeSvg(datei, groesse, malen)
                    : schreibePng(datei, groesse, pixelRatio, malen);

@@ -63,9 +63,8 @@ class TestFrmGraph : public QObject {
         ModulRA m;
         FrmGraph fenster(m, nullptr, quadrat);
         QList<QImage> gedruckt;
-        fenster.setzeDrucker([&](const QImage& bild) {
-            return gedruckt.append(bild), !gedruckt.isEmpty() && gedruckt.size() > 1;
-        });
+        fenster.setzeDrucker(
+            [&](const QImage& bild) { return gedruckt.append(bild), gedruckt.size() > 1; });
         fenster.show();
         QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
         const Int16 proDurchgang = punkteProDurchgang(m.Graph, quadrat);
