@@ -146,9 +146,10 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     for (const ControlRow& row : hauptLayout()) {
         if (row.kind != ControlKind::Button) continue;
         const QString name = QLatin1String(row.name);
-        child<QPushButton>(surface, row.name)->installEventFilter(this);
+        auto* button = child<QPushButton>(surface, row.name);
+        button->installEventFilter(this);
         if (name == QLatin1String("cmdAufl") || name == QLatin1String("cmdRechne")) continue;
-        chain(child<QPushButton>(surface, row.name));
+        chain(button);
     }
 
     counterTimer_ = new QTimer(this);
