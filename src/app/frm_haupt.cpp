@@ -146,9 +146,10 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     for (const ControlRow& row : hauptLayout()) {
         if (row.kind != ControlKind::Button) continue;
         const QString name = QLatin1String(row.name);
-        child<QPushButton>(surface, row.name)->installEventFilter(this);
+        auto* button = child<QPushButton>(surface, row.name);
+        button->installEventFilter(this);
         if (name == QLatin1String("cmdAufl") || name == QLatin1String("cmdRechne")) continue;
-        chain(child<QPushButton>(surface, row.name));
+        chain(button);
     }
 
     counterTimer_ = new QTimer(this);
@@ -189,7 +190,8 @@ void frmHaupt::buildMenus() {
     connect(named(andere->addAction(QString()), "mnuProtokoll"), &QAction::triggered, this,
             [this] { zeigeProtokoll(this, *protokoll_); });
 
-    // The language switches at once; the windows retranslate on QEvent::LanguageChange.
+    // The language switches at once; the windows retranslate on QEvent::LanguageChange, and
+    // retranslating sets the check marks.
     QMenu* sprachen = andere->addMenu(QString());
     sprachen->setObjectName(QStringLiteral("mnuSprache"));
     named(sprachen->menuAction(), "mnuSprache");
@@ -198,7 +200,6 @@ void frmHaupt::buildMenus() {
          {std::pair{"mnuDeutsch", Sprache::Deutsch}, std::pair{"mnuEnglish", Sprache::Englisch}}) {
         QAction* action = named(sprachen->addAction(QString()), name);
         action->setCheckable(true);
-        action->setChecked(aktuelleSprache() == sprache);
         gruppe->addAction(action);
         connect(action, &QAction::triggered, this, [this, sprache] {
             if (setzeSprache(sprache)) merkeSprache(sprache);
