@@ -1,11 +1,11 @@
 #include "cli/batch_runner.h"
 
-#include <QString>
 #include <cmath>
 #include <vector>
 
 #include "cli/json_text.h"
 #include "engine/calculation_runner.h"
+#include "engine/number_text.h"
 
 namespace staffel::cli {
 
@@ -69,9 +69,7 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
     antwort.meldungen = std::move(host.meldungen);
     antwort.aufloesungsliste = modul.AuflListe;
     // The step label as shown: Berechnung may change AnzahlStellen on its way down.
-    if (anzeige.stepText) {
-        antwort.step = QString::fromStdString(*anzeige.stepText).trimmed().toInt();
-    }
+    if (anzeige.stepText) antwort.step = static_cast<int>(ZahlLesen(*anzeige.stepText).wert);
     antwort.zaehler = zaehlerLesen(modul);
     return antwort;
 }
