@@ -82,15 +82,13 @@ BENCHMARK(BM_BatchClosedForms)->Arg(1)->Iterations(1)->UseRealTime()->Unit(bench
 void BM_BatchLinesAlone(benchmark::State& state) {
     const staffel::cli::Optionen optionen;
     for (auto _ : state) {
-        staffel::CalculationRunner runner;
-        runner.start([&] {
+        staffel::CalculationRunner::runBlocking([&] {
             staffel::HaltWatchdog watchdog;
             for (int i = 0; i < kZeilen; ++i) {
                 benchmark::DoNotOptimize(
                     staffel::cli::zeileBeantworten("3\t\t2\t3", optionen, watchdog));
             }
         });
-        runner.join();
     }
 }
 BENCHMARK(BM_BatchLinesAlone)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);

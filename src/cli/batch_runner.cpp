@@ -1,11 +1,13 @@
 #include "cli/batch_runner.h"
 
-#include <QString>
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "cli/json_text.h"
 #include "engine/calculation_runner.h"
+#include "engine/number_text.h"
 
 namespace staffel::cli {
 
@@ -69,27 +71,24 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
     antwort.meldungen = std::move(host.meldungen);
     antwort.aufloesungsliste = modul.AuflListe;
     // The step label as shown: Berechnung may change AnzahlStellen on its way down.
-    if (anzeige.stepText) {
-        antwort.step = QString::fromStdString(*anzeige.stepText).trimmed().toInt();
-    }
+    if (anzeige.stepText) antwort.step = static_cast<int>(ZahlLesen(*anzeige.stepText).wert);
     antwort.zaehler = zaehlerLesen(modul);
     return antwort;
 }
 
 std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert) {
-    std::string text = zeile;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    std::vector<std::string> felder;
-    std::size_t start = 0;
-    while (true) {
-        const auto tab = text.find('\t', start);
-        felder.push_back(text.substr(start, tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
+    std::string_view rest = zeile;
+    if (rest.ends_with('\r')) rest.remove_suffix(1);
+    const auto tabs = std::count(rest.begin(), rest.end(), '\t');
+    if (tabs != 3 && !(tabs == 2 && grenzwert)) return std::nullopt;
+    RechenEingabe eingabe;
+    for (std::string* feld :
+         {&eingabe.rechenart, &eingabe.aufzahl, &eingabe.basis, &eingabe.exponent}) {
+        const std::size_t tab = std::min(rest.find('\t'), rest.size());
+        feld->assign(rest.substr(0, tab));
+        rest.remove_prefix(std::min(tab + 1, rest.size()));
     }
-    if (felder.size() == 3 && grenzwert) felder.emplace_back();
-    if (felder.size() != 4) return std::nullopt;
-    return RechenEingabe{felder[0], felder[1], felder[2], felder[3]};
+    return eingabe;
 }
 
 std::string zeileBeantworten(const std::string& zeile, const Optionen& optionen,

@@ -76,14 +76,12 @@ int main(int argc, char** argv) {
 
     const auto& t = aufruf.texte;
     cli::Antwort ergebnis;
-    CalculationRunner runner;
-    if (!runner.start([&] {
+    if (!CalculationRunner::runBlocking([&] {
             HaltWatchdog watchdog;
             ergebnis = cli::berechneEinzeln({t[0], t[1], t[2], t[3]}, aufruf.optionen, watchdog);
         })) {
         return nichtGestartet();
     }
-    runner.join();
     if (!ergebnis.fehler.empty()) {
         std::cerr << ergebnis.fehler << '\n';
         return 1;

@@ -12,8 +12,7 @@
 namespace staffel::test {
 
 struct CliLauf {
-    bool beendet = false;  // ended by itself, neither crashed nor killed
-    int exitCode = -1;
+    int exitCode = -1;  // -1 when the driver crashed or was killed
     QByteArray ausgabe;
     QByteArray fehler;
 };
@@ -40,8 +39,7 @@ inline CliLauf cliStarten(const QStringList& argumente, const QByteArray& eingab
     }
     lauf.ausgabe += prozess.readAllStandardOutput();
     lauf.fehler = prozess.readAllStandardError();
-    lauf.beendet = prozess.exitStatus() == QProcess::NormalExit;
-    lauf.exitCode = lauf.beendet ? prozess.exitCode() : -1;
+    lauf.exitCode = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
     return lauf;
 }
 
