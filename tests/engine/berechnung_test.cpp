@@ -48,7 +48,8 @@ TEST_F(BerechnungTest, RulesAndRecursion) {
     EXPECT_TRUE(host.boxes.empty());
 }
 
-// How a calculation fails: Fehlerstatus, Meldung and the box shown (empty: none).
+// How a calculation fails where the command line cannot reach (its golden answers hold the
+// rest): Fehlerstatus, Meldung and the box shown (empty: none).
 TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
     const struct {
         const char* was;
@@ -61,18 +62,6 @@ TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
     } cases[] = {
         {"rule 9: R = 0", 0, 1, "", 2, 3, 0, " ???", ""},
         {"rule 2 leaves 16 bits", -32768, 1, "", 2, 3, 1, "", texte::UmformungUeberlauf.data()},
-        {"III: rational exponent", 7, 1, "01", 3, 2.5, 3, "",
-         " In der Berechnung (Regel III) tritt ein rationaler Exponent auf!"},
-        {"III: e beyond 32 bits", 7, 1, "01", 3, 3e9, 4, "", ""},
-        {"III: 10^10^10 overflows below", 6, 1, "1", 10, 4, 4, "     |Ergebnis| > 10^308", ""},
-        {"1 / e in the root", 1, 5, "0", 8, 0, 4, "Division durch Null", ""},
-        {"negative base to a rational power", 5, 1, "", -8, 1.0 / 3, 1, "",
-         "Basis muss für rationale Exponenten positiv sein!"},
-        {"log of 1 to base 1", 1, 5, "1", 1, 1, 1, " unbestimmt (ganz R)", ""},
-        {"b / e divided before the check", 3, 7, "001", 2, 0, 4, "Division durch Null", ""},
-        {"log(1, 1) is 0 / 0", 2, 7, "001", 1, 1, 4, "Division durch Null", ""},
-        {"accepted b / e = 0: log of 0", 4, 7, "0001", 0, 0.5, 4, "   Nicht definiert!", ""},
-        {"even e in case 33: value open", 2, 5, "10", 7, -2, 0, " Wert unbestimmt", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.was);
