@@ -31,10 +31,12 @@ constexpr std::size_t kLesen = 256;
 // itself, so that one worker costs the machine one core and two workers two.
 class Stapel {
   public:
-    Stapel(std::istream& ein, std::ostream& aus, const Optionen& optionen, unsigned arbeiter)
+    Stapel(std::istream& ein, std::ostream& aus, const Optionen& optionen,
+           const ZeileBeantworter& beantworten, unsigned arbeiter)
         : ein_(ein),
           aus_(aus),
           optionen_(optionen),
+          beantworten_(beantworten),
           arbeiter_(arbeiter),
           grenze_(std::max(kVorlaufMindestens, kVorlaufJeArbeiter * arbeiter)),
           nachlesen_(kStueck * arbeiter) {}
@@ -58,6 +60,7 @@ class Stapel {
     std::istream& ein_;  // read only by the worker that holds leser_
     std::ostream& aus_;  // written only by the worker that holds schreibt_
     const Optionen& optionen_;
+    const ZeileBeantworter& beantworten_;
     const std::size_t arbeiter_;
     const std::size_t grenze_;
     const std::size_t nachlesen_;  // read on when fewer lines than this wait
@@ -115,7 +118,7 @@ void Stapel::arbeiten() {
         // that this worker allocated, not one per line.
         std::string antworten;
         for (const std::string& text : texte) {
-            antworten += zeileBeantworten(text, optionen_, watchdog);
+            antworten += beantworten_(text, optionen_, watchdog);
         }
         texte.clear();
         lock.lock();
@@ -191,13 +194,14 @@ void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
 
 }  // namespace
 
-StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen) {
+StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen,
+                         const ZeileBeantworter& beantworten) {
     const unsigned arbeiter =
         optionen.jobs > 0 ? optionen.jobs : std::max(1u, std::thread::hardware_concurrency());
     // Only the writing worker may touch aus: a stream tied to the input would be flushed by
     // the reading one.
     ein.tie(nullptr);
-    Stapel stapel(ein, aus, optionen, arbeiter);
+    Stapel stapel(ein, aus, optionen, beantworten, arbeiter);
     std::vector<std::unique_ptr<CalculationRunner>> runners;
     bool gestartet = true;
     for (unsigned i = 0; i < arbeiter && gestartet; ++i) {

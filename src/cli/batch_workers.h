@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <string>
 
 #include "cli/batch_runner.h"
 
@@ -8,9 +10,15 @@ namespace staffel::cli {
 
 enum class StapelEnde { Fertig, AusgabeWeg, NichtGestartet };
 
+// What answers one line, on a worker's calculation thread: zeileBeantworten, or in a test one
+// that watches how many lines are answered at once.
+using ZeileBeantworter =
+    std::function<std::string(const std::string&, const Optionen&, HaltWatchdog&)>;
+
 // The batch: every line of ein answered on aus in input order, by optionen.jobs workers at
 // once, each on a calculation thread of its own that lives for the whole batch. Each answer
 // is the one a single worker would give. Reading stops once aus fails.
-StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen);
+StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen,
+                         const ZeileBeantworter& beantworten = zeileBeantworten);
 
 }  // namespace staffel::cli

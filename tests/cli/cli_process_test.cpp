@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QJsonArray>
 
 namespace {
@@ -69,6 +70,20 @@ TEST(CliBatch, AnswersEachLineFromAFreshStateAndGoesOnAfterAMalformedOne) {
     EXPECT_EQ(z[4], z[2]);
     EXPECT_NEAR(z[5]["ergebnis"].toDouble(), 3, 1e-12);
     EXPECT_TRUE(z[5]["name"].toString().startsWith(" Gegenrechenart von"));
+}
+
+// A caller that sends one line and waits for its answer before it sends the next gets it: the
+// batch does not keep it in its output buffer until more input comes.
+TEST(CliBatch, AnswersALineWhileTheInputStaysOpen) {
+    QProcess prozess;
+    prozess.start(QStringLiteral(STAFFEL_CLI_PATH), {"--batch"});
+    prozess.write("3\t\t2\t3\n");
+    const QDeadlineTimer deadlockSchutz(20000);
+    while (!prozess.canReadLine() && prozess.waitForReadyRead(deadlockSchutz.remainingTime())) {
+    }
+    EXPECT_EQ(jsonZeilen(prozess.readLine()).value(0)["ergebnisText"].toString(), "  5");
+    prozess.closeWriteChannel();
+    EXPECT_TRUE(prozess.waitForFinished(60000));
 }
 
 // The halt timer stops only a calculation that is still running: a short one finished
