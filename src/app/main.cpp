@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "staffelrechner: %s\n", qUtf8Printable(wahl.fehler));
         return 2;
     }
-    if (!staffel::app::setzeSprache(wahl.sprache.value_or(staffel::app::gemerkteSprache()))) {
+    if (!staffel::app::setzeSprache(staffel::app::startSprache(wahl))) {
         std::fprintf(stderr, "staffelrechner: die englische Übersetzung fehlt\n");
     }
 

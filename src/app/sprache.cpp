@@ -65,6 +65,10 @@ void merkeSprache(Sprache sprache) {
     QSettings().setValue(kSchluessel, sprachKuerzel(sprache));
 }
 
+Sprache startSprache(const Sprachwahl& wahl) {
+    return wahl.sprache.value_or(gemerkteSprache());
+}
+
 bool setzeSprache(Sprache sprache) {
     QTranslator* vorhanden = installierterUebersetzer();
     if (sprache == Sprache::Deutsch) {

@@ -25,6 +25,9 @@ Sprachwahl spracheAusArgumenten(const QStringList& argumente);
 Sprache gemerkteSprache();
 void merkeSprache(Sprache sprache);
 
+// The language a run starts in: the one given on the command line, else the remembered one.
+Sprache startSprache(const Sprachwahl& wahl);
+
 // Installs or removes the English translator; Qt then sends QEvent::LanguageChange to
 // every widget. False when the translation could not be loaded: the program stays German.
 bool setzeSprache(Sprache sprache);

@@ -19,6 +19,7 @@
 #include "app/datei_speichern.h"
 #include "app/frm_protokoll.h"
 #include "app/haupt_layout.h"
+#include "app/protokoll_datei.h"
 #include "app/secondary_windows.h"
 #include "app/support_fixture.h"
 
@@ -133,7 +134,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->fenster().focusWidget(), s_->widget("cmdRechne"));
 
         // Typing resets the engine and shows invalid; the labels keep their texts.
-        QTest::keyClicks(s_->feld("txtBasis"), "1");
+        QTest::keyClicks(s_->feld("txtExponent"), "1");
         QVERIFY(s_->zeigtGueltig(false));
         QCOMPARE(s_->fenster().modul().ZaehlerBer.get(), -1);
         // A double click empties a field; the calculation then refuses and changes nothing.
@@ -154,6 +155,10 @@ class TestFrmHaupt : public QObject {
         QVERIFY(s_->fenster().modul().GrenzwertModus);
         QTest::keyClicks(s_->feld("txtRechenart"), "4");
         QCOMPARE(s_->text("txtExponent"), QString());
+        QCOMPARE(s_->hinten("txtExponent"), QColor(0xc0, 0xc0, 0xff));
+        // A double click empties the limit's exponent and gives it its normal colours back.
+        QVERIFY(s_->rechne("cmdEulersch"));
+        QTest::mouseDClick(s_->feld("txtExponent"), Qt::LeftButton);
         QCOMPARE(s_->hinten("txtExponent"), QColor(0xc0, 0xc0, 0xff));
     }
 
@@ -182,6 +187,10 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  1.79769313486231E+308"));
         s_->klick("cmdClear");
         QCOMPARE(s_->text("lblSpeicher"), QString());
+        // Enter held down presses a button once, not again with every repeat.
+        QKeyEvent wiederholt(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(s_->widget("cmdMax"), &wiederholt);
+        QCOMPARE(s_->text("lblSpeicher"), QString());
     }
 
     // Halt, CLEAR and closing the window each stop a long calculation; a halt while nothing
@@ -189,6 +198,7 @@ class TestFrmHaupt : public QObject {
     void haltClearAndCloseStopALongCalculation() {
         startLongCalculationAndSeeCountersRise();
         QVERIFY(s_->rechne("cmdHalt"));
+        QCOMPARE(s_->fenster().focusWidget(), s_->widget("cmdHalt"));  // the user's: kept
         QCOMPARE(s_->text("lblErgebnis"), kAngehalten);
         QVERIFY(s_->zeigtGueltig(false));
         QVERIFY(s_->meldungen().isEmpty());
@@ -244,11 +254,34 @@ class TestFrmHaupt : public QObject {
                                      s_->text("txtBasis"), s_->text("txtExponent")};
             QCOMPARE(felder, geladen[zeile / 2]);
         }
+        // Copying gives the selected rows' printed lines in the tape's order.
+        const QModelIndex zeilen[] = {liste->model()->index(2, 0), liste->model()->index(0, 0)};
+        liste->selectionModel()->select(zeilen[0], QItemSelectionModel::ClearAndSelect);
+        liste->selectionModel()->select(zeilen[1], QItemSelectionModel::Select);
+        fenster->findChild<QPushButton*>("cmdKopieren")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 zeilen[1].data().toString() + '\n' + zeilen[0].data().toString());
         QVERIFY(s_->rechne());
         QCOMPARE(liste->model()->index(3, 0).data(), liste->model()->index(0, 0).data());
     }
 
-    // Nothing half-written: neither in a folder that refuses files nor over an earlier file.
+    // A cell is quoted, its quotes doubled, exactly when a quote, the separator or a line break
+    // would otherwise split it.
+    void csvQuotesOnlyCellsThatWouldSplit() {
+        const char* const faelle[][2] = {{"a\"b", "\"a\"\"b\""}, {"\"\"", "\"\"\"\"\"\""},
+                                         {"a;b", "\"a;b\""},     {"a\nb", "\"a\nb\""},
+                                         {"a\rb", "\"a\rb\""},   {"a b,c", "a b,c"}};
+        const QByteArray kopf = protokollCsv({});
+        for (const auto& [text, zelle] : faelle) {
+            ProtokollZeile zeile;
+            zeile.basis = QString::fromUtf8(text);
+            QCOMPARE(protokollCsv({zeile}).mid(kopf.size()),
+                     QByteArray(";;") + zelle + ";;;;;nein\n");
+        }
+    }
+
+    // Nothing half-written: neither in a folder that refuses files nor over an earlier file,
+    // nor when the written file cannot take its name at the end.
     void failedSaveLeavesNothing() {
         QTemporaryDir ordner;
         QFile alt(ordner.filePath("p.csv"));
@@ -259,9 +292,15 @@ class TestFrmHaupt : public QObject {
             datei.write("halb");
             return false;
         }));
+        QTemporaryDir weg;
+        QVERIFY(!speichereDatei(nullptr, weg.filePath("p.csv"), [&weg](QIODevice& datei) {
+            return datei.write("neu") == 3 && QDir(weg.path()).removeRecursively();
+        }));
+        QVERIFY(!QFile::exists(weg.filePath("p.csv")));
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.csv"});
         QCOMPARE(inhalt(alt.fileName()), "alt");
-        QCOMPARE(s_->meldungen().size(), 2);
+        QCOMPARE(s_->meldungen().size(), 3);
+        QCOMPARE(s_->meldungen()[1].text.section(":\n", 1), "Der Inhalt ließ sich nicht erzeugen.");
         for (const Nachricht& n : s_->meldungen()) {
             QVERIFY(n.titel == "Problem" && n.symbol == QMessageBox::Critical);
             QVERIFY2(n.text.section(":\n", 1).size() > 3, qPrintable(n.text));  // the reason

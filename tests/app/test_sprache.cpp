@@ -2,6 +2,7 @@
 // exact German, and the engine's texts all have their English entries.
 #include <QAction>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
@@ -70,6 +71,27 @@ class TestSprache : public QObject {
         waehle(&s.fenster(), "mnuDeutsch");
         QCOMPARE(texte(&s.fenster()), deutsch);
         QCOMPARE(gemerkteSprache(), Sprache::Deutsch);
+    }
+
+    // The start's language: --lang wins over the remembered choice, which wins over German;
+    // nothing or something unknown remembered is German. The last case leaves nothing behind.
+    void startLanguageFromOptionElseRemembered() {
+        const char* const faelle[][3] = {{"en", "", "en"},
+                                         {"en", "--lang de", "de"},
+                                         {"de", "--lang=en", "en"},
+                                         {"fr", "", "de"},
+                                         {"", "", "de"}};
+        for (const auto& [gemerkt, option, erwartet] : faelle) {
+            QSettings einstellungen;
+            if (*gemerkt) {
+                einstellungen.setValue("Sprache", gemerkt);
+            } else {
+                einstellungen.remove("Sprache");
+            }
+            const QStringList argumente =
+                QStringLiteral("staffelrechner %1").arg(option).split(' ', Qt::SkipEmptyParts);
+            QCOMPARE(sprachKuerzel(startSprache(spracheAusArgumenten(argumente))), erwartet);
+        }
     }
 };
 
