@@ -244,6 +244,12 @@ class TestFrmHaupt : public QObject {
                      "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja\n"
                      "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein\n"
                      "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein\n"));
+        // As text, the printed lines, which the German list shows as they are.
+        QVERIFY(fenster->speichern(ordner.filePath("p.txt")));
+        QString gedruckt;
+        for (int i = 0; i < 3; ++i)
+            gedruckt += liste->model()->index(i, 0).data().toString() + '\n';
+        QCOMPARE(inhalt(ordner.filePath("p.txt")), gedruckt);
 
         // The limit row leaves the exponent to the limit button; a loaded row calculates anew.
         const QStringList geladen[] = {{"8/3", "000", "2;\"", "3"}, {"5", "0", "0", ""}};
