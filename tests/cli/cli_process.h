@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
@@ -41,6 +42,12 @@ inline CliLauf cliStarten(const QStringList& argumente, const QByteArray& eingab
     lauf.fehler = prozess.readAllStandardError();
     lauf.exitCode = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
     return lauf;
+}
+
+// A file's bytes; empty when it cannot be read.
+inline QByteArray dateiInhalt(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
 // One JSON object per output line, each with every field of the command-line contract (or

@@ -14,11 +14,6 @@
 
 namespace {
 
-QByteArray lies(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-}
-
 std::vector<std::string> goldenNamen() {
     std::vector<std::string> namen;
     const QDir ordner(QStringLiteral(STAFFEL_GOLDEN_DIR));
@@ -34,6 +29,7 @@ QString ersterUnterschied(const QJsonValue& erwartet, const QJsonValue& erhalten
     if (erwartet.isObject() && erhalten.isObject()) {
         QStringList schluessel = erwartet.toObject().keys() + erhalten.toObject().keys();
         schluessel.sort();
+        schluessel.removeDuplicates();
         for (const QString& s : schluessel) {
             const QString unterschied =
                 ersterUnterschied(erwartet.toObject().value(s), erhalten.toObject().value(s),
@@ -57,7 +53,7 @@ class Golden : public ::testing::TestWithParam<std::string> {};
 TEST_P(Golden, BatchAnswersMatchTheExpectedLines) {
     const QString basis =
         QStringLiteral(STAFFEL_GOLDEN_DIR "/") + QString::fromStdString(GetParam());
-    const QByteArray eingabe = lies(basis + ".tsv");
+    const QByteArray eingabe = staffel::test::dateiInhalt(basis + ".tsv");
     // Two workers: the answers must not depend on how the lines are shared out.
     QStringList argumente{"--batch", "--jobs", "2", "--halt-after", "60"};
     if (basis.contains("grenzwert")) argumente << "--limit";
@@ -69,7 +65,7 @@ TEST_P(Golden, BatchAnswersMatchTheExpectedLines) {
         return;
     }
     const QList<QByteArray> zeilen = eingabe.split('\n');
-    const QList<QByteArray> erwartet = lies(basis + ".jsonl").split('\n');
+    const QList<QByteArray> erwartet = staffel::test::dateiInhalt(basis + ".jsonl").split('\n');
     const QList<QByteArray> erhalten = lauf.ausgabe.split('\n');
     for (qsizetype i = 0; i < std::max(erwartet.size(), erhalten.size()); ++i) {
         const QByteArray soll = erwartet.value(i), ist = erhalten.value(i);
