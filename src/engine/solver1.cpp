@@ -56,10 +56,6 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
         Fehlerstatus = 0;
         const double wert = emIII(n, d, e, X[i], A);
         if (Fehlerstatus == 3) return 0;
-        if (Fehlerstatus == 4) {
-            G[i] = GroessteZahl;
-            continue;
-        }
         const double f = wert - b;
         if (!std::isfinite(f)) continue;
         G[i] = f;
