@@ -159,6 +159,9 @@ class ModulRA {
     std::atomic<bool> halt_{false};
     std::atomic<bool> befolgt_{false};
     int tiefe_ = 0;
+    // Inverse solves in progress. The follow-up search runs in the outermost only, so that
+    // a solve nested in another's trial gives that trial what it always gave.
+    int loeserTiefe_ = 0;
 };
 
 // Pure helpers of the operation model.

@@ -3,9 +3,11 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/modul_ra.h"
+#include "engine/nachsuche.h"
 #include "engine/solver_support.h"
 
 namespace staffel {
@@ -110,11 +112,13 @@ struct Text15 {
 // beyond the double range, b = 0 in a relative test, an index beyond the tables) ends
 // the run with "nicht definiert (IV)"; C++ raises none of them, so each is tested where
 // it can occur.
-class Gegenloesung0 {
+class Gegenloesung0 : private Vorwaerts {
   public:
-    Gegenloesung0(ModulRA& modul, Int16 n, Int16 d, double b, double e, std::string_view A)
-        : m_(modul), n_(n), d_(d), b_(b), e_(e), A_(A) {}
+    Gegenloesung0(ModulRA& modul, Int16 n, Int16 d, double b, double e, std::string_view A,
+                  bool nachsuche)
+        : m_(modul), n_(n), d_(d), b_(b), e_(e), A_(A), nachsuche_(nachsuche) {}
 
+    // The prescribed search, then the follow-up search when it has found no solution.
     double loesen();
 
   private:
@@ -133,6 +137,11 @@ class Gegenloesung0 {
     double angehalten();
     bool loestGleichung(double f, bool& fehler) const;
 
+    double suchen();
+    void keineLoesungMelden();
+    std::optional<Probewert> auswerten(double x) override;
+    bool schritt() override;
+
     bool ersterDurchgang(int& q);
     Weiter laufBisektion(int lauf);
     Weiter zweiterVersuch(int q);
@@ -148,6 +157,7 @@ class Gegenloesung0 {
     const Int16 n_, d_;
     const double b_, e_;
     const std::string_view A_;
+    const bool nachsuche_;
 
     std::array<double, kPunkte> F_{};
     std::array<bool, kPunkte + 1> D_{};    // D_[i + 1] is D(i); D(-1) is false
@@ -157,6 +167,8 @@ class Gegenloesung0 {
     double ergebnis_ = 0;
     double mitte_ = 0;
     bool fehler_ = false;
+    bool laufzeitfehler_ = false;
+    bool keineLoesung_ = false;
     // The last solution an earlier run has found: a later run, the edge search or the tail
     // may not throw it away.
     std::optional<double> loesung_;
@@ -194,6 +206,7 @@ double Gegenloesung0::laufzeitfehler() {
     m_.Meldung = kNichtDefiniert;
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
     fehler_ = true;
+    laufzeitfehler_ = true;
     return ergebnis_;
 }
 
@@ -214,7 +227,55 @@ bool Gegenloesung0::loestGleichung(double f, bool& fehler) const {
 
 double Gegenloesung0::loesen() {
     m_.ZaehlerG0.bump();
+    const double x = suchen();
+    if (!nachsuche_ || (!keineLoesung_ && !laufzeitfehler_)) {
+        if (keineLoesung_) keineLoesungMelden();
+        return x;
+    }
 
+    // Ended without a solution: the follow-up search runs before the message, and when it
+    // finds nothing the answer is the one the search gave.
+    const std::string meldung = m_.Meldung;
+    const auto fehlerstatus = m_.Fehlerstatus;
+    const auto& S = Stuetzstellen();
+    std::array<Probewert, kPunkte> tabelle;
+    for (int i = 0; i < kPunkte; ++i) tabelle[i] = {S[i], F_[i], D(i)};
+    const auto nachsuche = nachsuchen(tabelle, b_, false, *this);
+    if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
+        ergebnis_ = nachsuche.loesung;
+        T_ = {};
+        m_.Fehlerstatus = 0;
+        m_.Meldung.clear();
+        return ergebnis_;
+    }
+    if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return ergebnis_;
+    m_.Meldung = meldung;
+    m_.Fehlerstatus = fehlerstatus;
+    if (keineLoesung_) keineLoesungMelden();
+    return ergebnis_;
+}
+
+// The evaluations of the follow-up search. Unlike the prescribed search's, a deviation
+// beyond the double range only leaves its point undefined.
+std::optional<Probewert> Gegenloesung0::auswerten(double x) {
+    if (m_.haltBefolgen()) {
+        angehalten();
+        return std::nullopt;
+    }
+    m_.Fehlerstatus = 0;
+    m_.Berechnung(n_, d_, x, e_, A_);
+    const double f = m_.Ergebnis - b_;
+    return Probewert{x, f, m_.Fehlerstatus == 0 && std::isfinite(f)};
+}
+
+bool Gegenloesung0::schritt() {
+    m_.ZaehlerG00.bump();
+    if (!m_.haltBefolgen()) return true;
+    angehalten();
+    return false;
+}
+
+double Gegenloesung0::suchen() {
     int q = 0;
     if (!ersterDurchgang(q)) return ergebnis_;
     if (q % 2 != 0) {
@@ -538,18 +599,21 @@ double Gegenloesung0::schluss() {
     }
 
     if (loesung_) return annehmen(*loesung_);
-    if (fehler_) return ergebnis_;
+    if (!fehler_) keineLoesung_ = true;
+    return ergebnis_;
+}
 
+void Gegenloesung0::keineLoesungMelden() {
     if (!T_.empty()) m_.FehlerMeldung(T_);
     m_.Meldung = kKeineLoesung;
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
-    return ergebnis_;
 }
 
 }  // namespace
 
 double ModulRA::GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A) {
-    Gegenloesung0 loesung(*this, n, d, b, e, A);
+    const LoeserTiefe tiefe(loeserTiefe_);
+    Gegenloesung0 loesung(*this, n, d, b, e, A, tiefe.aeusserste());
     return loesung.loesen();
 }
 

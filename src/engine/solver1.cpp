@@ -1,7 +1,10 @@
 #include <array>
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "engine/modul_ra.h"
+#include "engine/nachsuche.h"
 #include "engine/solver_support.h"
 
 namespace staffel {
@@ -24,6 +27,35 @@ const std::array<double, kPunkte>& Probeexponenten() {
     return x;
 }
 
+// The follow-up search's trials: whole exponents only, as the recursion takes no other.
+class Exponentenprobe final : public Vorwaerts {
+  public:
+    Exponentenprobe(ModulRA& modul, Int16 n, Int16 d, double b, double e, std::string_view A)
+        : m_(modul), n_(n), d_(d), b_(b), e_(e), A_(A) {}
+
+    std::optional<Probewert> auswerten(double x) override {
+        if (m_.haltBefolgen()) {
+            m_.Fehlerstatus = 1;
+            return std::nullopt;
+        }
+        m_.Fehlerstatus = 0;
+        const double f = m_.emIII(n_, d_, e_, x, A_) - b_;
+        return Probewert{x, f, m_.Fehlerstatus == 0 && std::isfinite(f)};
+    }
+    bool schritt() override {
+        m_.ZaehlerG11.bump();
+        if (!m_.haltBefolgen()) return true;
+        m_.Fehlerstatus = 1;
+        return false;
+    }
+
+  private:
+    ModulRA& m_;
+    const Int16 n_, d_;
+    const double b_, e_;
+    const std::string_view A_;
+};
+
 }  // namespace
 
 // Solves m[R, A][e, x] = b for the exponent x. Every trial starts from a clear
@@ -33,6 +65,7 @@ const std::array<double, kPunkte>& Probeexponenten() {
 // bisection), b = 0 skips the convergence test.
 double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A) {
     using solver::vorzeichen;
+    const LoeserTiefe tiefe(loeserTiefe_);
     ZaehlerG11 = 0;
     ZaehlerG1.bump();
     const auto& X = Probeexponenten();
@@ -97,6 +130,22 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
             if (!std::isfinite(fm) || k.narrow(mitte, fm) == Half::None) break;
         }
     }
+
+    if (!tiefe.aeusserste()) return keineLoesung();
+    const std::string meldung = Meldung;
+    const auto fehlerstatus = Fehlerstatus;
+    std::array<Probewert, kPunkte> tabelle;
+    for (int i = 0; i < kPunkte; ++i) tabelle[i] = {X[i], G[i], definiert[i]};
+    Exponentenprobe probe(*this, n, d, b, e, A);
+    const auto nachsuche = nachsuchen(tabelle, b, true, probe);
+    if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return 0;
+    if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
+        Fehlerstatus = 0;
+        Meldung.clear();
+        return nachsuche.loesung;
+    }
+    Meldung = meldung;
+    Fehlerstatus = fehlerstatus;
     return keineLoesung();
 }
 
