@@ -30,13 +30,14 @@ class Nachsucher {
   private:
     // Each gives nullopt when the search goes on with the next candidate.
     std::optional<Nachsuche> pruefen(const Probewert& p);
-    std::optional<Nachsuche> bisektion(const Probewert& unten, const Probewert& oben);
+    // With ganz, every trial is a whole number.
+    std::optional<Nachsuche> bisektion(const Probewert& unten, const Probewert& oben, bool ganz);
     std::optional<Nachsuche> extremum(const Probewert& links, const Probewert& mitte,
-                                      const Probewert& rechts);
+                                      const Probewert& rechts, bool ganz);
     // One counted trial of a search; nullopt when the solve has ended.
     std::optional<Probewert> schritt(double x);
-    double bisektionsMitte(double a, double c) const;
-    bool konvergiert(const Bracket& k) const;
+    static double bisektionsMitte(double a, double c, bool ganz);
+    bool konvergiert(const Bracket& k, bool ganz) const;
 
     static Nachsuche ende() { return {Ausgang::Ende, 0}; }
 
@@ -63,29 +64,30 @@ std::optional<Probewert> Nachsucher::schritt(double x) {
     return vorwaerts_.auswerten(x);
 }
 
-double Nachsucher::bisektionsMitte(double a, double c) const {
+double Nachsucher::bisektionsMitte(double a, double c, bool ganz) {
     // Ends of one sign far apart are halved in logarithmic measure: a root between 1E+10
     // and 1E+50 takes some sixty steps, not two hundred.
     double mitte = mitteVon(a, c);
     if (a > 0 && c > 4 * a) mitte = std::sqrt(a) * std::sqrt(c);
     if (c < 0 && a < 4 * c) mitte = -std::sqrt(-a) * std::sqrt(-c);
-    if (ganz_) return std::floor(mitte);
+    if (ganz) return std::floor(mitte);
     // A whole-numbered midpoint may be exactly where the operation jumps.
     const double daneben = mitte * (1 - kSchubs);
     if (mitte == std::floor(mitte) && daneben > a && daneben < c) return daneben;
     return mitte;
 }
 
-bool Nachsucher::konvergiert(const Bracket& k) const {
-    if (ganz_) return k.c - k.a <= 1;
+bool Nachsucher::konvergiert(const Bracket& k, bool ganz) const {
+    if (ganz) return k.c - k.a <= 1;
     return toSingle(std::fabs(k.a - k.c)) <= kGenauigkeit &&
            (erfuelltGleichung(k.fa, b_) || erfuelltGleichung(k.fc, b_));
 }
 
-std::optional<Nachsuche> Nachsucher::bisektion(const Probewert& unten, const Probewert& oben) {
+std::optional<Nachsuche> Nachsucher::bisektion(const Probewert& unten, const Probewert& oben,
+                                               bool ganz) {
     Bracket k{unten.x, oben.x, unten.f, oben.f};
-    while (!konvergiert(k)) {
-        const double mitte = bisektionsMitte(k.a, k.c);
+    while (!konvergiert(k, ganz)) {
+        const double mitte = bisektionsMitte(k.a, k.c, ganz);
         if (!std::isfinite(mitte) || mitte <= k.a || mitte >= k.c) break;
         const auto p = schritt(mitte);
         if (!p) return ende();
@@ -101,7 +103,7 @@ std::optional<Nachsuche> Nachsucher::bisektion(const Probewert& unten, const Pro
 // other side of b and bisects both sides of it; an extremum that only touches b is taken
 // when it passes the test.
 std::optional<Nachsuche> Nachsucher::extremum(const Probewert& links, const Probewert& mitte,
-                                              const Probewert& rechts) {
+                                              const Probewert& rechts, bool ganz) {
     const double seite = vorzeichen(mitte.f);
     // Support points ten and more apart are searched in logarithmic measure.
     const bool logarithmisch = links.x * rechts.x > 0 &&
@@ -110,13 +112,13 @@ std::optional<Nachsuche> Nachsucher::extremum(const Probewert& links, const Prob
     const auto nachT = [&](double x) { return logarithmisch ? std::log(std::fabs(x)) : x; };
     const auto nachX = [&](double t) {
         const double x = logarithmisch ? vorz * std::exp(t) : t;
-        return ganz_ ? std::round(x) : x;
+        return ganz ? std::round(x) : x;
     };
     const auto abstand = [&](const Probewert& p) { return p.definiert ? seite * p.f : HUGE_VAL; };
     const auto kreuzung = [&](const Probewert& p) -> std::optional<Nachsuche> {
-        if (auto r = bisektion(links, p)) return r;
+        if (auto r = bisektion(links, p, ganz)) return r;
         if (auto r = pruefen(p)) return r;
-        return bisektion(p, rechts);
+        return bisektion(p, rechts, ganz);
     };
 
     const double phi = (std::sqrt(5.0) - 1) / 2;
@@ -157,6 +159,9 @@ Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
     // towards 0 (where that is defined), the value every sign test below uses.
     std::vector<Probewert> original, verschoben;
     std::vector<bool> anschluss;  // the point follows its predecessor directly in the table
+    // A whole support point whose neighbourhood is undefined: an operation defined only at
+    // whole numbers, searched there on whole numbers.
+    std::vector<bool> ganzzahlig;
     bool vorgaenger = false;
     for (const auto& p : tabelle) {
         if (!p.definiert) {
@@ -167,10 +172,15 @@ Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
         vorgaenger = true;
         original.push_back(p);
         verschoben.push_back(p);
+        ganzzahlig.push_back(ganz_);
         if (ganz_ || p.x == 0) continue;
         const auto q = vorwaerts_.auswerten(p.x * (1 - kSchubs));
         if (!q) return ende();
-        if (q->definiert) verschoben.back() = *q;
+        if (q->definiert) {
+            verschoben.back() = *q;
+        } else {
+            ganzzahlig.back() = p.x == std::floor(p.x);
+        }
     }
 
     const std::size_t anzahl = original.size();
@@ -187,10 +197,11 @@ Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
         if (k + 1 >= anzahl || !anschluss[k + 1]) continue;
         const auto& p = verschoben[k];
         const auto& q = verschoben[k + 1];
+        const bool ganz = ganzzahlig[k] && ganzzahlig[k + 1];
         if (vorzeichen(p.f) * vorzeichen(q.f) < 0) {
-            if (auto r = bisektion(p, q)) return *r;
+            if (auto r = bisektion(p, q, ganz)) return *r;
         } else if (k + 2 < anzahl && anschluss[k + 2] && tiefpunkt(k + 1)) {
-            if (auto r = extremum(p, q, verschoben[k + 2])) return *r;
+            if (auto r = extremum(p, q, verschoben[k + 2], ganz && ganzzahlig[k + 2])) return *r;
         }
     }
     return {Ausgang::Keine, 0};
