@@ -156,23 +156,40 @@ std::optional<Nachsuche> Nachsucher::extremum(const Probewert& links, const Prob
 
 Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
     // Defined points in index order; verschoben holds each one re-sampled a tiny step
-    // towards 0 (where that is defined), the value every sign test below uses.
+    // towards 0 (where that is defined), the value every sign test below uses. An undefined
+    // point (a pole, the edge of the domain) is sampled a tiny step towards each defined
+    // neighbour, where a root between the two may show as a sign change.
     std::vector<Probewert> original, verschoben;
     std::vector<bool> anschluss;  // the point follows its predecessor directly in the table
     // A whole support point whose neighbourhood is undefined: an operation defined only at
     // whole numbers, searched there on whole numbers.
     std::vector<bool> ganzzahlig;
     bool vorgaenger = false;
-    for (const auto& p : tabelle) {
-        if (!p.definiert) {
-            vorgaenger = false;
-            continue;
-        }
+    const auto aufnehmen = [&](const Probewert& p) {
         anschluss.push_back(vorgaenger || ganz_);
         vorgaenger = true;
         original.push_back(p);
         verschoben.push_back(p);
         ganzzahlig.push_back(ganz_);
+    };
+    for (std::size_t i = 0; i < tabelle.size(); ++i) {
+        const auto& p = tabelle[i];
+        if (!p.definiert) {
+            const bool oben = i + 1 < tabelle.size() && tabelle[i + 1].definiert;
+            for (const bool nachOben : {false, true}) {
+                // Below the point it joins the defined point before; above it, it starts anew.
+                const bool neben = nachOben ? oben : vorgaenger;
+                vorgaenger = vorgaenger && !nachOben;
+                if (ganz_ || p.x == 0 || !neben) continue;
+                const double schritt = std::fabs(p.x) * kSchubs;
+                const auto q = vorwaerts_.auswerten(nachOben ? p.x + schritt : p.x - schritt);
+                if (!q) return ende();
+                if (q->definiert) aufnehmen(*q);
+            }
+            vorgaenger = vorgaenger && oben;
+            continue;
+        }
+        aufnehmen(p);
         if (ganz_ || p.x == 0) continue;
         const auto q = vorwaerts_.auswerten(p.x * (1 - kSchubs));
         if (!q) return ende();
