@@ -162,6 +162,7 @@ class ModulRA {
 };
 
 // Pure helpers of the operation model.
+// The greatest common divisor with the sign of b; a itself when b is 0.
 Int16 GGT(Int16 a, Int16 b);
 std::string BruchKuerzen(Int16& n, Int16& d);
 std::string BruchFormat(Int16 n, Int16 d);
