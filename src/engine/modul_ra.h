@@ -56,7 +56,8 @@ struct GraphEinstellungen {
 // request a halt while it runs.
 class ModulRA {
   public:
-    explicit ModulRA(EngineHost* host = nullptr) noexcept : host_(host) { Zuruecksetzen(); }
+    // May throw std::bad_alloc: the reset allocates the start texts.
+    explicit ModulRA(EngineHost* host = nullptr) : host_(host) { Zuruecksetzen(); }
     ModulRA(const ModulRA&) = delete;
     ModulRA& operator=(const ModulRA&) = delete;
 
