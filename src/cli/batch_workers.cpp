@@ -213,8 +213,9 @@ void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
 
 StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen,
                          const ZeileBeantworter& beantworten, std::stop_token halt) {
-    const unsigned arbeiter =
-        optionen.jobs > 0 ? optionen.jobs : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned arbeiter = optionen.jobs > 0
+                                  ? optionen.jobs
+                                  : std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs);
     // Only the writing worker may touch aus: a stream tied to the input would be flushed by
     // the reading one.
     ein.tie(nullptr);

@@ -11,6 +11,10 @@ namespace staffel::cli {
 
 enum class StapelEnde { Fertig, Angehalten, AusgabeWeg, EingabeFehler, NichtGestartet };
 
+// The most workers a batch takes, given or by default: each holds a calculation thread with
+// the engine's large stack reservation, a halt timer of its own and its share of read-ahead.
+inline constexpr unsigned kMaxJobs = 256;
+
 // What answers one line, on a worker's calculation thread: zeileBeantworten, or in a test one
 // that watches how many lines are answered at once.
 using ZeileBeantworter =
