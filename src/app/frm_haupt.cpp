@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
+#include <span>
 
 #include "app/accessible_names.h"
 #include "app/engine_texts.h"
@@ -401,12 +402,14 @@ void frmHaupt::SetDefault() {
 // --- Counters ------------------------------------------------------------------------------
 
 void frmHaupt::StatusLoeschen() {
-    for (std::size_t i = 0; i < 8; ++i) counters_[i].label->clear();
+    for (CounterDisplay& counter : std::span(counters_).first<kRecursionCounters>()) {
+        counter.label->clear();
+    }
 }
 
 void frmHaupt::RechenStatus() {
-    for (std::size_t i = 0; i < 6; ++i) {
-        counters_[i].label->setText(qs(ZahlText(static_cast<double>(counters_[i].value(modul_)))));
+    for (CounterDisplay& counter : std::span(counters_).first<kStatusCounters>()) {
+        counter.label->setText(qs(ZahlText(static_cast<double>(counter.value(modul_)))));
     }
 }
 

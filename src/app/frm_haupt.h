@@ -97,6 +97,10 @@ class frmHaupt : public QMainWindow {
     RechnungsDrucker drucker_;
     ProtokollModell* protokoll_ = nullptr;
     QTimer* counterTimer_ = nullptr;
+    // In the order of the status display: Ber, III, NA, IV, G0 and G1 (the ones RechenStatus
+    // shows), G00 and G11 (the last recursion counters), then the two interval counters.
+    static constexpr std::size_t kStatusCounters = 6;
+    static constexpr std::size_t kRecursionCounters = 8;
     std::array<CounterDisplay, 10> counters_{};
     // The step of the running calculation, handed from its thread to the counter poll.
     std::mutex stepMutex_;

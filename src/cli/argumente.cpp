@@ -5,11 +5,11 @@
 #include <optional>
 #include <utility>
 
+#include "cli/batch_workers.h"
+
 namespace staffel::cli {
 
 namespace {
-
-constexpr unsigned kMaxJobs = 256;
 
 // "-1", "-.5", "-,5", "-1/4": the reading rule takes a sign before digits, a point or a
 // comma, so such an argument is a number.

@@ -1,6 +1,7 @@
 #include "cli/batch_workers.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <istream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "engine/calculation_runner.h"
+#include "engine/halt_watchdog.h"
 
 namespace staffel::cli {
 
@@ -39,11 +41,14 @@ class Stapel {
           beantworten_(beantworten),
           arbeiter_(arbeiter),
           grenze_(std::max(kVorlaufMindestens, kVorlaufJeArbeiter * arbeiter)),
-          nachlesen_(kStueck * arbeiter) {}
+          nachlesen_(kStueck * arbeiter),
+          waechter_(arbeiter) {}
 
     // The workers begin once every one of them runs, or end at once when not all could start.
     void freigeben(bool rechnen);
-    void arbeiten();
+    void arbeiten(std::size_t nummer);
+    // From any thread: no more lines are read or taken, the running calculations are halted.
+    void anhalten();
     bool ausgabeWeg() const { return ausgabeWeg_; }
 
   private:
@@ -63,7 +68,8 @@ class Stapel {
     const ZeileBeantworter& beantworten_;
     const std::size_t arbeiter_;
     const std::size_t grenze_;
-    const std::size_t nachlesen_;  // read on when fewer lines than this wait
+    const std::size_t nachlesen_;        // read on when fewer lines than this wait
+    std::deque<HaltWatchdog> waechter_;  // one per worker, for the halt of the whole batch
 
     std::mutex mutex_;
     std::condition_variable wecker_;
@@ -75,6 +81,8 @@ class Stapel {
     bool leser_ = false;
     bool eingabeEnde_ = false;
     bool ausgabeWeg_ = false;
+    // Set under the lock; read without it between the lines of a worker's chunk.
+    std::atomic<bool> angehalten_ = false;
     bool schreibt_ = false;  // one worker at a time writes, the others go on calculating
 };
 
@@ -87,13 +95,20 @@ void Stapel::freigeben(bool rechnen) {
     wecker_.notify_all();
 }
 
-void Stapel::arbeiten() {
-    HaltWatchdog watchdog;
+void Stapel::anhalten() {
+    std::lock_guard lock(mutex_);
+    angehalten_ = true;
+    for (HaltWatchdog& watchdog : waechter_) watchdog.haltAllesJetzt();
+    wecker_.notify_all();
+}
+
+void Stapel::arbeiten(std::size_t nummer) {
+    HaltWatchdog& watchdog = waechter_[nummer];
     std::vector<std::string> texte;
     bool eingabeLeer = false;  // nothing could be read without waiting, since the last lines taken
     std::unique_lock lock(mutex_);
     wecker_.wait(lock, [this] { return los_; });
-    while (!ausgabeWeg_) {
+    while (!ausgabeWeg_ && !angehalten_) {
         const bool nachlesen = wartend() == 0 || (wartend() < nachlesen_ && !eingabeLeer);
         if (nachlesen && lesenMoeglich()) {
             eingabeLeer = !lesen(lock);
@@ -115,15 +130,17 @@ void Stapel::arbeiten() {
         }
         lock.unlock();
         // The answers of the lines taken together, in one block: the writer frees one string
-        // that this worker allocated, not one per line.
+        // that this worker allocated, not one per line. After a halt the lines not begun stay
+        // unanswered, and the writing ends before the first of them.
         std::string antworten;
-        for (const std::string& text : texte) {
-            antworten += beantworten_(text, optionen_, watchdog);
+        std::size_t beantwortet = 0;
+        while (beantwortet < anzahl && !angehalten_.load(std::memory_order_relaxed)) {
+            antworten += beantworten_(texte[beantwortet++], optionen_, watchdog);
         }
         texte.clear();
         lock.lock();
         fenster_[erste - erste_].antwort = std::move(antworten);
-        for (std::size_t i = 0; i < anzahl; ++i) fenster_[erste - erste_ + i].fertig = true;
+        for (std::size_t i = 0; i < beantwortet; ++i) fenster_[erste - erste_ + i].fertig = true;
         if (erste == erste_ && !schreibt_) schreiben(lock);
     }
 }
@@ -155,9 +172,9 @@ bool Stapel::lesen(std::unique_lock<std::mutex>& lock) {
     return !gelesen.empty();
 }
 
-// Writes the answers that are due, in order, outside the lock. The output is flushed only when
-// no line waits for a worker: a caller who sends one line at a time gets each answer at once,
-// and a long batch is written in large blocks.
+// Writes the answers that are due, in order, outside the lock, and flushes once nothing more is
+// due: a reader sees each answer as soon as the answers before it are written, however long a
+// later line takes, and a long batch still leaves in blocks as large as the workers deliver.
 void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
     schreibt_ = true;
     std::vector<std::string> faellig;  // moved out under the lock, copied to aus_ outside it
@@ -172,7 +189,7 @@ void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
             ++erste_;
         }
         if (voll && schlaefer_ > 0 && fenster_.size() < grenze_) wecker_.notify_all();
-        const bool leeren = faellig.empty() && !geleert && wartend() == 0;
+        const bool leeren = faellig.empty() && !geleert;
         if (faellig.empty() && !leeren) break;
         lock.unlock();
         if (leeren) {
@@ -195,24 +212,28 @@ void Stapel::schreiben(std::unique_lock<std::mutex>& lock) {
 }  // namespace
 
 StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& optionen,
-                         const ZeileBeantworter& beantworten) {
-    const unsigned arbeiter =
-        optionen.jobs > 0 ? optionen.jobs : std::max(1u, std::thread::hardware_concurrency());
+                         const ZeileBeantworter& beantworten, std::stop_token halt) {
+    const unsigned arbeiter = optionen.jobs > 0
+                                  ? optionen.jobs
+                                  : std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs);
     // Only the writing worker may touch aus: a stream tied to the input would be flushed by
     // the reading one.
     ein.tie(nullptr);
     Stapel stapel(ein, aus, optionen, beantworten, arbeiter);
+    const std::stop_callback anhalten(halt, [&stapel] { stapel.anhalten(); });
     std::vector<std::unique_ptr<CalculationRunner>> runners;
     bool gestartet = true;
-    for (unsigned i = 0; i < arbeiter && gestartet; ++i) {
+    for (std::size_t i = 0; i < arbeiter && gestartet; ++i) {
         runners.push_back(std::make_unique<CalculationRunner>());
-        gestartet = runners.back()->start([&stapel] { stapel.arbeiten(); });
+        gestartet = runners.back()->start([&stapel, i] { stapel.arbeiten(i); });
     }
     stapel.freigeben(gestartet);
     for (auto& runner : runners) runner->join();
     if (!gestartet) return StapelEnde::NichtGestartet;
     aus.flush();
-    return stapel.ausgabeWeg() || !aus ? StapelEnde::AusgabeWeg : StapelEnde::Fertig;
+    if (halt.stop_requested()) return StapelEnde::Angehalten;
+    if (stapel.ausgabeWeg() || !aus) return StapelEnde::AusgabeWeg;
+    return ein.bad() ? StapelEnde::EingabeFehler : StapelEnde::Fertig;
 }
 
 }  // namespace staffel::cli

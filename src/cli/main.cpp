@@ -1,11 +1,16 @@
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
+#include <stop_token>
 #include <string>
 
 #include "cli/argumente.h"
 #include "cli/batch_runner.h"
 #include "cli/batch_workers.h"
 #include "cli/json_text.h"
+#include "cli/signal_waechter.h"
+#include "cli/unterbrechbare_eingabe.h"
 #include "engine/calculation_runner.h"
 
 namespace {
@@ -21,15 +26,18 @@ constexpr const char* kUsage =
     "\n"
     "  --json        ein JSON-Objekt statt des Ergebnistextes\n"
     "  --batch       liest Zeilen R<TAB>A<TAB>B<TAB>E, schreibt je Zeile ein JSON-Objekt\n"
-    "  --jobs        rechnet die Zeilen mit N Rechnungen zugleich (Vorgabe: so viele, wie der\n"
-    "                Rechner Kerne hat); die Antworten bleiben in der Reihenfolge der Zeilen\n"
+    "  --jobs        rechnet die Zeilen mit N Rechnungen zugleich, N von 1 bis 256 (Vorgabe:\n"
+    "                so viele, wie der Rechner Kerne hat, höchstens 256); die Antworten\n"
+    "                bleiben in der Reihenfolge der Zeilen\n"
     "  --limit       Grenzwert für E gegen +-Unendlich (E wird ignoriert)\n"
     "  --halt-after  hält jede Rechnung nach so vielen Sekunden an (Vorgabe 10;\n"
     "                0 heißt ohne Zeitgrenze)\n"
     "  -h, --help    dieser Text\n"
     "\n"
-    "Rückgabewert: 0, wenn gerechnet wurde; 1, wenn die Ausgabe nicht geschrieben oder\n"
-    "eine Rechnung nicht gestartet werden konnte; 2 bei falschem Aufruf.\n";
+    "Rückgabewert: 0, wenn gerechnet wurde; 1, wenn die Eingabe nicht gelesen, die Ausgabe\n"
+    "nicht geschrieben oder eine Rechnung nicht gestartet werden konnte; 2 bei falschem\n"
+    "Aufruf; 128 + Nummer des Signals, wenn SIGINT, SIGTERM oder SIGHUP den Stapel beendet\n"
+    "hat (die Antworten der begonnenen Zeilen sind dann geschrieben).\n";
 
 // False once standard output is gone (a full disk, a closed pipe).
 bool ausgeben(const std::string& text) {
@@ -48,6 +56,35 @@ int nichtGestartet() {
     return 1;
 }
 
+// A signal ends the batch in order: no more lines are read, the running calculations are
+// halted, and the answers of the lines begun are written before the process ends.
+int stapel(const staffel::cli::Optionen& optionen) {
+    using namespace staffel::cli;
+    // The batch reads and writes in blocks; nothing else here uses the C streams.
+    std::ios::sync_with_stdio(false);
+    UnterbrechbareEingabe eingabe(STDIN_FILENO);
+    std::istream ein(&eingabe);
+    std::stop_source halt;
+    const std::stop_callback leseEnde(halt.get_token(), [&eingabe] { eingabe.unterbrechen(); });
+    const SignalWaechter waechter([&halt](int) { halt.request_stop(); });
+    switch (stapelRechnen(ein, std::cout, optionen, zeileBeantworten, halt.get_token())) {
+        case StapelEnde::Fertig:
+            return 0;
+        case StapelEnde::Angehalten:
+            std::cerr << "staffelrechner-cli: Durch Signal " << waechter.signal()
+                      << " beendet; die Antworten der begonnenen Zeilen sind geschrieben.\n";
+            return 128 + waechter.signal();
+        case StapelEnde::AusgabeWeg:
+            return ausgabeFehler();
+        case StapelEnde::EingabeFehler:
+            std::cerr << "staffelrechner-cli: Die Eingabe lässt sich nicht lesen.\n";
+            return 1;
+        case StapelEnde::NichtGestartet:
+            return nichtGestartet();
+    }
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,18 +98,7 @@ int main(int argc, char** argv) {
     }
     if (aufruf.hilfe) return ausgeben(kUsage) ? 0 : ausgabeFehler();
 
-    if (aufruf.batch) {
-        // The batch reads and writes in blocks; nothing else here uses the C streams.
-        std::ios::sync_with_stdio(false);
-        switch (cli::stapelRechnen(std::cin, std::cout, aufruf.optionen)) {
-            case cli::StapelEnde::Fertig:
-                return 0;
-            case cli::StapelEnde::AusgabeWeg:
-                return ausgabeFehler();
-            case cli::StapelEnde::NichtGestartet:
-                return nichtGestartet();
-        }
-    }
+    if (aufruf.batch) return stapel(aufruf.optionen);
 
     const auto& t = aufruf.texte;
     cli::Antwort ergebnis;

@@ -6,10 +6,6 @@ namespace staffel {
 
 namespace {
 
-bool endetMit(std::string_view A, char ziffer) {
-    return !A.empty() && A.back() == ziffer;
-}
-
 // A read as a decimal number is 0: only zeros, or nothing at all.
 bool nurNullen(std::string_view A) {
     return A.find_first_not_of('0') == std::string_view::npos;
@@ -55,7 +51,7 @@ bool ModulRA::Regeln(Int16 n, Int16 d, double b, double e, std::string_view A) {
     const double R = RechenzahlWert;
 
     // Rule 1
-    if (R > 5 && e == 0 && d == 1 && endetMit(A, '1')) {
+    if (R > 5 && e == 0 && d == 1 && A.ends_with('1')) {
         Ergebnis = 1;
         return true;
     }
@@ -102,13 +98,13 @@ bool ModulRA::Regeln(Int16 n, Int16 d, double b, double e, std::string_view A) {
     }
     // Rule 6
     if (R > 1 && R < 2 && e < 0) {
-        if (endetMit(A, '0')) {
+        if (A.ends_with('0')) {
             const auto nenner = sub16(n, d);
             if (!nenner) return false;
             Berechnung(n, *nenner, b, 2 - e, A);
             return true;
         }
-        if (endetMit(A, '1')) {
+        if (A.ends_with('1')) {
             Berechnung(n, d, b, 2 - e, AufZahlKippen(A));
             return true;
         }

@@ -1,7 +1,5 @@
 #include "engine/calculation_runner.h"
 
-#include <pthread.h>
-
 #include <cstdio>
 #include <new>
 
@@ -37,14 +35,12 @@ bool CalculationRunner::start(std::function<void()> job, std::function<void()> o
         return false;
     }
     running_.store(true, std::memory_order_release);
-    pthread_t thread;
-    const int rc = pthread_create(&thread, &attr, &CalculationRunner::threadMain, this);
+    const int rc = pthread_create(&thread_, &attr, &CalculationRunner::threadMain, this);
     pthread_attr_destroy(&attr);
     if (rc != 0) {
         running_.store(false, std::memory_order_release);
         return false;
     }
-    thread_ = thread;
     joinable_ = true;
     return true;
 }
@@ -88,7 +84,7 @@ void CalculationRunner::runGuarded(const std::function<void()>& job, EngineHost*
 
 void CalculationRunner::join() {
     if (!joinable_) return;
-    pthread_join(static_cast<pthread_t>(thread_), nullptr);
+    pthread_join(thread_, nullptr);
     joinable_ = false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <pthread.h>
+
 #include <atomic>
 #include <cstddef>
 #include <functional>
@@ -45,7 +47,7 @@ class CalculationRunner {
     std::function<void()> onFinished_;
     std::atomic<bool> running_{false};
     bool joinable_ = false;
-    unsigned long thread_ = 0;
+    pthread_t thread_{};
 };
 
 }  // namespace staffel

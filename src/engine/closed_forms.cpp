@@ -1,6 +1,5 @@
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 
 #include "engine/checked_arithmetic.h"
@@ -183,23 +182,6 @@ double evaluate(int number, double b, double e, CheckedArithmetic& r, Outcome& o
     return 0;
 }
 
-// Equality of two short texts without a library call, eight bytes at a time.
-bool sameText(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size()) return false;
-    std::size_t i = 0;
-    for (; i + 8 <= a.size(); i += 8) {
-        std::uint64_t x;
-        std::uint64_t y;
-        std::memcpy(&x, a.data() + i, 8);
-        std::memcpy(&y, b.data() + i, 8);
-        if (x != y) return false;
-    }
-    for (; i < a.size(); ++i) {
-        if (a[i] != b[i]) return false;
-    }
-    return true;
-}
-
 constexpr std::string_view kNames[] = {
     "",
     "  Identität:  b",
@@ -251,7 +233,7 @@ double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view
     }
     // Solvers and recursions write the same name again and again; comparing is cheaper.
     const std::string_view name = kNames[number];
-    if (!sameText(NameRechenart, name)) NameRechenart.assign(name);
+    if (NameRechenart != name) NameRechenart.assign(name);
     return NAWert(number, b, e);
 }
 

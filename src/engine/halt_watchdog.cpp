@@ -17,8 +17,8 @@ HaltWatchdog::~HaltWatchdog() {
 }
 
 bool HaltWatchdog::arm(ModulRA& modul, std::chrono::milliseconds after) {
-    if (after.count() == 0) return true;
-    if (!thread_.joinable()) {
+    const bool mitFrist = after.count() > 0;
+    if (mitFrist && !thread_.joinable()) {
         try {
             thread_ = std::thread([this] { wachen(); });
         } catch (const std::system_error&) {
@@ -28,9 +28,11 @@ bool HaltWatchdog::arm(ModulRA& modul, std::chrono::milliseconds after) {
     bool wecken = false;
     {
         std::lock_guard lock(mutex_);
+        if (allesAnhalten_) modul.anhalten();
         modul_ = &modul;
+        mitFrist_ = mitFrist;
         frist_ = Clock::now() + after;
-        wecken = wartetOhneFrist_;
+        wecken = wartetOhneFrist_ && mitFrist;
     }
     if (wecken) cv_.notify_one();
     return true;
@@ -41,10 +43,16 @@ void HaltWatchdog::disarm() {
     modul_ = nullptr;
 }
 
+void HaltWatchdog::haltAllesJetzt() {
+    std::lock_guard lock(mutex_);
+    allesAnhalten_ = true;
+    if (modul_ != nullptr) modul_->anhalten();
+}
+
 void HaltWatchdog::wachen() {
     std::unique_lock lock(mutex_);
     while (!ende_) {
-        if (modul_ == nullptr) {
+        if (modul_ == nullptr || !mitFrist_) {
             wartetOhneFrist_ = true;
             cv_.wait(lock);
             wartetOhneFrist_ = false;

@@ -24,6 +24,10 @@ class HaltWatchdog {
     bool arm(ModulRA& modul, std::chrono::milliseconds after);
     // Once this returns, the calculation armed last is no longer pressed, nor being pressed.
     void disarm();
+    // Presses the halt button of the armed calculation now and of every later one as it is
+    // armed: a host that is told to stop (a signal) ends its calculations without a race
+    // against the next one starting.
+    void haltAllesJetzt();
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -32,7 +36,9 @@ class HaltWatchdog {
     std::mutex mutex_;
     std::condition_variable cv_;
     ModulRA* modul_ = nullptr;
+    bool mitFrist_ = false;
     Clock::time_point frist_;
+    bool allesAnhalten_ = false;
     // Set while the thread waits for an arm() without any deadline: only then does arm()
     // wake it. Otherwise it finds the new deadline when the old one passes, and a batch of
     // short calculations costs no thread switch per calculation.

@@ -6,10 +6,6 @@ namespace staffel {
 
 namespace {
 
-bool endetMit(std::string_view A, std::string_view ende) {
-    return A.ends_with(ende);
-}
-
 std::string links(std::string_view A, std::size_t weg) {
     return std::string(A.substr(0, A.size() - weg));
 }
@@ -23,31 +19,31 @@ void ModulRA::Grenzwertregeln(Int16 n, Int16 d, double b, std::string_view A) {
     const double R = RechenzahlWert;
     const auto ueberlauf = [this] { FehlerMeldung(texte::UmformungUeberlauf); };
 
-    if (R > 2 && R != 3 && (endetMit(A, "0") || endetMit(A, "1"))) {  // L1, L2
+    if (R > 2 && R != 3 && (A.ends_with('0') || A.ends_with('1'))) {  // L1, L2
         const auto zaehler = sub16(n, d);
         if (!zaehler) return ueberlauf();
         Berechnung(*zaehler, n, b, 2, links(A, 1) + (A.back() == '0' ? "100" : "000"));
         return;
     }
     if (R > 1 && R < 2 && R != 1.5) {
-        if (endetMit(A, "0")) {  // L3
+        if (A.ends_with('0')) {  // L3
             Berechnung(d, n, b, 2, AufZahlKippen(links(A, 1)) + "00");
             return;
         }
-        if (endetMit(A, "1") && A.size() >= 2) {  // L4; a one-digit A has no limit rule
+        if (A.ends_with('1') && A.size() >= 2) {  // L4; a one-digit A has no limit rule
             const auto zaehler = sub16(n, d);
             if (!zaehler) return ueberlauf();
             Berechnung(*zaehler, n, b, 2, links(A, 2) + "00");
             return;
         }
     }
-    if (R > 0.5 && R < 1 && endetMit(A, "00")) {  // L5
+    if (R > 0.5 && R < 1 && A.ends_with("00")) {  // L5
         const auto zaehler = sub16(d, n);
         if (!zaehler) return ueberlauf();
         Berechnung(*zaehler, n, b, b, AufZahlKippen(links(A, 2)));
         return;
     }
-    if (R > 0 && R < 0.5 && endetMit(A, "00")) {  // L6
+    if (R > 0 && R < 0.5 && A.ends_with("00")) {  // L6
         const auto nenner = sub16(d, n);
         if (!nenner) return ueberlauf();
         Berechnung(n, *nenner, b, b, links(A, 2) + "1");

@@ -56,7 +56,8 @@ struct GraphEinstellungen {
 // request a halt while it runs.
 class ModulRA {
   public:
-    explicit ModulRA(EngineHost* host = nullptr) noexcept : host_(host) { Zuruecksetzen(); }
+    // May throw std::bad_alloc: the reset allocates the start texts.
+    explicit ModulRA(EngineHost* host = nullptr) : host_(host) { Zuruecksetzen(); }
     ModulRA(const ModulRA&) = delete;
     ModulRA& operator=(const ModulRA&) = delete;
 
@@ -165,6 +166,7 @@ class ModulRA {
 };
 
 // Pure helpers of the operation model.
+// The greatest common divisor with the sign of b; a itself when b is 0.
 Int16 GGT(Int16 a, Int16 b);
 std::string BruchKuerzen(Int16& n, Int16& d);
 std::string BruchFormat(Int16 n, Int16 d);

@@ -1,5 +1,5 @@
 #include <charconv>
-#include <cmath>
+#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -43,8 +43,8 @@ std::optional<Int16> ganzzahlVon(std::string_view text) {
 std::optional<Bruch> gekuerzt(Int16 n, Int16 d) {
     const Int16 g = GGT(n, d);
     if (g == 1 || g == 0) return Bruch{n, d};
-    const auto zaehler = toInt16(static_cast<double>(n) / g);
-    const auto nenner = toInt16(static_cast<double>(d) / g);
+    const auto zaehler = toInt16(n / g);
+    const auto nenner = toInt16(d / g);
     if (!zaehler || !nenner) return std::nullopt;
     return Bruch{*zaehler, *nenner};
 }
@@ -83,16 +83,10 @@ Lesung dezimalLesen(std::string_view text) {
 
 Int16 GGT(Int16 a, Int16 b) {
     if (b == 0) return a;
-    double x = a;
-    double y = b;
-    while (true) {
-        const double q = std::floor(x / y);
-        // The floor remainder is smaller in magnitude than the divisor, so it always fits.
-        const double r = toInt16(x - q * y).value_or(0);
-        x = y;
-        y = r;
-        if (r == 0) return static_cast<Int16>(x);
-    }
+    // Euclid with the floor remainder, as the operation model reduces, ends on b's sign: a
+    // fraction reduced by it carries a negative denominator's sign up to the numerator.
+    const int g = std::gcd(int{a}, int{b});
+    return static_cast<Int16>(b < 0 ? -g : g);
 }
 
 std::string BruchFormat(Int16 n, Int16 d) {

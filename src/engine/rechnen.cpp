@@ -22,9 +22,7 @@ std::string FormatErgebnis(double ergebnis, const std::string& meldung) {
     return text;
 }
 
-Werte WerteLesen(std::string& basisText, std::string& exponentText) {
-    KommaZuPunkt(basisText);
-    KommaZuPunkt(exponentText);
+Werte WerteLesen(std::string_view basisText, std::string_view exponentText) {
     const GelesenerWert basis = ZahlLesen(basisText);
     const GelesenerWert exponent = ZahlLesen(exponentText);
     return {basis.wert, exponent.wert, basis.ausserhalb || exponent.ausserhalb};

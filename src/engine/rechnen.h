@@ -52,12 +52,12 @@ RechenAnzeige Rechne(ModulRA& modul, const RechenEingabe& eingabe,
 // The result label text for the engine's Ergebnis and Meldung.
 std::string FormatErgebnis(double ergebnis, const std::string& meldung);
 
-// Reads Basis and Exponent texts in place (first comma to point) and returns their values.
+// The values of the Basis and Exponent texts, whose first comma is already a point.
 struct Werte {
     double basis = 0;
     double exponent = 0;
     bool ausserhalb = false;
 };
-Werte WerteLesen(std::string& basisText, std::string& exponentText);
+Werte WerteLesen(std::string_view basisText, std::string_view exponentText);
 
 }  // namespace staffel

@@ -29,7 +29,7 @@ TEST(Rechne, StopsAtTheFirstRefusedStep) {
          RechenAusgang::ZahlAbgelehnt,
          "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "
          "liegen!"},
-        {{"8", "1", "X", "2"}, RechenAusgang::Graph, nullptr},
+        {{"8", "1", "X", "2,5,5"}, RechenAusgang::Graph, nullptr},  // the first comma only
         {{"8", "01", "x", "2"}, RechenAusgang::AufZahlAbgelehnt, nullptr},
     };
     for (const auto& fall : faelle) {
@@ -43,7 +43,7 @@ TEST(Rechne, StopsAtTheFirstRefusedStep) {
         EXPECT_EQ(host.boxes,
                   fall.box ? std::vector<std::string>{fall.box} : std::vector<std::string>{});
         if (fall.ausgang == RechenAusgang::Graph) {
-            EXPECT_EQ(modul.FormelText, "m[8 , 111][x , 2]");
+            EXPECT_EQ(modul.FormelText, "m[8 , 111][x , 2.5,5]");
         }
     }
 }
