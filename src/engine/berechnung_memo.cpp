@@ -2,6 +2,8 @@
 #include <array>
 #include <bit>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "engine/modul_ra.h"
 
@@ -38,6 +40,49 @@ class Aufnahme {
     std::size_t logStart_;
 };
 
+// While a call records its effect, Meldung or NameRechenart holds a placeholder that the
+// engine never writes (one that names an inverse when the start text did), so that afterwards
+// the text shows whether the call wrote it. The start text comes back where the call left it,
+// also when the call is left by an exception.
+class TextPlatzhalter {
+  public:
+    TextPlatzhalter(std::string& text, bool gegen)
+        : text_(text),
+          vorher_(std::move(text)),
+          platzhalter_(gegen ? "\x01Gegenrechenart" : "\x01") {
+        text_.assign(platzhalter_);
+    }
+    ~TextPlatzhalter() {
+        if (!beendet_) beenden();
+    }
+    TextPlatzhalter(const TextPlatzhalter&) = delete;
+    TextPlatzhalter& operator=(const TextPlatzhalter&) = delete;
+
+    TextWirkung beenden() {
+        beendet_ = true;
+        if (text_ == platzhalter_) {
+            text_ = std::move(vorher_);
+            return TextWirkung::Unveraendert;
+        }
+        if (text_.size() == texte::GegenrechenartPraefix.size() + platzhalter_.size() &&
+            text_.starts_with(texte::GegenrechenartPraefix) && text_.ends_with(platzhalter_)) {
+            text_.assign(texte::GegenrechenartPraefix).append(vorher_);
+            return TextWirkung::Praefix;
+        }
+        return TextWirkung::Gesetzt;
+    }
+
+  private:
+    std::string& text_;
+    std::string vorher_;
+    std::string_view platzhalter_;
+    bool beendet_ = false;
+};
+
+bool nenntGegenrechenart(const std::string& name) {
+    return name.find("Gegenrechenart") != std::string::npos;
+}
+
 }  // namespace
 
 // Every counter the window polls, with its place in MemoWirkung::zaehler.
@@ -62,11 +107,10 @@ MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std
     s.A.assign(A);
     s.fehlerstatus = Fehlerstatus;
     s.nameUnbekannt = NameUnbekannt;
-    s.meldung = memo_.texte.id(Meldung);
-    s.name = memo_.texte.id(NameRechenart);
     s.n = n;
     s.d = d;
     s.anzahlStellen = AnzahlStellen;
+    s.nameGegen = nenntGegenrechenart(NameRechenart);
     s.grenzwert = GrenzwertModus;
     s.still = meldungenStill();
     return s;
@@ -79,11 +123,13 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
     NameUnbekannt = w.nameUnbekannt;
     AnzahlStellen = w.anzahlStellen;
     NAGefunden = w.naGefunden;
-    if (const std::string& meldung = memo_.texte.text(w.meldung); Meldung != meldung) {
-        Meldung = meldung;
-    }
-    if (const std::string& name = memo_.texte.text(w.name); NameRechenart != name) {
-        NameRechenart = name;
+    if (w.meldungWirkung == TextWirkung::Gesetzt) Meldung = memo_.texte.text(w.meldung);
+    if (w.nameWirkung == TextWirkung::Gesetzt) {
+        if (const std::string& name = memo_.texte.text(w.name); NameRechenart != name) {
+            NameRechenart = name;
+        }
+    } else if (w.nameWirkung == TextWirkung::Praefix) {
+        NameRechenart.insert(0, texte::GegenrechenartPraefix);
     }
     jedenZaehler([&w](std::size_t i, auto& zaehler) {
         using T = decltype(zaehler.get());
@@ -131,9 +177,17 @@ void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_vi
     const int tiefsteDavor = tiefsteTiefe_;
     tiefsteTiefe_ = tiefe_;
     const Aufnahme aufnahme(memo_);
+    TextPlatzhalter meldung(Meldung, false);
+    TextPlatzhalter name(NameRechenart, schluessel.nameGegen);
 
     RegelnAnwenden(n, d, b, e, A);
     memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
+    MemoWirkung w;
+    // The texts written are taken before the start texts come back.
+    w.meldungWirkung = meldung.beenden();
+    if (w.meldungWirkung == TextWirkung::Gesetzt) w.meldung = memo_.texte.id(Meldung);
+    w.nameWirkung = name.beenden();
+    if (w.nameWirkung == TextWirkung::Gesetzt) w.name = memo_.texte.id(NameRechenart);
 
     const int tiefste = tiefsteTiefe_;
     tiefsteTiefe_ = std::max(tiefsteDavor, tiefste);
@@ -141,15 +195,12 @@ void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_vi
     // it started at.
     if (wurdeAngehalten() || tiefste > kMaxTiefe) return;
 
-    MemoWirkung w;
     w.ergebnis = Ergebnis;
     w.rechenzahlWert = RechenzahlWert;
     w.fehlerstatus = Fehlerstatus;
     w.nameUnbekannt = NameUnbekannt;
     w.anzahlStellen = AnzahlStellen;
     w.naGefunden = NAGefunden;
-    w.meldung = memo_.texte.id(Meldung);
-    w.name = memo_.texte.id(NameRechenart);
     w.tiefe = tiefste - tiefe_;
     jedenZaehler([&w, &start](std::size_t i, const auto& zaehler) {
         const bool gesetzt = zaehler.zuweisungen() != start[i].zuweisungen;

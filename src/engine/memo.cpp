@@ -51,11 +51,10 @@ std::size_t MemoSchluesselHash::operator()(const MemoSchluessel& s) const noexce
     h = mischen(h, s.e);
     h = mischen(h, static_cast<std::uint64_t>(s.fehlerstatus));
     h = mischen(h, static_cast<std::uint64_t>(s.nameUnbekannt));
-    h = mischen(h, (std::uint64_t{s.meldung} << 32) | s.name);
     h = mischen(h, (static_cast<std::uint64_t>(static_cast<std::uint16_t>(s.n)) << 32) |
                        (static_cast<std::uint64_t>(static_cast<std::uint16_t>(s.d)) << 16) |
                        static_cast<std::uint16_t>(s.anzahlStellen));
-    return mischen(h, (s.grenzwert ? 1u : 0u) | (s.still ? 2u : 0u));
+    return mischen(h, (s.grenzwert ? 1u : 0u) | (s.still ? 2u : 0u) | (s.nameGegen ? 4u : 0u));
 }
 
 std::size_t Memo::gestalt(Int16 n, Int16 d, std::string_view A) noexcept {

@@ -19,17 +19,19 @@ namespace staffel {
 
 // Everything a nested calculation's effect depends on besides constant tables. On entry the
 // calculation has already written Ergebnis (0), NAGefunden (0) and RechenzahlWert (n/d),
-// so those follow from n and d. A field that is only written is part of the key too: its
-// value after the call is the start value whenever the call leaves it alone. The depth is
-// not: a call's effect is the same at every depth from which its deepest level stays
+// so those follow from n and d. A field that is only written is part of the key too (its
+// value after the call is the start value whenever the call leaves it alone), except the two
+// texts: Meldung is never read inside, and of NameRechenart only whether it names an inverse
+// already; the effect tells whether the call wrote them (MemoWirkung). The depth is not part
+// of the key: a call's effect is the same at every depth from which its deepest level stays
 // within kMaxTiefe (MemoWirkung::tiefe).
 struct MemoSchluessel {
     std::uint64_t b = 0, e = 0;  // by their bits: -0 and 0 take different ways
     std::string A;
     std::int64_t fehlerstatus = 0;
     std::int64_t nameUnbekannt = 0;
-    std::uint32_t meldung = 0, name = 0;  // MemoTexte ids
     Int16 n = 0, d = 0, anzahlStellen = 0;
+    bool nameGegen = false;  // NameRechenart holds "Gegenrechenart"
     bool grenzwert = false;
     bool still = false;  // messages raise no box (ModulRA::meldungenStill)
     bool operator==(const MemoSchluessel&) const = default;
@@ -37,10 +39,16 @@ struct MemoSchluessel {
 
 inline constexpr std::size_t kMemoZaehler = 10;
 
+// What a call did to a text: left it, put the inverse's prefix before it (NameRechenart
+// only), or wrote the text `id` (MemoTexte).
+enum class TextWirkung : std::uint8_t { Unveraendert, Praefix, Gesetzt };
+
 struct MemoWirkung {
     double ergebnis = 0, rechenzahlWert = 0;
     std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
     std::uint32_t meldung = 0, name = 0;
+    TextWirkung meldungWirkung = TextWirkung::Unveraendert;
+    TextWirkung nameWirkung = TextWirkung::Unveraendert;
     Int16 anzahlStellen = 0;
     std::uint8_t naGefunden = 0;
     int tiefe = 0;  // levels below the call that it reached
