@@ -52,8 +52,9 @@ class TextPlatzhalter {
           platzhalter_(gegen ? "\x01Gegenrechenart" : "\x01") {
         text_.assign(platzhalter_);
     }
+    // Left by an exception (short of memory): the start text comes back as it was.
     ~TextPlatzhalter() {
-        if (!beendet_) beenden();
+        if (!beendet_) text_ = std::move(vorher_);
     }
     TextPlatzhalter(const TextPlatzhalter&) = delete;
     TextPlatzhalter& operator=(const TextPlatzhalter&) = delete;

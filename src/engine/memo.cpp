@@ -1,6 +1,7 @@
 #include "engine/memo.h"
 
 #include <functional>
+#include <new>
 #include <string_view>
 #include <utility>
 
@@ -87,7 +88,12 @@ const MemoWirkung* Memo::finden(const MemoSchluessel& schluessel) {
     if (it == aeltere_.end()) return nullptr;
     auto knoten = aeltere_.extract(it);
     neuereBytes_ += eintragBytes(knoten.key(), knoten.mapped());
-    return &neuere_.insert(std::move(knoten)).position->second;
+    try {
+        return &neuere_.insert(std::move(knoten)).position->second;
+    } catch (const std::bad_alloc&) {
+        vergessen();
+        return nullptr;
+    }
 }
 
 void Memo::merken(MemoSchluessel schluessel, MemoWirkung wirkung) {
@@ -97,9 +103,20 @@ void Memo::merken(MemoSchluessel schluessel, MemoWirkung wirkung) {
         neuere_ = Tabelle();
         neuereBytes_ = 0;
     }
-    if (neuere_.try_emplace(std::move(schluessel), std::move(wirkung)).second) {
-        neuereBytes_ += bytes;
+    try {
+        if (neuere_.try_emplace(std::move(schluessel), std::move(wirkung)).second) {
+            neuereBytes_ += bytes;
+        }
+    } catch (const std::bad_alloc&) {
+        vergessen();
     }
+}
+
+// Short of memory the memo gives way: the calculation goes on as without it.
+void Memo::vergessen() noexcept {
+    neuere_.clear();
+    aeltere_.clear();
+    neuereBytes_ = 0;
 }
 
 void Memo::leeren() {

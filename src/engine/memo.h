@@ -107,6 +107,8 @@ class Memo {
     int offeneAufnahmen = 0;
 
   private:
+    void vergessen() noexcept;
+
     struct Gestalt {
         std::size_t marke = 0;
         std::int64_t aufrufe = 0, kosten = 0;
