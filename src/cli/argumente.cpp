@@ -77,6 +77,7 @@ Aufruf aufrufLesen(const std::vector<std::string>& argumente) {
         bool* schalter = name == "json"                  ? &aufruf.json
                          : name == "batch"               ? &aufruf.batch
                          : name == "limit"               ? &aufruf.optionen.grenzwert
+                         : name == "ohne-memo"           ? &aufruf.optionen.ohneMemo
                          : name == "help" || name == "h" ? &aufruf.hilfe
                                                          : nullptr;
         if (!schalter || wert) return fehler("Unbekannte Option: " + argument);

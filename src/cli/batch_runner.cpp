@@ -44,6 +44,7 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
                         HaltWatchdog& watchdog) {
     SammelHost host;
     ModulRA modul(&host);
+    modul.memoEinschalten(!optionen.ohneMemo);
     RechenEingabe eingabeFuerLauf = eingabe;
     if (optionen.grenzwert) {
         modul.GrenzwertModus = true;

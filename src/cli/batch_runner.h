@@ -16,7 +16,8 @@ namespace staffel::cli {
 struct Optionen {
     std::chrono::milliseconds haltNach{10000};
     bool grenzwert = false;
-    unsigned jobs = 0;  // workers of a batch; 0: one per hardware thread
+    unsigned jobs = 0;      // workers of a batch; 0: one per hardware thread
+    bool ohneMemo = false;  // every nested calculation computed again, for comparison
 };
 
 inline constexpr const char* kNichtGestartet = "Die Berechnung konnte nicht gestartet werden.";

@@ -17,8 +17,9 @@ namespace {
 
 constexpr const char* kUsage =
     "Aufruf:\n"
-    "  staffelrechner-cli [--json] [--limit] [--halt-after SEKUNDEN] [--] R A B E\n"
-    "  staffelrechner-cli --batch [--jobs N] [--limit] [--halt-after SEKUNDEN] < zeilen\n"
+    "  staffelrechner-cli [--json] [--limit] [--halt-after SEKUNDEN] [--ohne-memo] [--] R A B E\n"
+    "  staffelrechner-cli --batch [--jobs N] [--limit] [--halt-after SEKUNDEN] [--ohne-memo]\n"
+    "                     < zeilen\n"
     "\n"
     "Rechnet m[R, A][B, E] wie \"Rechne !\" im Fenster. A darf leer sein (\"\").\n"
     "Negative Zahlen wie -1 oder -1/4 sind Texte, keine Optionen; nach -- ist jedes\n"
@@ -32,6 +33,8 @@ constexpr const char* kUsage =
     "  --limit       Grenzwert für E gegen +-Unendlich (E wird ignoriert)\n"
     "  --halt-after  hält jede Rechnung nach so vielen Sekunden an (Vorgabe 10;\n"
     "                0 heißt ohne Zeitgrenze)\n"
+    "  --ohne-memo   rechnet jede innere Rechnung neu, statt ihre Wirkung zu wiederholen\n"
+    "                (gleiche Antworten, nur langsamer; zum Vergleich)\n"
     "  -h, --help    dieser Text\n"
     "\n"
     "Rückgabewert: 0, wenn gerechnet wurde; 1, wenn die Eingabe nicht gelesen, die Ausgabe\n"

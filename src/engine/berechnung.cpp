@@ -27,6 +27,12 @@ class TiefenZaehler {
 
 void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view A) {
     TiefenZaehler zaehler(tiefe_);
+    if (tiefe_ == 1) {
+        memo_.leeren();
+        tiefsteTiefe_ = 1;
+    } else if (tiefe_ > tiefsteTiefe_) {
+        tiefsteTiefe_ = tiefe_;
+    }
     if (tiefe_ > kMaxTiefe) {
         Meldung = texte::ZuTief;
         FehlerMeldung(texte::ZuTief);
@@ -43,7 +49,13 @@ void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view 
     Ergebnis = NARechart(n, d, b, e, A);
     if (NAGefunden == 1) return;
 
-    if (!Regeln(n, d, b, e, A)) FehlerMeldung(texte::UmformungUeberlauf);
+    // The trials of an inverse repeat the same nested calculations; elsewhere the memo would
+    // only cost. A requested halt must reach the loops that test it.
+    if (inversTiefe_ > 0 && memo_.aktiv() && !haltAngefordert()) {
+        RegelnGemerkt(n, d, b, e, A);
+    } else {
+        RegelnAnwenden(n, d, b, e, A);
+    }
 }
 
 // The rewriting rules; false when a rule's 16-bit arithmetic overflows.

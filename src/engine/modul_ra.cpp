@@ -35,13 +35,19 @@ void ModulRA::Zuruecksetzen() {
     Graph = GraphEinstellungen{};
 }
 
+bool ModulRA::meldungenStill() const noexcept {
+    return ExponentText == "x" || BasisText == "x" || ZaehlerG0 > 0;
+}
+
 void ModulRA::FehlerMeldung(std::string_view text) {
-    if (ExponentText == "x" || BasisText == "x" || ZaehlerG0 > 0) {
+    if (meldungenStill()) {
         Fehlerstatus = 1;
         return;
     }
     if (Fehlerstatus == 0) Fehlerstatus = 1;
-    if (host_ != nullptr) host_->zeigeMeldung(std::string(text));
+    if (host_ == nullptr) return;
+    if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.emplace_back(text);
+    host_->zeigeMeldung(std::string(text));
 }
 
 }  // namespace staffel

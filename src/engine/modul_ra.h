@@ -8,6 +8,7 @@
 
 #include "engine/engine_host.h"
 #include "engine/int16.h"
+#include "engine/memo.h"
 #include "engine/polled_counter.h"
 
 namespace staffel {
@@ -62,6 +63,9 @@ class ModulRA {
     ModulRA& operator=(const ModulRA&) = delete;
 
     void setHost(EngineHost* host) noexcept { host_ = host; }
+    // The memo of nested calculations is on unless switched off (for comparison: the results,
+    // texts, messages and counters are the same either way).
+    void memoEinschalten(bool an) noexcept { memo_.einschalten(an); }
 
     // --- Result and messages ---
     double Ergebnis = 0;
@@ -155,6 +159,16 @@ class ModulRA {
     // NARechart once the form is chosen and its name written.
     double NAWert(int fall, double b, double e);
     bool Regeln(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
+    // Regeln with the overflow message, through the memo where it may be used.
+    void RegelnAnwenden(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
+    void RegelnGemerkt(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
+    MemoSchluessel memoSchluessel(Int16 RZaehler, Int16 RNenner, double b, double e,
+                                  std::string_view A);
+    void memoAnwenden(const MemoWirkung& wirkung);
+    // Whether a message sets Fehlerstatus without raising a box (graph and solver runs).
+    bool meldungenStill() const noexcept;
+    template <class F>
+    void jedenZaehler(F&& f);
 
     EngineHost* host_ = nullptr;
     std::atomic<bool> halt_{false};
@@ -163,6 +177,9 @@ class ModulRA {
     // Inverse solves in progress. The follow-up search runs in the outermost only, so that
     // a solve nested in another's trial gives that trial what it always gave.
     int loeserTiefe_ = 0;
+    int tiefsteTiefe_ = 0;  // deepest level reached, for the memo's depth rule
+    int inversTiefe_ = 0;   // active inverses: only their trials repeat nested calculations
+    Memo memo_;
 };
 
 // Pure helpers of the operation model.

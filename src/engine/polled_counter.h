@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <limits>
 
 namespace staffel {
@@ -8,7 +9,9 @@ namespace staffel {
 // A counter that the engine thread writes and a window polls from another thread.
 // Relaxed atomics compile to plain loads and stores, so counting stays as cheap as a
 // plain integer; only the engine thread writes, so load-then-store needs no RMW.
-// Counting saturates at the type's maximum instead of overflowing.
+// Counting saturates at the type's maximum instead of overflowing. Assignments are counted
+// (on the engine thread only), so that the memo of nested calculations can tell a counter that
+// a call reset from one it only counted on.
 template <class T>
 class PolledCounter {
   public:
@@ -24,12 +27,15 @@ class PolledCounter {
     }
     operator T() const noexcept { return get(); }
     PolledCounter& operator=(T value) noexcept {
+        ++zuweisungen_;
         set(value);
         return *this;
     }
+    std::uint64_t zuweisungen() const noexcept { return zuweisungen_; }
 
   private:
     std::atomic<T> value_;
+    std::uint64_t zuweisungen_ = 0;
 };
 
 }  // namespace staffel
