@@ -142,19 +142,17 @@ void FrmGraph::starteProben() {
     gestartet_ = true;
     modul_.haltZuruecknehmen();
     auto job = [this] {
-        auto werte = [this](float x) {
-            auto y = werte_(x);
-            std::lock_guard lock(ernte_.mutex);
-            if (ernte_.name != modul_.NameRechenart) ernte_.name = modul_.NameRechenart;
-            // A sample cut short by a halt has no value of its own.
-            if (!modul_.haltAngefordert()) ernte_.proben.push_back({x, y});
-            return y;
-        };
         auto senke = [this](const graph::Punkt& p) {
             std::lock_guard lock(ernte_.mutex);
             ernte_.neu.push_back(p);
         };
-        graph::Durchlauf(g_, werte, senke, [this] { return modul_.haltAngefordert(); });
+        auto proben = [this](const graph::Probe& probe) {
+            std::lock_guard lock(ernte_.mutex);
+            if (ernte_.name != modul_.NameRechenart) ernte_.name = modul_.NameRechenart;
+            ernte_.proben.push_back(probe);
+        };
+        graph::Durchlauf(
+            g_, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
     };
     ernte_.name = name_;
     laeuft_ = runner_.start(std::move(job));
@@ -165,7 +163,7 @@ void FrmGraph::abholen() {
     const bool fertig = !runner_.running();
     if (fertig) runner_.join();
     std::vector<graph::Punkt> neu;
-    std::vector<GraphProbe> proben;
+    std::vector<graph::Probe> proben;
     bool neuerName = false;
     {
         std::lock_guard lock(ernte_.mutex);

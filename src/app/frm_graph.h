@@ -63,7 +63,7 @@ class FrmGraph : public QDialog {
     struct Ernte {
         std::mutex mutex;
         std::vector<graph::Punkt> neu;
-        std::vector<GraphProbe> proben;
+        std::vector<graph::Probe> proben;
         std::string name;
     };
 
@@ -81,7 +81,7 @@ class FrmGraph : public QDialog {
     graph::Auswertung werte_;
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;
-    std::vector<GraphProbe> gespeicherteProben_;
+    std::vector<graph::Probe> gespeicherteProben_;
     Drucker drucker_;
 
     GraphFlaeche* flaeche_ = nullptr;

@@ -93,10 +93,14 @@ class TestFrmGraph : public QObject {
         QFile csv(ordner.filePath("w.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QStringList werte = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
-        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02.
+        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02, by x.
         QCOMPARE(werte.size(), 1021);
-        QCOMPARE(werte.mid(0, 2), (QStringList{"x;y", "-10;"}));
-        QCOMPARE(werte[22], "-9.9799995422363281;99.600390863037319");
+        QCOMPARE(werte.mid(0, 4), (QStringList{"x;y;Durchgang", "-10;;grob", "-10;;fein",
+                                               "-9.98;99.60039086303732;fein"}));
+        QCOMPARE(werte.filter(";grob").size(), 20);
+        for (qsizetype i = 2; i < werte.size(); ++i)
+            QVERIFY(werte[i - 1].section(';', 0, 0).toDouble() <=
+                    werte[i].section(';', 0, 0).toDouble());
         QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         fenster.close();
         QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
