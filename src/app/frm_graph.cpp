@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
 
 #include "app/engine_texts.h"
 #include "app/fenster_texte.h"
@@ -43,7 +44,8 @@ namespace {
 const QColor kSchwarz(0x00, 0x00, 0x00);
 const QColor kHellblau(0x00, 0x00, 0xff);
 const QColor kHellrot(0xff, 0x00, 0x00);
-constexpr auto kAbholIntervall = std::chrono::milliseconds(20);
+// How often the calculation thread hands its new dots over.
+constexpr auto kAbgabeIntervall = std::chrono::milliseconds(20);
 constexpr int kFortschrittHoehe = 3;  // pixels
 
 constexpr FensterText kTexte[] = {
@@ -71,14 +73,15 @@ bool druckeAufStandarddrucker(const QImage& bild) {
 
 }  // namespace
 
-FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
+FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung werte)
     : QDialog(parent),
-      modul_(modul),
-      g_(modul.Graph),
-      formel_(modul.FormelText),
-      name_(modul.NameRechenart),
+      bruecke_(bruecke),
+      modul_(bruecke.modul()),
+      g_(modul_.Graph),
+      formel_(modul_.FormelText),
+      name_(modul_.NameRechenart),
       werte_(std::move(werte)),
-      punkte_(modul.Graph.PunkteZahl) {
+      punkte_(modul_.Graph.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
     resize(twipsToPixels(9990), twipsToPixels(8445));
     move(twipsToPixels(2220), twipsToPixels(2055));
@@ -115,8 +118,6 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
     flaeche_ = new GraphFlaeche(this);
     layout->addWidget(flaeche_);
 
-    abholTakt_.setInterval(kAbholIntervall);
-    connect(&abholTakt_, &QTimer::timeout, this, &FrmGraph::abholen);
     beschrifte(this, "frmGraph", kTexte);
 }
 
@@ -140,63 +141,52 @@ void FrmGraph::showEvent(QShowEvent* event) {
 
 void FrmGraph::starteProben() {
     gestartet_ = true;
-    modul_.haltZuruecknehmen();
-    auto job = [this] {
-        auto senke = [this](const graph::Punkt& p) {
-            std::lock_guard lock(ernte_.mutex);
-            ernte_.neu.push_back(p);
+    // Runs on the calculation thread: collects what it samples and hands it over in batches.
+    auto job = [this, name = name_] {
+        Ernte ernte;
+        ernte.name = name;
+        auto abgegeben = std::chrono::steady_clock::now();
+        auto abgeben = [&] {
+            abgegeben = std::chrono::steady_clock::now();
+            Ernte weiter{{}, {}, ernte.name};
+            bruecke_.postToUi(
+                [this, e = std::move(ernte)]() mutable { uebernehmen(std::move(e)); });
+            ernte = std::move(weiter);
         };
-        auto proben = [this](const graph::Probe& probe) {
-            std::lock_guard lock(ernte_.mutex);
-            if (ernte_.name != modul_.NameRechenart) ernte_.name = modul_.NameRechenart;
-            ernte_.proben.push_back(probe);
+        auto senke = [&](const graph::Punkt& p) { ernte.punkte.push_back(p); };
+        auto proben = [&](const graph::Probe& probe) {
+            if (ernte.name != modul_.NameRechenart) ernte.name = modul_.NameRechenart;
+            ernte.proben.push_back(probe);
+            if (std::chrono::steady_clock::now() - abgegeben >= kAbgabeIntervall) abgeben();
         };
         graph::Durchlauf(
             g_, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
+        abgeben();
     };
-    ernte_.name = name_;
-    laeuft_ = runner_.start(std::move(job));
-    if (laeuft_) abholTakt_.start();
+    laeuft_ = bruecke_.start(std::move(job), [this] {
+        laeuft_ = false;
+        flaeche_->update();
+    });
 }
 
-void FrmGraph::abholen() {
-    const bool fertig = !runner_.running();
-    if (fertig) runner_.join();
-    std::vector<graph::Punkt> neu;
-    std::vector<graph::Probe> proben;
-    bool neuerName = false;
-    {
-        std::lock_guard lock(ernte_.mutex);
-        neu.swap(ernte_.neu);
-        proben.swap(ernte_.proben);
-        if (ernte_.name != name_) {
-            name_ = ernte_.name;
-            neuerName = true;
-        }
-    }
-    gespeicherteProben_.insert(gespeicherteProben_.end(), proben.begin(), proben.end());
+void FrmGraph::uebernehmen(Ernte ernte) {
+    gespeicherteProben_.insert(gespeicherteProben_.end(), ernte.proben.begin(), ernte.proben.end());
     // A slow pass (undefined samples cost the solver much) shows at least where it is.
-    const bool bewegt = !proben.empty() || fertig;
-    if (!proben.empty()) erreicht_ = proben.back().x;
-    if (fertig) {
-        laeuft_ = false;
-        abholTakt_.stop();
-    }
-    if (bewegt)
+    if (!ernte.proben.empty()) {
+        erreicht_ = ernte.proben.back().x;
         flaeche_->update(0, flaeche_->height() - kFortschrittHoehe, flaeche_->width(),
                          kFortschrittHoehe);
-    if (neu.empty() && !neuerName) return;
-    gespeichertePunkte_.insert(gespeichertePunkte_.end(), neu.begin(), neu.end());
-    punkte_ = graph::PunkteAddieren(punkte_, neu.size());
+    }
+    const bool neuerName = ernte.name != name_;
+    if (ernte.punkte.empty() && !neuerName) return;
+    name_ = std::move(ernte.name);
+    gespeichertePunkte_.insert(gespeichertePunkte_.end(), ernte.punkte.begin(), ernte.punkte.end());
+    punkte_ = graph::PunkteAddieren(punkte_, ernte.punkte.size());
     flaeche_->update();
 }
 
 void FrmGraph::anhalten() {
-    if (!laeuft_) return;
-    modul_.anhalten();
-    runner_.join();
-    abholen();
-    modul_.haltZuruecknehmen();
+    if (laeuft_) bruecke_.haltAndWait();
 }
 
 void FrmGraph::neuerDurchgang() {

@@ -16,6 +16,7 @@
 
 using staffel::Int16;
 using staffel::ModulRA;
+using staffel::app::EngineBridge;
 using staffel::app::FrmGraph;
 namespace graph = staffel::graph;
 
@@ -63,7 +64,8 @@ class TestFrmGraph : public QObject {
     // and as CSV with every sample.
     void parabolaDrawnCountedPrintedAndSaved() {
         ModulRA m;
-        FrmGraph fenster(m, nullptr, quadrat);
+        EngineBridge bruecke(m, nullptr);
+        FrmGraph fenster(bruecke, nullptr, quadrat);
         QList<QImage> gedruckt;
         fenster.setzeDrucker(
             [&](const QImage& bild) { return gedruckt.append(bild), gedruckt.size() > 1; });
@@ -110,7 +112,8 @@ class TestFrmGraph : public QObject {
     void escHaltsTheSamplingThenCloses() {
         ModulRA m;
         std::atomic<int> proben = 0;
-        FrmGraph fenster(m, nullptr, [&proben](float) -> std::optional<double> {
+        EngineBridge bruecke(m, nullptr);
+        FrmGraph fenster(bruecke, nullptr, [&proben](float) -> std::optional<double> {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
             return ++proben, 1.0;
         });
@@ -148,7 +151,8 @@ class TestFrmGraph : public QObject {
                 }
             });
             fahrer.start(20);
-            staffel::app::zeigeGraph(nullptr, m);
+            EngineBridge bruecke(m, nullptr);
+            staffel::app::zeigeGraph(nullptr, bruecke);
             QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
             QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
             const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
