@@ -61,6 +61,11 @@ void EngineBridge::stopAndWait() {
         return;
     }
     cancelAndJoin();
+    // Left queued, they would run in the next run, whose start takes back the cancellation.
+    {
+        std::lock_guard lock(mutex_);
+        posted_.clear();
+    }
     busy_ = false;
     ++run_;
 }

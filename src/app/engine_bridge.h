@@ -43,8 +43,9 @@ class EngineBridge : public QObject, public EngineHost {
     // Asks the running calculation to stop at its next halt point; it finishes normally.
     void requestHalt();
 
-    // Stops the running calculation and waits for its thread to end. Its finished callback
-    // is dropped; a message box it still waits for is answered at once.
+    // Stops the running calculation and waits for its thread to end. What it handed to the UI
+    // thread and its finished callback are dropped; a message box it still waits for is
+    // answered at once.
     void stopAndWait();
 
     // Stops the running calculation as stopAndWait() does, but keeps what it computed: what it

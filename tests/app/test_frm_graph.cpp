@@ -1,4 +1,4 @@
-// The graph window and its settings window.
+// The graph window, its settings window and the calculation thread of the windows.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -127,6 +127,28 @@ class TestFrmGraph : public QObject {
         QTest::keyClick(&fenster, Qt::Key_Escape);
         QVERIFY(!fenster.isVisible());
         QVERIFY(!m.haltAngefordert());
+    }
+
+    // What a stopped run had handed to the UI thread (a message box, say) never shows, not even
+    // once the next run has started.
+    void stoppedRunsTasksNeverRun() {
+        ModulRA m;
+        EngineBridge bruecke(m, nullptr);
+        QStringList gelaufen;
+        std::atomic<bool> gepostet = false;
+        QVERIFY(bruecke.start(
+            [&] {
+                bruecke.postToUi([&] { gelaufen << "alt"; });
+                gepostet = true;
+                while (!m.haltAngefordert()) std::this_thread::yield();
+            },
+            [&] { gelaufen << "alt fertig"; }));
+        while (!gepostet) std::this_thread::yield();
+        bruecke.stopAndWait();
+        QVERIFY(bruecke.start([&] { bruecke.postToUi([&] { gelaufen << "neu"; }); },
+                              [&] { gelaufen << "neu fertig"; }));
+        QTRY_VERIFY(!bruecke.busy());
+        QCOMPARE(gelaufen, (QStringList{"neu", "neu fertig"}));
     }
 
     // The whole graph case: settings window, then the graph window, each modal; the settings
