@@ -7,12 +7,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <chrono>
 
 #include "app/engine_texts.h"
 #include "app/fenster_texte.h"
+#include "app/graph_fortschritt.h"
 #include "app/message_seam.h"
 #include "app/window_design.h"
 
@@ -30,7 +31,6 @@ class GraphFlaeche : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         graph_->malen(painter, size());
-        graph_->fortschrittMalen(painter, size());
     }
     // Qt reports the first display as a resize as well, so this is the drawing pass.
     void resizeEvent(QResizeEvent*) override { graph_->neuerDurchgang(); }
@@ -46,7 +46,6 @@ const QColor kHellblau(0x00, 0x00, 0xff);
 const QColor kHellrot(0xff, 0x00, 0x00);
 // How often the calculation thread hands its new dots over.
 constexpr auto kAbgabeIntervall = std::chrono::milliseconds(20);
-constexpr int kFortschrittHoehe = 3;  // pixels
 
 constexpr FensterText kTexte[] = {
     {"frmGraph", QT_TRANSLATE_NOOP("frmGraph", "Graph")},
@@ -54,7 +53,9 @@ constexpr FensterText kTexte[] = {
     {"mnuGraphdruck", QT_TRANSLATE_NOOP("frmGraph", "&Graphik drucken")},
     {"mnuBildSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Bild speichern …")},
     {"mnuWerteSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Werte speichern …")},
+    {"mnuAnhalten", QT_TRANSLATE_NOOP("frmGraph", "&Anhalten")},
     {"mnuGraphEnd", QT_TRANSLATE_NOOP("frmGraph", "&Graphik ausblenden")},
+    {"cmdAnhalten", QT_TRANSLATE_NOOP("frmGraph", "Anhalten")},
 };
 
 bool druckeAufStandarddrucker(const QImage& bild) {
@@ -111,12 +112,20 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung wer
         if (const QString pfad = frageWerteDatei(this, formel_); !pfad.isEmpty())
             werteSpeichern(pfad);
     });
+    mnuAnhalten_ = mnuGraphopt->addAction(QString());
+    mnuAnhalten_->setObjectName(QStringLiteral("mnuAnhalten"));
+    // The key of the main window's halt button.
+    mnuAnhalten_->setShortcut(QKeySequence(Qt::Key_NumberSign));
+    connect(mnuAnhalten_, &QAction::triggered, this, &FrmGraph::anhalten);
     QAction* mnuGraphEnd = mnuGraphopt->addAction(QString());
     mnuGraphEnd->setObjectName(QStringLiteral("mnuGraphEnd"));
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
 
     flaeche_ = new GraphFlaeche(this);
-    layout->addWidget(flaeche_);
+    layout->addWidget(flaeche_, 1);
+    fortschritt_ = new GraphFortschritt(graph::StellenZahl(g_), this);
+    connect(fortschritt_->cmdAnhalten(), &QPushButton::clicked, this, &FrmGraph::anhalten);
+    layout->addWidget(fortschritt_);
 
     beschrifte(this, "frmGraph", kTexte);
 }
@@ -125,6 +134,7 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung wer
 void FrmGraph::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         beschrifte(this, "frmGraph", kTexte);
+        fortschritt_->beschriften();
         flaeche_->update();
     }
     QDialog::changeEvent(event);
@@ -163,20 +173,20 @@ void FrmGraph::starteProben() {
             g_, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
         abgeben();
     };
-    laeuft_ = bruecke_.start(std::move(job), [this] {
-        laeuft_ = false;
-        flaeche_->update();
-    });
+    laeuft_ = bruecke_.start(std::move(job), [this] { beendet(); });
+    if (!laeuft_) beendet();
+}
+
+void FrmGraph::beendet() {
+    laeuft_ = false;
+    mnuAnhalten_->setEnabled(false);
+    fortschritt_->beendet();
 }
 
 void FrmGraph::uebernehmen(Ernte ernte) {
     gespeicherteProben_.insert(gespeicherteProben_.end(), ernte.proben.begin(), ernte.proben.end());
-    // A slow pass (undefined samples cost the solver much) shows at least where it is.
-    if (!ernte.proben.empty()) {
-        erreicht_ = ernte.proben.back().x;
-        flaeche_->update(0, flaeche_->height() - kFortschrittHoehe, flaeche_->width(),
-                         kFortschrittHoehe);
-    }
+    // A slow pass (undefined samples cost the solver much) shows at least how far it is.
+    if (!ernte.proben.empty()) fortschritt_->zeige(gespeicherteProben_.size());
     const bool neuerName = ernte.name != name_;
     if (ernte.punkte.empty() && !neuerName) return;
     name_ = std::move(ernte.name);
@@ -207,17 +217,6 @@ void FrmGraph::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-// A thin bar along the bottom edge, from the frame's left side to the x sampled last.
-void FrmGraph::fortschrittMalen(QPainter& painter, const QSize& groesse) const {
-    if (!laeuft_ || !(g_.Xmax > g_.Xmin)) return;
-    const double anteil = std::clamp((erreicht_ - g_.Xmin) / (g_.Xmax - g_.Xmin), 0.0, 1.0);
-    const double links = graph::kLinks * groesse.width() / graph::kBreite;
-    const double rechts = graph::kRechts * groesse.width() / graph::kBreite;
-    painter.fillRect(QRectF(links, groesse.height() - kFortschrittHoehe, (rechts - links) * anteil,
-                            kFortschrittHoehe),
-                     palette().color(QPalette::Highlight));
 }
 
 void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {

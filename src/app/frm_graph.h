@@ -16,11 +16,13 @@ class QAction;
 namespace staffel::app {
 
 class GraphFlaeche;
+class GraphFortschritt;
 
 // frmGraph, "Graph": draws the operation of bruecke's ModulRA as a function of x. The samples
 // are evaluated once, on bruecke's calculation thread, while the window shows the dots as they
-// arrive; every change of size redraws them from that store and counts them again in
-// PunkteZahl. Closing the window, or Esc while sampling, halts the sampling at once.
+// arrive and the bar below tells how far the sampling is; every change of size redraws them
+// from that store and counts them again in PunkteZahl. "Anhalten" (or Esc while sampling) halts
+// the sampling at once and keeps what is drawn; closing the window halts it too.
 class FrmGraph : public QDialog {
     Q_OBJECT
 
@@ -69,8 +71,8 @@ class FrmGraph : public QDialog {
     void uebernehmen(Ernte ernte);
     void anhalten();
     void neuerDurchgang();
+    void beendet();
     void malen(QPainter& painter, const QSize& groesse) const;
-    void fortschrittMalen(QPainter& painter, const QSize& groesse) const;
 
     EngineBridge& bruecke_;
     ModulRA& modul_;
@@ -85,9 +87,10 @@ class FrmGraph : public QDialog {
 
     GraphFlaeche* flaeche_ = nullptr;
     QAction* mnuGraphdruck_ = nullptr;
+    QAction* mnuAnhalten_ = nullptr;
+    GraphFortschritt* fortschritt_ = nullptr;
     bool gestartet_ = false;
     bool laeuft_ = false;
-    double erreicht_ = 0;  // the x sampled last
 };
 
 }  // namespace staffel::app
