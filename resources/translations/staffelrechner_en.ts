@@ -447,6 +447,18 @@
         <source>CSV-Datei (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;Anhalten</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Anhalten</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Punkte %1 von %2</source>
+        <translation>Points %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>frmHaupt</name>

@@ -45,11 +45,7 @@ void EngineBridge::requestHalt() {
     modul_.anhalten();
 }
 
-void EngineBridge::stopAndWait() {
-    if (!busy_) {
-        runner_.join();
-        return;
-    }
+void EngineBridge::cancelAndJoin() {
     modul_.anhalten();
     {
         std::lock_guard lock(mutex_);
@@ -57,8 +53,30 @@ void EngineBridge::stopAndWait() {
     }
     answered_.notify_all();
     runner_.join();
+}
+
+void EngineBridge::stopAndWait() {
+    if (!busy_) {
+        runner_.join();
+        return;
+    }
+    cancelAndJoin();
+    // Left queued, they would run in the next run, whose start takes back the cancellation.
+    {
+        std::lock_guard lock(mutex_);
+        posted_.clear();
+    }
     busy_ = false;
     ++run_;
+}
+
+void EngineBridge::haltAndWait() {
+    if (!busy_) return;
+    cancelAndJoin();
+    // The finished callback is the last task the ended thread posted.
+    while (busy_ && runPosted()) {
+    }
+    modul_.haltZuruecknehmen();
 }
 
 void EngineBridge::zeigeMeldung(const std::string& text) {
@@ -100,15 +118,16 @@ void EngineBridge::postToUi(std::function<void()> task) {
     QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
 }
 
-void EngineBridge::runPosted() {
+bool EngineBridge::runPosted() {
     std::function<void()> task;
     {
         std::lock_guard lock(mutex_);
-        if (posted_.empty()) return;
+        if (posted_.empty()) return false;
         task = std::move(posted_.front());
         posted_.pop_front();
     }
     task();
+    return true;
 }
 
 }  // namespace staffel::app

@@ -19,9 +19,10 @@ class ModulRA;
 
 namespace staffel::app {
 
-// Runs calculations of one ModulRA off the UI thread and hosts the engine's message boxes:
-// the calculation thread waits while the UI thread shows the modal "Problem" box.
-// Everything but zeigeMeldung is called on the UI thread.
+// The calculation thread of one ModulRA, for every window that calculates on it: runs one job
+// at a time off the UI thread, carries what the job hands over to the UI thread, and hosts the
+// engine's message boxes: the calculation thread waits while the UI thread shows the modal
+// "Problem" box. Everything but zeigeMeldung and postToUi is called on the UI thread.
 class EngineBridge : public QObject, public EngineHost {
     Q_OBJECT
   public:
@@ -29,6 +30,8 @@ class EngineBridge : public QObject, public EngineHost {
     ~EngineBridge() override;
     EngineBridge(const EngineBridge&) = delete;
     EngineBridge& operator=(const EngineBridge&) = delete;
+
+    ModulRA& modul() const { return modul_; }
 
     // True from start() until finished has run or stopAndWait() returned.
     bool busy() const { return busy_; }
@@ -40,16 +43,27 @@ class EngineBridge : public QObject, public EngineHost {
     // Asks the running calculation to stop at its next halt point; it finishes normally.
     void requestHalt();
 
-    // Stops the running calculation and waits for its thread to end. Its finished callback
-    // is dropped; a message box it still waits for is answered at once.
+    // Stops the running calculation and waits for its thread to end. What it handed to the UI
+    // thread and its finished callback are dropped; a message box it still waits for is
+    // answered at once.
     void stopAndWait();
+
+    // Stops the running calculation as stopAndWait() does, but keeps what it computed: what it
+    // handed over, and then its finished callback, run before this returns. The halt request
+    // ends with the calculation.
+    void haltAndWait();
+
+    // Runs task on the UI thread, after the tasks posted before it and before the finished
+    // callback of the running job; callable from any thread.
+    void postToUi(std::function<void()> task);
 
     void zeigeMeldung(const std::string& text) override;
 
   private:
-    // Runs task on the UI thread; callable from any thread.
-    void postToUi(std::function<void()> task);
-    Q_INVOKABLE void runPosted();
+    // False when no task was waiting.
+    Q_INVOKABLE bool runPosted();
+    // Ends the running calculation's thread; a message box it waits for is answered at once.
+    void cancelAndJoin();
 
     struct PendingMessage {
         bool done = false;

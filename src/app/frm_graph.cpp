@@ -7,11 +7,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <chrono>
 
 #include "app/engine_texts.h"
 #include "app/fenster_texte.h"
+#include "app/graph_fortschritt.h"
 #include "app/message_seam.h"
 #include "app/window_design.h"
 
@@ -29,7 +31,6 @@ class GraphFlaeche : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         graph_->malen(painter, size());
-        graph_->fortschrittMalen(painter, size());
     }
     // Qt reports the first display as a resize as well, so this is the drawing pass.
     void resizeEvent(QResizeEvent*) override { graph_->neuerDurchgang(); }
@@ -43,8 +44,8 @@ namespace {
 const QColor kSchwarz(0x00, 0x00, 0x00);
 const QColor kHellblau(0x00, 0x00, 0xff);
 const QColor kHellrot(0xff, 0x00, 0x00);
-constexpr auto kAbholIntervall = std::chrono::milliseconds(20);
-constexpr int kFortschrittHoehe = 3;  // pixels
+// How often the calculation thread hands its new dots over.
+constexpr auto kAbgabeIntervall = std::chrono::milliseconds(20);
 
 constexpr FensterText kTexte[] = {
     {"frmGraph", QT_TRANSLATE_NOOP("frmGraph", "Graph")},
@@ -52,7 +53,9 @@ constexpr FensterText kTexte[] = {
     {"mnuGraphdruck", QT_TRANSLATE_NOOP("frmGraph", "&Graphik drucken")},
     {"mnuBildSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Bild speichern …")},
     {"mnuWerteSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Werte speichern …")},
+    {"mnuAnhalten", QT_TRANSLATE_NOOP("frmGraph", "&Anhalten")},
     {"mnuGraphEnd", QT_TRANSLATE_NOOP("frmGraph", "&Graphik ausblenden")},
+    {"cmdAnhalten", QT_TRANSLATE_NOOP("frmGraph", "Anhalten")},
 };
 
 bool druckeAufStandarddrucker(const QImage& bild) {
@@ -71,14 +74,15 @@ bool druckeAufStandarddrucker(const QImage& bild) {
 
 }  // namespace
 
-FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
+FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung werte)
     : QDialog(parent),
-      modul_(modul),
-      g_(modul.Graph),
-      formel_(modul.FormelText),
-      name_(modul.NameRechenart),
+      bruecke_(bruecke),
+      modul_(bruecke.modul()),
+      g_(modul_.Graph),
+      formel_(modul_.FormelText),
+      name_(modul_.NameRechenart),
       werte_(std::move(werte)),
-      punkte_(modul.Graph.PunkteZahl) {
+      punkte_(modul_.Graph.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
     resize(twipsToPixels(9990), twipsToPixels(8445));
     move(twipsToPixels(2220), twipsToPixels(2055));
@@ -108,15 +112,21 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
         if (const QString pfad = frageWerteDatei(this, formel_); !pfad.isEmpty())
             werteSpeichern(pfad);
     });
+    mnuAnhalten_ = mnuGraphopt->addAction(QString());
+    mnuAnhalten_->setObjectName(QStringLiteral("mnuAnhalten"));
+    // The key of the main window's halt button.
+    mnuAnhalten_->setShortcut(QKeySequence(Qt::Key_NumberSign));
+    connect(mnuAnhalten_, &QAction::triggered, this, &FrmGraph::anhalten);
     QAction* mnuGraphEnd = mnuGraphopt->addAction(QString());
     mnuGraphEnd->setObjectName(QStringLiteral("mnuGraphEnd"));
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
 
     flaeche_ = new GraphFlaeche(this);
-    layout->addWidget(flaeche_);
+    layout->addWidget(flaeche_, 1);
+    fortschritt_ = new GraphFortschritt(graph::StellenZahl(g_), this);
+    connect(fortschritt_->cmdAnhalten(), &QPushButton::clicked, this, &FrmGraph::anhalten);
+    layout->addWidget(fortschritt_);
 
-    abholTakt_.setInterval(kAbholIntervall);
-    connect(&abholTakt_, &QTimer::timeout, this, &FrmGraph::abholen);
     beschrifte(this, "frmGraph", kTexte);
 }
 
@@ -124,6 +134,7 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
 void FrmGraph::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         beschrifte(this, "frmGraph", kTexte);
+        fortschritt_->beschriften();
         flaeche_->update();
     }
     QDialog::changeEvent(event);
@@ -140,65 +151,52 @@ void FrmGraph::showEvent(QShowEvent* event) {
 
 void FrmGraph::starteProben() {
     gestartet_ = true;
-    modul_.haltZuruecknehmen();
-    auto job = [this] {
-        auto werte = [this](float x) {
-            auto y = werte_(x);
-            std::lock_guard lock(ernte_.mutex);
-            if (ernte_.name != modul_.NameRechenart) ernte_.name = modul_.NameRechenart;
-            // A sample cut short by a halt has no value of its own.
-            if (!modul_.haltAngefordert()) ernte_.proben.push_back({x, y});
-            return y;
+    // Runs on the calculation thread: collects what it samples and hands it over in batches.
+    auto job = [this, name = name_] {
+        Ernte ernte;
+        ernte.name = name;
+        auto abgegeben = std::chrono::steady_clock::now();
+        auto abgeben = [&] {
+            abgegeben = std::chrono::steady_clock::now();
+            Ernte weiter{{}, {}, ernte.name};
+            bruecke_.postToUi(
+                [this, e = std::move(ernte)]() mutable { uebernehmen(std::move(e)); });
+            ernte = std::move(weiter);
         };
-        auto senke = [this](const graph::Punkt& p) {
-            std::lock_guard lock(ernte_.mutex);
-            ernte_.neu.push_back(p);
+        auto senke = [&](const graph::Punkt& p) { ernte.punkte.push_back(p); };
+        auto proben = [&](const graph::Probe& probe) {
+            if (ernte.name != modul_.NameRechenart) ernte.name = modul_.NameRechenart;
+            ernte.proben.push_back(probe);
+            if (std::chrono::steady_clock::now() - abgegeben >= kAbgabeIntervall) abgeben();
         };
-        graph::Durchlauf(g_, werte, senke, [this] { return modul_.haltAngefordert(); });
+        graph::Durchlauf(
+            g_, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
+        abgeben();
     };
-    ernte_.name = name_;
-    laeuft_ = runner_.start(std::move(job));
-    if (laeuft_) abholTakt_.start();
+    laeuft_ = bruecke_.start(std::move(job), [this] { beendet(); });
+    if (!laeuft_) beendet();
 }
 
-void FrmGraph::abholen() {
-    const bool fertig = !runner_.running();
-    if (fertig) runner_.join();
-    std::vector<graph::Punkt> neu;
-    std::vector<GraphProbe> proben;
-    bool neuerName = false;
-    {
-        std::lock_guard lock(ernte_.mutex);
-        neu.swap(ernte_.neu);
-        proben.swap(ernte_.proben);
-        if (ernte_.name != name_) {
-            name_ = ernte_.name;
-            neuerName = true;
-        }
-    }
-    gespeicherteProben_.insert(gespeicherteProben_.end(), proben.begin(), proben.end());
-    // A slow pass (undefined samples cost the solver much) shows at least where it is.
-    const bool bewegt = !proben.empty() || fertig;
-    if (!proben.empty()) erreicht_ = proben.back().x;
-    if (fertig) {
-        laeuft_ = false;
-        abholTakt_.stop();
-    }
-    if (bewegt)
-        flaeche_->update(0, flaeche_->height() - kFortschrittHoehe, flaeche_->width(),
-                         kFortschrittHoehe);
-    if (neu.empty() && !neuerName) return;
-    gespeichertePunkte_.insert(gespeichertePunkte_.end(), neu.begin(), neu.end());
-    punkte_ = graph::PunkteAddieren(punkte_, neu.size());
+void FrmGraph::beendet() {
+    laeuft_ = false;
+    mnuAnhalten_->setEnabled(false);
+    fortschritt_->beendet();
+}
+
+void FrmGraph::uebernehmen(Ernte ernte) {
+    gespeicherteProben_.insert(gespeicherteProben_.end(), ernte.proben.begin(), ernte.proben.end());
+    // A slow pass (undefined samples cost the solver much) shows at least how far it is.
+    if (!ernte.proben.empty()) fortschritt_->zeige(gespeicherteProben_.size());
+    const bool neuerName = ernte.name != name_;
+    if (ernte.punkte.empty() && !neuerName) return;
+    name_ = std::move(ernte.name);
+    gespeichertePunkte_.insert(gespeichertePunkte_.end(), ernte.punkte.begin(), ernte.punkte.end());
+    punkte_ = graph::PunkteAddieren(punkte_, ernte.punkte.size());
     flaeche_->update();
 }
 
 void FrmGraph::anhalten() {
-    if (!laeuft_) return;
-    modul_.anhalten();
-    runner_.join();
-    abholen();
-    modul_.haltZuruecknehmen();
+    if (laeuft_) bruecke_.haltAndWait();
 }
 
 void FrmGraph::neuerDurchgang() {
@@ -219,17 +217,6 @@ void FrmGraph::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-// A thin bar along the bottom edge, from the frame's left side to the x sampled last.
-void FrmGraph::fortschrittMalen(QPainter& painter, const QSize& groesse) const {
-    if (!laeuft_ || !(g_.Xmax > g_.Xmin)) return;
-    const double anteil = std::clamp((erreicht_ - g_.Xmin) / (g_.Xmax - g_.Xmin), 0.0, 1.0);
-    const double links = graph::kLinks * groesse.width() / graph::kBreite;
-    const double rechts = graph::kRechts * groesse.width() / graph::kBreite;
-    painter.fillRect(QRectF(links, groesse.height() - kFortschrittHoehe, (rechts - links) * anteil,
-                            kFortschrittHoehe),
-                     palette().color(QPalette::Highlight));
 }
 
 void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {

@@ -2,14 +2,12 @@
 
 #include <QDialog>
 #include <QImage>
-#include <QTimer>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "app/engine_bridge.h"
 #include "app/graph_export.h"
-#include "engine/calculation_runner.h"
 #include "engine/graph_pass.h"
 #include "engine/modul_ra.h"
 
@@ -18,18 +16,21 @@ class QAction;
 namespace staffel::app {
 
 class GraphFlaeche;
+class GraphFortschritt;
 
-// frmGraph, "Graph": draws the current operation as a function of x. The samples are
-// evaluated once, on the calculation thread, while the window shows the dots as they arrive;
-// every change of size redraws them from that store and counts them again in PunkteZahl.
-// Closing the window, or Esc while sampling, halts the sampling at once.
+// frmGraph, "Graph": draws the operation of bruecke's ModulRA as a function of x. The samples
+// are evaluated once, on bruecke's calculation thread, while the window shows the dots as they
+// arrive and the bar below tells how far the sampling is; every change of size redraws them
+// from that store and counts them again in PunkteZahl. "Anhalten" (or Esc while sampling) halts
+// the sampling at once and keeps what is drawn; closing the window halts it too.
 class FrmGraph : public QDialog {
     Q_OBJECT
 
   public:
     // werte replaces the engine's evaluation of a sample (tests); by default each sample is one
-    // Berechnung call on modul.
-    explicit FrmGraph(ModulRA& modul, QWidget* parent = nullptr, graph::Auswertung werte = {});
+    // Berechnung call on the bridge's ModulRA.
+    explicit FrmGraph(EngineBridge& bruecke, QWidget* parent = nullptr,
+                      graph::Auswertung werte = {});
     ~FrmGraph() override;
 
     // Prints an image; false when it could not be printed. The default sends it to the
@@ -59,21 +60,21 @@ class FrmGraph : public QDialog {
   private:
     friend class GraphFlaeche;
 
-    // What the calculation thread hands over to the window.
+    // What the calculation thread hands over to the window in one batch.
     struct Ernte {
-        std::mutex mutex;
-        std::vector<graph::Punkt> neu;
-        std::vector<GraphProbe> proben;
+        std::vector<graph::Punkt> punkte;
+        std::vector<graph::Probe> proben;
         std::string name;
     };
 
     void starteProben();
-    void abholen();
+    void uebernehmen(Ernte ernte);
     void anhalten();
     void neuerDurchgang();
+    void beendet();
     void malen(QPainter& painter, const QSize& groesse) const;
-    void fortschrittMalen(QPainter& painter, const QSize& groesse) const;
 
+    EngineBridge& bruecke_;
     ModulRA& modul_;
     const GraphEinstellungen g_;
     const std::string formel_;
@@ -81,17 +82,15 @@ class FrmGraph : public QDialog {
     graph::Auswertung werte_;
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;
-    std::vector<GraphProbe> gespeicherteProben_;
+    std::vector<graph::Probe> gespeicherteProben_;
     Drucker drucker_;
 
     GraphFlaeche* flaeche_ = nullptr;
     QAction* mnuGraphdruck_ = nullptr;
-    QTimer abholTakt_;
-    Ernte ernte_;
+    QAction* mnuAnhalten_ = nullptr;
+    GraphFortschritt* fortschritt_ = nullptr;
     bool gestartet_ = false;
     bool laeuft_ = false;
-    double erreicht_ = 0;       // the x sampled last
-    CalculationRunner runner_;  // last: joined before the members its job uses go away
 };
 
 }  // namespace staffel::app

@@ -509,7 +509,7 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
             break;
         }
         case RechenAusgang::Graph:
-            zeigeGraph(this, modul_);
+            zeigeGraph(this, bridge_);
             zeigeName(modul_.NameRechenart);
             break;
         default:

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <charconv>
 
 #include "app/datei_speichern.h"
@@ -13,10 +14,11 @@ namespace staffel::app {
 
 namespace {
 
-void zahlAnhaengen(QByteArray& ziel, double wert) {
+// The shortest text that reads back to wert in its own precision.
+template <typename Zahl>
+void zahlAnhaengen(QByteArray& ziel, Zahl wert) {
     char puffer[32];
-    const auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 17);
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
     if (fehler == std::errc()) ziel.append(puffer, ende - puffer);
 }
 
@@ -67,13 +69,16 @@ bool speichereGraphBild(QWidget* parent, const QString& pfad, const QSize& groes
 }
 
 bool speichereGraphWerte(QWidget* parent, const QString& pfad,
-                         const std::vector<GraphProbe>& proben) {
-    QByteArray csv("x;y\n");
-    for (const GraphProbe& probe : proben) {
+                         const std::vector<graph::Probe>& proben) {
+    std::vector<graph::Probe> sortiert = proben;
+    std::stable_sort(sortiert.begin(), sortiert.end(),
+                     [](const graph::Probe& a, const graph::Probe& b) { return a.x < b.x; });
+    QByteArray csv("x;y;Durchgang\n");
+    for (const graph::Probe& probe : sortiert) {
         zahlAnhaengen(csv, probe.x);
         csv += ';';
         if (probe.y) zahlAnhaengen(csv, *probe.y);
-        csv += '\n';
+        csv += probe.durchgang == graph::Durchgang::Grob ? ";grob\n" : ";fein\n";
     }
     return speichereDatei(parent, pfad, csv);
 }

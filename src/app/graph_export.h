@@ -3,20 +3,15 @@
 #include <QSize>
 #include <QString>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/graph_pass.h"
 
 class QPainter;
 class QWidget;
 
 namespace staffel::app {
-
-// One evaluated sample of the graph: its x and the value, none when undefined.
-struct GraphProbe {
-    float x = 0;
-    std::optional<double> y;
-};
 
 // Paints the graph into a surface of the given size in logical pixels.
 using GraphMaler = std::function<void(QPainter& painter, const QSize& groesse)>;
@@ -26,10 +21,12 @@ using GraphMaler = std::function<void(QPainter& painter, const QSize& groesse)>;
 bool speichereGraphBild(QWidget* parent, const QString& pfad, const QSize& groesse,
                         qreal pixelRatio, const GraphMaler& malen);
 
-// "x;y", then one line per sample in sampling order: 17 significant digits, "." as decimal
-// point whatever the locale; an undefined value leaves y empty.
+// "x;y;Durchgang", then one line per sample, sorted by x (the coarse pass first where both
+// passes took the same x): each number as the shortest text that reads back to the value
+// sampled (x in single precision), "." as decimal point whatever the locale; an undefined
+// value leaves y empty; the pass is "grob" or "fein".
 bool speichereGraphWerte(QWidget* parent, const QString& pfad,
-                         const std::vector<GraphProbe>& proben);
+                         const std::vector<graph::Probe>& proben);
 
 // The file dialogs of "Bild speichern …" and "Werte speichern …", proposing a name such as
 // "graph-m[5,0][x,2].png" for «m[5 , 0][x , 2]»; empty when cancelled.

@@ -1,16 +1,17 @@
 #include "app/graph_launcher.h"
 
+#include "app/engine_bridge.h"
 #include "app/frm_graph.h"
 #include "app/frm_werte.h"
 
 namespace staffel::app {
 
-void zeigeGraph(QWidget* parent, ModulRA& modul) {
+void zeigeGraph(QWidget* parent, EngineBridge& bruecke) {
     {
-        FrmWerte werte(modul.Graph, parent);
+        FrmWerte werte(bruecke.modul().Graph, parent);
         werte.exec();
     }
-    FrmGraph graph(modul, parent);
+    FrmGraph graph(bruecke, parent);
     graph.exec();
 }
 

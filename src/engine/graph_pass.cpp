@@ -69,14 +69,25 @@ std::optional<Punkt> Abbildung::abbilden(float x, double y, Durchgang durchgang)
     return Punkt{px, pySingle, durchgang};
 }
 
+std::size_t StellenZahl(const GraphEinstellungen& g) {
+    std::size_t anzahl = grobeStellen(g).size();
+    FeineStellen fein(g);
+    for (float x = 0; fein.naechste(x);) ++anzahl;
+    return anzahl;
+}
+
 void Durchlauf(const GraphEinstellungen& g, const Auswertung& werte, const PunktSenke& senke,
-               const Abbruch& abbruch) {
+               const Abbruch& abbruch, const ProbenSenke& proben) {
     const Abbildung abbildung(g);
+    auto abgebrochen = [&] { return abbruch && abbruch(); };
     auto probe = [&](float x, Durchgang durchgang) {
-        if (abbruch && abbruch()) return false;
-        if (const auto y = werte(x)) {
+        if (abgebrochen()) return false;
+        const auto y = werte(x);
+        if (abgebrochen()) return false;  // cut short by a halt: no value of its own
+        if (y) {
             if (const auto punkt = abbildung.abbilden(x, *y, durchgang)) senke(*punkt);
         }
+        if (proben) proben({x, y, durchgang});
         return true;
     };
     for (const float x : grobeStellen(g)) {

@@ -83,16 +83,29 @@ class Abbildung {
     double schwelle_;
 };
 
+// The number of samples both passes take together.
+std::size_t StellenZahl(const GraphEinstellungen& g);
+
+// One evaluated sample: its x, its value (nullopt when undefined) and the pass that took it.
+struct Probe {
+    float x = 0;
+    std::optional<double> y;
+    Durchgang durchgang = Durchgang::Fein;
+};
+
 // The value of one sample: nullopt when it is undefined.
 using Auswertung = std::function<std::optional<double>(float x)>;
 // Receives each dot as soon as it is known.
 using PunktSenke = std::function<void(const Punkt&)>;
-// Asked before every sample; true ends both passes.
+// Asked before and after every sample; true ends both passes.
 using Abbruch = std::function<bool()>;
+// Receives each evaluated sample, after its dot.
+using ProbenSenke = std::function<void(const Probe&)>;
 
-// The coarse pass, then the fine pass.
+// The coarse pass, then the fine pass. A sample during which abbruch turned true has no value
+// of its own: neither its dot nor the sample is reported.
 void Durchlauf(const GraphEinstellungen& g, const Auswertung& werte, const PunktSenke& senke,
-               const Abbruch& abbruch = {});
+               const Abbruch& abbruch = {}, const ProbenSenke& proben = {});
 
 // Basis and Exponent of one sample: "x" takes the sample, the other text is read as a number.
 struct Argumente {

@@ -1,7 +1,8 @@
-// The graph window and its settings window.
+// The graph window, its settings window and the calculation thread of the windows.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QtTest>
@@ -10,12 +11,14 @@
 
 #include "app/frm_graph.h"
 #include "app/frm_werte.h"
+#include "app/graph_fortschritt.h"
 #include "app/graph_launcher.h"
 #include "app/support_fixture.h"
 #include "engine/rechnen.h"
 
 using staffel::Int16;
 using staffel::ModulRA;
+using staffel::app::EngineBridge;
 using staffel::app::FrmGraph;
 namespace graph = staffel::graph;
 
@@ -63,12 +66,15 @@ class TestFrmGraph : public QObject {
     // and as CSV with every sample.
     void parabolaDrawnCountedPrintedAndSaved() {
         ModulRA m;
-        FrmGraph fenster(m, nullptr, quadrat);
+        EngineBridge bruecke(m, nullptr);
+        FrmGraph fenster(bruecke, nullptr, quadrat);
         QList<QImage> gedruckt;
         fenster.setzeDrucker(
             [&](const QImage& bild) { return gedruckt.append(bild), gedruckt.size() > 1; });
         fenster.show();
         QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        QCOMPARE(fenster.findChild<QProgressBar*>("prgFortschritt")->accessibleName(),
+                 "Punkte 1 020 von 1 020");
         const Int16 proDurchgang = punkteProDurchgang(m.Graph, quadrat);
         QCOMPARE(fenster.punkteZahl(), proDurchgang);
         QCOMPARE(farbeBei(gezeichnet(fenster), 103, 30), QColor(255, 0, 0));  // the cross
@@ -93,33 +99,66 @@ class TestFrmGraph : public QObject {
         QFile csv(ordner.filePath("w.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QStringList werte = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
-        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02.
+        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02, by x.
         QCOMPARE(werte.size(), 1021);
-        QCOMPARE(werte.mid(0, 2), (QStringList{"x;y", "-10;"}));
-        QCOMPARE(werte[22], "-9.9799995422363281;99.600390863037319");
+        QCOMPARE(werte.mid(0, 4), (QStringList{"x;y;Durchgang", "-10;;grob", "-10;;fein",
+                                               "-9.98;99.60039086303732;fein"}));
         QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         fenster.close();
         QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
     }
 
-    // Esc first only halts the sampling, keeping the drawing; the second closes.
-    void escHaltsTheSamplingThenCloses() {
+    // "Anhalten" (the menu entry, the button, or Esc) halts the sampling, keeps what is drawn
+    // and the bar says how far it came; Esc then closes.
+    void anhaltenKeepsTheDrawingThenEscCloses() {
+        for (const auto& anhalten : std::initializer_list<std::function<void(FrmGraph&)>>{
+                 [](FrmGraph& f) { f.findChild<QAction*>("mnuAnhalten")->trigger(); },
+                 [](FrmGraph& f) { f.findChild<QPushButton*>("cmdAnhalten")->click(); },
+                 [](FrmGraph& f) { QTest::keyClick(&f, Qt::Key_Escape); }}) {
+            ModulRA m;
+            std::atomic<int> proben = 0;
+            EngineBridge bruecke(m, nullptr);
+            FrmGraph fenster(bruecke, nullptr, [&proben](float) -> std::optional<double> {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return ++proben, 1.0;
+            });
+            fenster.show();
+            QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 10, 20000);
+            anhalten(fenster);
+            QVERIFY(fenster.isVisible() && !fenster.rechnetNoch());
+            const int bisher = proben;
+            QTest::qWait(50);
+            QCOMPARE(int(proben), bisher);
+            const auto* balken = fenster.findChild<QProgressBar*>("prgFortschritt");
+            const QString bisHier = staffel::app::tausenderText(balken->value());
+            QCOMPARE(balken->accessibleName(), "Punkte " + bisHier + " von 1 020");
+            QVERIFY(balken->value() >= fenster.punkteZahl());
+            QTest::keyClick(&fenster, Qt::Key_Escape);
+            QVERIFY(!fenster.isVisible());
+            QVERIFY(!m.haltAngefordert());
+        }
+    }
+
+    // What a stopped run had handed to the UI thread (a message box, say) never shows, not even
+    // once the next run has started.
+    void stoppedRunsTasksNeverRun() {
         ModulRA m;
-        std::atomic<int> proben = 0;
-        FrmGraph fenster(m, nullptr, [&proben](float) -> std::optional<double> {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            return ++proben, 1.0;
-        });
-        fenster.show();
-        QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 10, 20000);
-        QTest::keyClick(&fenster, Qt::Key_Escape);
-        QVERIFY(fenster.isVisible() && !fenster.rechnetNoch());
-        const int bisher = proben;
-        QTest::qWait(50);
-        QCOMPARE(int(proben), bisher);
-        QTest::keyClick(&fenster, Qt::Key_Escape);
-        QVERIFY(!fenster.isVisible());
-        QVERIFY(!m.haltAngefordert());
+        EngineBridge bruecke(m, nullptr);
+        QStringList gelaufen;
+        std::atomic<bool> gepostet = false;
+        QVERIFY(bruecke.start(
+            [&] {
+                bruecke.postToUi([&] { gelaufen << "alt"; });
+                gepostet = true;
+                while (!m.haltAngefordert()) std::this_thread::yield();
+            },
+            [&] { gelaufen << "alt fertig"; }));
+        while (!gepostet) std::this_thread::yield();
+        bruecke.stopAndWait();
+        QVERIFY(bruecke.start([&] { bruecke.postToUi([&] { gelaufen << "neu"; }); },
+                              [&] { gelaufen << "neu fertig"; }));
+        QTRY_VERIFY(!bruecke.busy());
+        QCOMPARE(gelaufen, (QStringList{"neu", "neu fertig"}));
     }
 
     // The whole graph case: settings window, then the graph window, each modal; the settings
@@ -144,7 +183,8 @@ class TestFrmGraph : public QObject {
                 }
             });
             fahrer.start(20);
-            staffel::app::zeigeGraph(nullptr, m);
+            EngineBridge bruecke(m, nullptr);
+            staffel::app::zeigeGraph(nullptr, bruecke);
             QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
             QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
             const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });

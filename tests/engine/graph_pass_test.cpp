@@ -41,8 +41,11 @@ TEST(Durchlauf, SamplesAlwaysAdvanceAndEnd) {
         std::vector<float> grob = grobeStellen(f.g), fein;
         std::size_t punkte = 0;
         Durchlauf(
-            f.g, [&](float x) { return fein.push_back(x), 3.0; }, [&](const Punkt&) { ++punkte; });
-        fein.erase(fein.begin(), fein.begin() + static_cast<std::ptrdiff_t>(grob.size()));
+            f.g, [](float) { return 3.0; }, [&](const Punkt&) { ++punkte; }, {},
+            [&](const Probe& p) {
+                if (p.durchgang == Durchgang::Fein) fein.push_back(p.x);
+            });
+        EXPECT_EQ(StellenZahl(f.g), grob.size() + fein.size()) << f.name;
         EXPECT_EQ(grob.size(), f.grob) << f.name;
         EXPECT_GE(fein.size(), f.feinMin) << f.name;
         EXPECT_LE(fein.size(), f.feinMax) << f.name;
@@ -51,6 +54,16 @@ TEST(Durchlauf, SamplesAlwaysAdvanceAndEnd) {
             << f.name;
         EXPECT_EQ(punkte, f.zeichnet ? grob.size() + fein.size() : 0) << f.name;
     }
+}
+
+// A halt that comes during a sample ends the pass without that sample.
+TEST(Durchlauf, HaltDuringASampleDropsIt) {
+    int gerufen = 0;
+    std::vector<float> gemeldet;
+    Durchlauf(
+        GraphEinstellungen{}, [&](float) { return ++gerufen, 1.0; }, [](const Punkt&) {},
+        [&] { return gerufen == 3; }, [&](const Probe& p) { gemeldet.push_back(p.x); });
+    EXPECT_EQ(gemeldet, (std::vector<float>{-10, -9}));
 }
 
 TEST(Abbildung, FrameEdgesAndOverflow) {
