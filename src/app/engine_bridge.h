@@ -46,7 +46,12 @@ class EngineBridge : public QObject, public EngineHost {
 
     void zeigeMeldung(const std::string& text) override;
 
+    // The text of the first "Problem" box the last calculation raised, in the engine's German;
+    // empty when it raised none.
+    const QString& problemDesLaufs() const { return problemDesLaufs_; }
+
   private:
+    void vermerkeProblem(const std::string& text);
     // Runs task on the UI thread; callable from any thread.
     void postToUi(std::function<void()> task);
     Q_INVOKABLE void runPosted();
@@ -60,6 +65,7 @@ class EngineBridge : public QObject, public EngineHost {
     CalculationRunner runner_{this};
     bool busy_ = false;
     quint64 run_ = 0;
+    QString problemDesLaufs_;
 
     std::mutex mutex_;
     std::condition_variable answered_;
