@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/befehlszeile.h"
+#include "app/ende_bei_signal.h"
 #include "app/fenster_foto.h"
 #include "app/frm_haupt.h"
 #include "app/protokoll_ablage.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     ProtokollAblage ablage(*fenster.findChild<ProtokollModell*>(), ProtokollAblage::standardPfad());
     ablage.laden();
     fenster.show();
+    endeBeiSignal(&app);
     fotografiereBeispiel(fenster);
     const int status = app.exec();
     if (!ablage.sichern()) {
