@@ -15,7 +15,7 @@ namespace staffel::app {
 
 namespace {
 
-// Remembered for the run only: the program keeps nothing between runs.
+// Remembered for the run only.
 QString& letzterOrdner() {
     static QString ordner = [] {
         const QString dokumente =
