@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <optional>
 
 #include "app/datei_speichern.h"
@@ -41,20 +42,45 @@ constexpr TextFeld kTextFelder[] = {
 };
 const QString kGueltig = QStringLiteral("gueltig");
 
-QByteArray alsJson(const ProtokollZeilen& zeilen) {
-    QJsonArray liste;
-    for (const ProtokollZeile& zeile : zeilen) {
-        QJsonObject objekt;
-        for (const TextFeld& f : kTextFelder) {
-            objekt.insert(QLatin1String(f.schluessel), zeile.*(f.feld));
-        }
-        objekt.insert(kGueltig, zeile.gueltig);
-        liste.append(objekt);
+bool brauchtEscape(QChar zeichen) {
+    return zeichen == QLatin1Char('"') || zeichen == QLatin1Char('\\') || zeichen.unicode() < 0x20;
+}
+
+void jsonText(QString& ziel, const QString& text) {
+    ziel += QLatin1Char('"');
+    if (std::none_of(text.begin(), text.end(), brauchtEscape)) {
+        ziel += text;
+        ziel += QLatin1Char('"');
+        return;
     }
-    const QJsonObject datei{{QStringLiteral("format"), kFormat},
-                            {QStringLiteral("version"), kVersion},
-                            {QStringLiteral("zeilen"), liste}};
-    return QJsonDocument(datei).toJson(QJsonDocument::Compact);
+    for (const QChar zeichen : text) {
+        if (zeichen.unicode() < 0x20) {
+            ziel += QStringLiteral("\\u%1").arg(zeichen.unicode(), 4, 16, QLatin1Char('0'));
+            continue;
+        }
+        if (brauchtEscape(zeichen)) ziel += QLatin1Char('\\');
+        ziel += zeichen;
+    }
+    ziel += QLatin1Char('"');
+}
+
+// Written by hand, one row a line: building a QJsonDocument of 100 000 rows every minute
+// would hold the window up for seconds.
+QByteArray alsJson(const ProtokollZeilen& zeilen) {
+    QString text =
+        QStringLiteral("{\"format\":\"%1\",\"version\":%2,\"zeilen\":[").arg(kFormat).arg(kVersion);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        text += QLatin1String(i == 0 ? "\n{" : ",\n{");
+        for (const TextFeld& f : kTextFelder) {
+            text += QLatin1Char('"') + QLatin1String(f.schluessel) + QLatin1String("\":");
+            jsonText(text, zeilen[i].*(f.feld));
+            text += QLatin1Char(',');
+        }
+        text += QLatin1Char('"') + kGueltig + QLatin1String("\":");
+        text += QLatin1String(zeilen[i].gueltig ? "true}" : "false}");
+    }
+    text += QLatin1String("\n]}\n");
+    return text.toUtf8();
 }
 
 // Nothing when the text is not a tape file of this program.

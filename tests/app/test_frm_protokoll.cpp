@@ -116,7 +116,7 @@ class TestFrmProtokoll : public QObject {
             "m[1/4 , ][1 , 0] =   0", "1/4", "", "1", "0", "  0", "", "  Division:  b / e", false,
             "Division durch Null!"};
         vorher.anhaengen(fehler);
-        vorher.anhaengen({"m[4 , 0][2;\" , 3] =   6", "4", "0", "2;\"", "3", "  6", "",
+        vorher.anhaengen({"m[4 , 0][2;\" , 3] =   6", "4", "0", "2;\"\\\t", "3", "  6", "",
                           " Multiplikation", true, ""});
         QVERIFY(ProtokollAblage(vorher, pfad).sichern());
         ProtokollModell nachher;
