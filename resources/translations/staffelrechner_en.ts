@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Aufruf</name>
+    <message>
+        <source>Mehr dazu: staffelrechner --help</source>
+        <translation>More: staffelrechner --help</translation>
+    </message>
+    <message>
+        <source>Aufruf: staffelrechner [--lang de|en]
+       staffelrechner --help | --version
+
+Öffnet den Staffelrechner, einen Taschenrechner für die Rechenarten
+m[R, A][b, e] der Staffellehre.
+
+  --lang de|en  Sprache der Fenster für diesen Lauf; ohne die Option
+                gilt die zuletzt im Menü gewählte, anfangs Deutsch
+  -h, --help    dieser Text
+  --version     die Version
+
+Das Protokoll der Rechnungen bleibt von Lauf zu Lauf erhalten in
+%1
+Mehr in: man staffelrechner
+</source>
+        <translation>Usage: staffelrechner [--lang de|en]
+       staffelrechner --help | --version
+
+Opens the Staffelrechner, a calculator for the operations m[R, A][b, e]
+of the Staffellehre.
+
+  --lang de|en  language of the windows for this run; without the option
+                the one last chosen in the menu applies, at first German
+  -h, --help    this text
+  --version     the version
+
+The tape of calculations is kept from run to run in
+%1
+More in: man staffelrechner
+</translation>
+    </message>
+    <message>
+        <source>--lang braucht eine Sprache: de oder en</source>
+        <translation>--lang needs a language: de or en</translation>
+    </message>
+    <message>
+        <source>unbekannte Sprache „%1“: de oder en</source>
+        <translation>unknown language “%1”: de or en</translation>
+    </message>
+</context>
+<context>
     <name>EngineText</name>
     <message>
         <source>Erst EINGABE , dann BERECHNUNG !</source>
@@ -350,6 +397,22 @@
     <message>
         <source>Problem</source>
         <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, in diesen Ordner zu schreiben.</source>
+        <translation>No permission to write into this folder.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Den Ordner gibt es nicht.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Die Sprachwahl lässt sich nicht in %1 speichern; der nächste Start beginnt in der bisherigen Sprache.</source>
+        <translation>The language choice cannot be saved in %1; the next start uses the previous language.</translation>
     </message>
 </context>
 <context>
@@ -890,6 +953,22 @@
     <message>
         <source>Staffelrechner – Protokoll</source>
         <translation>Staffelrechner – Tape</translation>
+    </message>
+    <message>
+        <source>Alle Zeilen des Protokolls (%1) löschen?</source>
+        <translation>Delete all rows of the tape (%1)?</translation>
+    </message>
+    <message>
+        <source>Die gesicherte Protokolldatei war unlesbar; sie liegt nun unter %1. Das Protokoll beginnt leer.</source>
+        <translation>The saved tape file could not be read; it now lies at %1. The tape starts empty.</translation>
+    </message>
+    <message>
+        <source>Die gesicherte Protokolldatei %1 ist unlesbar und lässt sich nicht umbenennen. Sie bleibt unverändert; dieses Protokoll wird nicht gesichert.</source>
+        <translation>The saved tape file %1 cannot be read nor renamed. It stays unchanged; this tape is not saved.</translation>
+    </message>
+    <message>
+        <source>Das Protokoll lässt sich nicht in %1 sichern: %2</source>
+        <translation>The tape cannot be saved in %1: %2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <utility>
 
 #include "app/message_seam.h"
 
@@ -14,7 +15,7 @@ namespace staffel::app {
 
 namespace {
 
-// Remembered for the run only: the program keeps nothing between runs.
+// Remembered for the run only.
 QString& letzterOrdner() {
     static QString ordner = [] {
         const QString dokumente =
@@ -31,6 +32,23 @@ QString endungDesFilters(const QString& filter) {
 }
 
 }  // namespace
+
+QString grundInFensterSprache(const QString& grund) {
+    static constexpr std::pair<const char*, const char*> kGruende[] = {
+        {"Permission denied",
+         QT_TRANSLATE_NOOP("Meldung", "Keine Berechtigung, in diesen Ordner zu schreiben.")},
+        {"No space left on device", QT_TRANSLATE_NOOP("Meldung", "Der Datenträger ist voll.")},
+        {"No such file or directory", QT_TRANSLATE_NOOP("Meldung", "Den Ordner gibt es nicht.")},
+    };
+    for (const auto& [englisch, text] : kGruende) {
+        // Qt's own catalogue may have put it into German already.
+        if (grund.contains(QLatin1String(englisch)) ||
+            grund.contains(QCoreApplication::translate("QIODevice", englisch))) {
+            return QCoreApplication::translate("Meldung", text);
+        }
+    }
+    return grund;
+}
 
 QString frageSpeicherort(QWidget* parent, const QString& titel, const QString& vorschlag,
                          const QStringList& filter) {
@@ -66,6 +84,7 @@ bool speichereDatei(QWidget* parent, const QString& pfad, const Schreiber& schre
         grund = datei.errorString();
     }
     if (grund.isEmpty()) return true;
+    grund = grundInFensterSprache(grund);
     zeigeNachricht(parent, problem(QCoreApplication::translate(
                                        "Meldung", "Die Datei %1 kann nicht gespeichert werden:\n%2")
                                        .arg(QDir::toNativeSeparators(pfad), grund)));

@@ -20,6 +20,10 @@ QString frageSpeicherort(QWidget* parent, const QString& titel, const QString& v
 // Whether pfad's suffix is endung (given without the dot), in any letter case.
 bool hatEndung(const QString& pfad, QLatin1String endung);
 
+// Qt's reason for a failed file operation, told in the program's words and the window's
+// language where it is one of the common causes: no permission, disk full, folder missing.
+QString grundInFensterSprache(const QString& grund);
+
 // Writes the file through a temporary file in the same folder that replaces pfad only once
 // everything is written. On failure a "Problem" box tells the reason, and nothing half-written
 // is left: an earlier file of that name keeps its content. schreiben returns false when it

@@ -24,6 +24,7 @@ bool EngineBridge::start(std::function<void()> job, std::function<void()> finish
     }
     // A halt that was requested while nothing ran must not end this calculation.
     modul_.haltZuruecknehmen();
+    problemDesLaufs_.clear();
     const quint64 run = ++run_;
     auto onFinished = [this, run, finished = std::move(finished)] {
         postToUi([this, run, finished] {
@@ -81,6 +82,7 @@ void EngineBridge::haltAndWait() {
 
 void EngineBridge::zeigeMeldung(const std::string& text) {
     if (QThread::currentThread() == thread()) {
+        vermerkeProblem(text);
         zeigeNachricht(window_, problem(engineText(text)));
         return;
     }
@@ -95,6 +97,7 @@ void EngineBridge::zeigeMeldung(const std::string& text) {
             std::lock_guard lock(mutex_);
             skip = cancelled_;
         }
+        vermerkeProblem(text);
         // Translated here: the language is the UI thread's.
         if (!skip) zeigeNachricht(window_, problem(engineText(text)));
         {
@@ -105,6 +108,10 @@ void EngineBridge::zeigeMeldung(const std::string& text) {
     });
     std::unique_lock lock(mutex_);
     answered_.wait(lock, [&] { return pending->done || cancelled_; });
+}
+
+void EngineBridge::vermerkeProblem(const std::string& text) {
+    if (problemDesLaufs_.isEmpty()) problemDesLaufs_ = QString::fromStdString(text);
 }
 
 void EngineBridge::postToUi(std::function<void()> task) {

@@ -59,11 +59,16 @@ class EngineBridge : public QObject, public EngineHost {
 
     void zeigeMeldung(const std::string& text) override;
 
+    // The text of the first "Problem" box the last calculation raised, in the engine's German;
+    // empty when it raised none.
+    const QString& problemDesLaufs() const { return problemDesLaufs_; }
+
   private:
     // False when no task was waiting.
     Q_INVOKABLE bool runPosted();
     // Ends the running calculation's thread; a message box it waits for is answered at once.
     void cancelAndJoin();
+    void vermerkeProblem(const std::string& text);
 
     struct PendingMessage {
         bool done = false;
@@ -74,6 +79,7 @@ class EngineBridge : public QObject, public EngineHost {
     CalculationRunner runner_{this};
     bool busy_ = false;
     quint64 run_ = 0;
+    QString problemDesLaufs_;
 
     std::mutex mutex_;
     std::condition_variable answered_;

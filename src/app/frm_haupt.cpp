@@ -504,7 +504,8 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
             drucker_.RechnungsDruck(this, zeile);
             protokoll_->anhaengen({zeile, txtRechenart_->text(), txtAufzahl_->text(),
                                    txtBasis_->text(), exponentEingabe(), qs(anzeige.ergebnisText),
-                                   qs(modul_.Meldung), qs(anzeige.nameText), anzeige.gueltig});
+                                   qs(modul_.Meldung), qs(anzeige.nameText), anzeige.gueltig,
+                                   bridge_.problemDesLaufs()});
             showValidity(anzeige.gueltig);
             break;
         }

@@ -6,8 +6,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -54,6 +56,17 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     // Activation is a double-click or Enter (or what the platform's style makes it).
     connect(lstProtokoll_, &QListView::activated, this, &FrmProtokoll::laden);
     connect(&modell_, &QAbstractItemModel::rowsInserted, this, &FrmProtokoll::zumEnde);
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(&modell_, signal, this, &FrmProtokoll::knoepfeSchalten);
+    }
+    connect(&modell_, &QAbstractItemModel::modelReset, this, &FrmProtokoll::knoepfeSchalten);
+
+    // A note on the tape's file (set aside, not kept) stays visible until the next run.
+    lblHinweis_ = new QLabel(this);
+    lblHinweis_->setObjectName(QStringLiteral("lblHinweis"));
+    lblHinweis_->setWordWrap(true);
+    lblHinweis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(&modell_, &ProtokollModell::hinweisGeaendert, this, &FrmProtokoll::retranslate);
     auto* kopie = new QAction(this);
     kopie->setShortcuts(QKeySequence::Copy);
     addAction(kopie);
@@ -62,6 +75,7 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     auto* knoepfe = new QHBoxLayout;
     const auto knopf = [this, knoepfe](const char* name, auto handler) {
         auto* button = new QPushButton(this);
+        knoepfe_.push_back(button);
         button->setObjectName(QLatin1String(name));
         button->setFont(designFont(8.25, true));
         button->setAutoDefault(false);
@@ -72,18 +86,22 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     knopf("cmdKopieren", &FrmProtokoll::kopieren);
     knopf("cmdSpeichern", &FrmProtokoll::speichernUnter);
     knopf("cmdDrucken", &FrmProtokoll::drucken);
-    knopf("cmdLeeren", [this] { modell_.leeren(); });
+    knopf("cmdLeeren", &FrmProtokoll::leeren);
 
     auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(lblHinweis_);
     spalte->addWidget(lstProtokoll_);
     spalte->addLayout(knoepfe);
     haupt_->installEventFilter(this);
     retranslate();
+    knoepfeSchalten();
 }
 
 void FrmProtokoll::retranslate() {
     beschrifte(this, "frmProtokoll", kTexte);
     lstProtokoll_->setAccessibleName(windowTitle());
+    lblHinweis_->setText(modell_.hinweis());
+    lblHinweis_->setVisible(!lblHinweis_->text().isEmpty());
     // The rows show the engine's messages in the current language.
     lstProtokoll_->viewport()->update();
 }
@@ -104,7 +122,7 @@ void FrmProtokoll::kopieren() {
     std::sort(auswahl.begin(), auswahl.end());
     QStringList zeilen;
     for (const QModelIndex& index : auswahl) {
-        zeilen << modell_.zeilen()[static_cast<std::size_t>(index.row())].druckzeile;
+        zeilen << protokollText(modell_.zeilen()[static_cast<std::size_t>(index.row())]);
     }
     if (!zeilen.isEmpty()) QGuiApplication::clipboard()->setText(zeilen.join(QLatin1Char('\n')));
 }
@@ -118,12 +136,30 @@ void FrmProtokoll::laden() {
                            haupt_->findChild<QLineEdit*>(QStringLiteral("txtExponent"))};
     if (!felder[0]->isEnabled()) return;
     const ProtokollZeile& zeile = modell_.zeilen()[static_cast<std::size_t>(aktuell.row())];
-    // The limit's exponent text is the program's, not an input; the limit button sets it again.
+    // The limit's exponent text is the program's, not an input: the limit button sets it again
+    // and calculates, which leaves the limit mode on for Enter to repeat it.
     const bool grenzwert = zeile.exponent == QString::fromUtf8(texte::Unendlich);
     const QString texte[] = {zeile.rechenart, zeile.aufzahl, zeile.basis,
                              grenzwert ? QString() : zeile.exponent};
     for (std::size_t i = 0; i < std::size(felder); ++i) felder[i]->setText(texte[i]);
     haupt_->activateWindow();
+    if (grenzwert) haupt_->findChild<QPushButton*>(QStringLiteral("cmdEulersch"))->click();
+}
+
+// Asks first: the tape is kept across runs, so what is cleared is gone for good.
+void FrmProtokoll::leeren() {
+    QMessageBox frage(
+        QMessageBox::Question, windowTitle(),
+        QCoreApplication::translate("frmProtokoll", "Alle Zeilen des Protokolls (%1) löschen?")
+            .arg(modell_.rowCount()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    frage.setDefaultButton(QMessageBox::No);
+    if (frage.exec() == QMessageBox::Yes) modell_.leeren();
+}
+
+// With nothing to load, copy, save, print or clear, every button waits for a first row.
+void FrmProtokoll::knoepfeSchalten() {
+    for (QPushButton* knopf : knoepfe_) knopf->setEnabled(modell_.rowCount() > 0);
 }
 
 void FrmProtokoll::speichernUnter() {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
+class QLabel;
 class QListView;
+class QPushButton;
 
 namespace staffel::app {
 
@@ -18,8 +21,11 @@ class FrmProtokoll : public QWidget {
     // The selected rows' printed lines to the clipboard (Ctrl+C anywhere in the window).
     void kopieren();
     // The current row's inputs into the main window's fields (double-click, Enter), whose change
-    // handlers run as for typing. Refused while a calculation runs (the fields are locked).
+    // handlers run as for typing; a limit row calculates its limit again. Refused while a
+    // calculation runs (the fields are locked).
     void laden();
+    // "Leeren", once the user has confirmed it.
+    void leeren();
     // "Speichern unter …": CSV, or the printed lines when the name ends in ".txt".
     void speichernUnter();
     bool speichern(const QString& pfad);
@@ -33,10 +39,13 @@ class FrmProtokoll : public QWidget {
   private:
     void retranslate();
     void zumEnde();
+    void knoepfeSchalten();
 
     ProtokollModell& modell_;
     QWidget* haupt_;
     QListView* lstProtokoll_ = nullptr;
+    QLabel* lblHinweis_ = nullptr;
+    std::vector<QPushButton*> knoepfe_;
 };
 
 // Opens the main window's tape window, or brings it forward when it is already open.

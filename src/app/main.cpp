@@ -1,26 +1,45 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/befehlszeile.h"
+#include "app/ende_bei_signal.h"
+#include "app/fenster_foto.h"
 #include "app/frm_haupt.h"
+#include "app/protokoll_ablage.h"
+#include "app/protokoll_model.h"
 #include "app/sprache.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // The remembered language lives in the platform's usual settings place under these names.
-    // The application keeps the program's own name, which screen readers and tools announce.
+    using namespace staffel::app;
+    // The remembered language and the tape live in the platform's usual places under these
+    // names. The application keeps the program's own name, which screen readers and tools
+    // announce.
     QCoreApplication::setOrganizationName(QStringLiteral("Staffelrechner"));
     QCoreApplication::setApplicationName(QStringLiteral("staffelrechner"));
 
-    const staffel::app::Sprachwahl wahl = staffel::app::spracheAusArgumenten(app.arguments());
-    if (!wahl.fehler.isEmpty()) {
-        std::fprintf(stderr, "staffelrechner: %s\n", qUtf8Printable(wahl.fehler));
-        return 2;
+    // Help, the version and a malformed option are answered without opening a display.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
+    if (antwortOhneFenster(argumente)) {
+        QCoreApplication app(argc, argv);
+        return beantworte(app.arguments());
     }
-    if (!staffel::app::setzeSprache(staffel::app::startSprache(wahl))) {
+
+    QApplication app(argc, argv);
+    if (!setzeSprache(startSprache(spracheAusArgumenten(app.arguments())))) {
         std::fprintf(stderr, "staffelrechner: die englische Übersetzung fehlt\n");
     }
 
-    staffel::app::frmHaupt fenster;
+    frmHaupt fenster;
+    ProtokollAblage ablage(*fenster.findChild<ProtokollModell*>(), ProtokollAblage::standardPfad());
+    ablage.laden();
     fenster.show();
-    return app.exec();
+    endeBeiSignal(&app);
+    fotografiereBeispiel(fenster);
+    const int status = app.exec();
+    if (!ablage.sichern()) {
+        std::fprintf(stderr, "staffelrechner: %s\n",
+                     qUtf8Printable(fenster.findChild<ProtokollModell*>()->hinweis()));
+    }
+    return status;
 }

@@ -19,7 +19,7 @@ QString zelle(const QString& text) {
 
 }  // namespace
 
-QByteArray protokollCsv(const std::vector<ProtokollZeile>& zeilen) {
+QByteArray protokollCsv(const ProtokollZeilen& zeilen) {
     QString csv =
         QStringLiteral("Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig\n");
     for (const ProtokollZeile& z : zeilen) {
@@ -27,8 +27,8 @@ QByteArray protokollCsv(const std::vector<ProtokollZeile>& zeilen) {
                                  z.aufzahl,
                                  z.basis,
                                  z.exponent,
-                                 z.meldung.isEmpty() ? z.ergebnis.trimmed() : QString(),
-                                 z.meldung.trimmed(),
+                                 ausgangsText(z).isEmpty() ? z.ergebnis.trimmed() : QString(),
+                                 ausgangsText(z).trimmed(),
                                  z.name.trimmed(),
                                  z.gueltig ? QStringLiteral("ja") : QStringLiteral("nein")};
         for (qsizetype i = 0; i < zellen.size(); ++i) {
@@ -40,9 +40,9 @@ QByteArray protokollCsv(const std::vector<ProtokollZeile>& zeilen) {
     return csv.toUtf8();
 }
 
-QString druckzeilen(const std::vector<ProtokollZeile>& zeilen) {
+QString druckzeilen(const ProtokollZeilen& zeilen) {
     QString text;
-    for (const ProtokollZeile& z : zeilen) text += z.druckzeile + QLatin1Char('\n');
+    for (const ProtokollZeile& z : zeilen) text += protokollText(z) + QLatin1Char('\n');
     return text;
 }
 

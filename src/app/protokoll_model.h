@@ -2,7 +2,8 @@
 
 #include <QAbstractListModel>
 #include <QString>
-#include <vector>
+#include <QStringList>
+#include <deque>
 
 namespace staffel::app {
 
@@ -17,13 +18,27 @@ struct ProtokollZeile {
     QString meldung;   // the engine's message; empty when the result is a number
     QString name;      // the name label's text, as the engine wrote it
     bool gueltig = false;
+    QString fehlerMeldung;  // the text of the "Problem" box the calculation ended with, German
 };
 
-// The tape of this run: every finished value calculation, oldest first, shown by its printed
-// line. Rows are only appended or all removed, so a view stays quick at 100 000 rows.
+using ProtokollZeilen = std::deque<ProtokollZeile>;
+
+// What a row reports in place of a result: the engine's Meldung, else the box the calculation
+// ended with; empty when the result is a number that stands.
+QString ausgangsText(const ProtokollZeile& zeile);
+
+// The row's line in the engine's German, as files and the clipboard take it: the printed line,
+// whose result gives way to the failure's text when the calculation ended with a box.
+QString protokollText(const ProtokollZeile& zeile);
+
+// The tape of this run: every finished value calculation, oldest first, shown by its line in
+// the current language. Rows are appended, the oldest dropped beyond kMaxZeilen, or all
+// replaced, so a view stays quick at the bound.
 class ProtokollModell : public QAbstractListModel {
     Q_OBJECT
   public:
+    static constexpr std::size_t kMaxZeilen = 100'000;
+
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -31,10 +46,22 @@ class ProtokollModell : public QAbstractListModel {
 
     void anhaengen(ProtokollZeile zeile);
     void leeren();
-    const std::vector<ProtokollZeile>& zeilen() const { return zeilen_; }
+    // Replaces every row, keeping the newest kMaxZeilen; for a tape read back from its file.
+    void ersetzen(ProtokollZeilen zeilen);
+    const ProtokollZeilen& zeilen() const { return zeilen_; }
+
+    // A note about the tape's file for the tape window: a QT_TRANSLATE_NOOP text of the context
+    // "frmProtokoll" with up to two arguments, translated when shown; nullptr when all is well.
+    void setzeHinweis(const char* text, const QStringList& argumente = {});
+    QString hinweis() const;
+
+  signals:
+    void hinweisGeaendert();
 
   private:
-    std::vector<ProtokollZeile> zeilen_;
+    ProtokollZeilen zeilen_;
+    const char* hinweisText_ = nullptr;
+    QStringList hinweisArgumente_;
 };
 
 }  // namespace staffel::app

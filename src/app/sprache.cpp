@@ -1,8 +1,11 @@
 #include "app/sprache.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
+
+#include "app/message_seam.h"
 
 namespace staffel::app {
 
@@ -14,11 +17,29 @@ const QString kOption = QStringLiteral("--lang");
 // its presence is the current language.
 const QString kUebersetzerName = QStringLiteral("staffelrechner_en");
 const QString kUebersetzung = QStringLiteral(":/i18n/staffelrechner_en.qm");
+// Qt's own texts (file dialog, standard buttons) are English at source; in German they need
+// Qt's German catalogue, which the system installs beside Qt.
+const QString kQtUebersetzerName = QStringLiteral("qtbase_de");
 
-QTranslator* installierterUebersetzer() {
+QTranslator* installierterUebersetzer(const QString& name = kUebersetzerName) {
     QCoreApplication* app = QCoreApplication::instance();
-    return app ? app->findChild<QTranslator*>(kUebersetzerName, Qt::FindDirectChildrenOnly)
-               : nullptr;
+    return app ? app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void entferne(QTranslator* uebersetzer) {
+    if (uebersetzer == nullptr) return;
+    QCoreApplication::removeTranslator(uebersetzer);
+    delete uebersetzer;
+}
+
+QTranslator* installiere(const QString& name, const QString& datei, const QString& ordner = {}) {
+    auto* uebersetzer = new QTranslator(QCoreApplication::instance());
+    uebersetzer->setObjectName(name);
+    if (!uebersetzer->load(datei, ordner) || !QCoreApplication::installTranslator(uebersetzer)) {
+        delete uebersetzer;
+        return nullptr;
+    }
+    return uebersetzer;
 }
 
 }  // namespace
@@ -39,7 +60,8 @@ Sprachwahl spracheAusArgumenten(const QStringList& argumente) {
         QString wert;
         if (argumente[i] == kOption) {
             if (i + 1 == argumente.size()) {
-                wahl.fehler = QStringLiteral("--lang braucht eine Sprache: de oder en");
+                wahl.fehler =
+                    QT_TRANSLATE_NOOP("Aufruf", "--lang braucht eine Sprache: de oder en");
                 return wahl;
             }
             wert = argumente[++i];
@@ -50,7 +72,8 @@ Sprachwahl spracheAusArgumenten(const QStringList& argumente) {
         }
         wahl.sprache = spracheAusKuerzel(wert);
         if (!wahl.sprache) {
-            wahl.fehler = QStringLiteral("unbekannte Sprache „%1“: de oder en").arg(wert);
+            wahl.fehler = QT_TRANSLATE_NOOP("Aufruf", "unbekannte Sprache „%1“: de oder en");
+            wahl.fehlerWert = wert;
             return wahl;
         }
     }
@@ -62,7 +85,16 @@ Sprache gemerkteSprache() {
 }
 
 void merkeSprache(Sprache sprache) {
-    QSettings().setValue(kSchluessel, sprachKuerzel(sprache));
+    QSettings einstellungen;
+    einstellungen.setValue(kSchluessel, sprachKuerzel(sprache));
+    einstellungen.sync();
+    if (einstellungen.status() == QSettings::NoError) return;
+    zeigeNachricht(QApplication::activeWindow(),
+                   problem(QCoreApplication::translate(
+                               "Meldung",
+                               "Die Sprachwahl lässt sich nicht in %1 speichern; der nächste "
+                               "Start beginnt in der bisherigen Sprache.")
+                               .arg(einstellungen.fileName())));
 }
 
 Sprache startSprache(const Sprachwahl& wahl) {
@@ -70,22 +102,18 @@ Sprache startSprache(const Sprachwahl& wahl) {
 }
 
 bool setzeSprache(Sprache sprache) {
-    QTranslator* vorhanden = installierterUebersetzer();
     if (sprache == Sprache::Deutsch) {
-        if (vorhanden) {
-            QCoreApplication::removeTranslator(vorhanden);
-            delete vorhanden;
+        entferne(installierterUebersetzer());
+        // Without Qt's catalogue its dialogs stay English; the program itself is still German.
+        if (installierterUebersetzer(kQtUebersetzerName) == nullptr) {
+            installiere(kQtUebersetzerName, kQtUebersetzerName,
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         }
         return true;
     }
-    if (vorhanden) return true;
-    auto* uebersetzer = new QTranslator(QCoreApplication::instance());
-    uebersetzer->setObjectName(kUebersetzerName);
-    if (!uebersetzer->load(kUebersetzung) || !QCoreApplication::installTranslator(uebersetzer)) {
-        delete uebersetzer;
-        return false;
-    }
-    return true;
+    entferne(installierterUebersetzer(kQtUebersetzerName));
+    return installierterUebersetzer() != nullptr ||
+           installiere(kUebersetzerName, kUebersetzung) != nullptr;
 }
 
 Sprache aktuelleSprache() {

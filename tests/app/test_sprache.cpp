@@ -1,12 +1,14 @@
 // The language switched at run time: the main window turns English at once and back to its
 // exact German, and the engine's texts all have their English entries.
 #include <QAction>
+#include <QDir>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 
+#include "app/datei_speichern.h"
 #include "app/engine_texts.h"
 #include "app/sprache.h"
 #include "app/support_fixture.h"
@@ -92,6 +94,40 @@ class TestSprache : public QObject {
                 QStringLiteral("staffelrechner %1").arg(option).split(' ', Qt::SkipEmptyParts);
             QCOMPARE(sprachKuerzel(startSprache(spracheAusArgumenten(argumente))), erwartet);
         }
+    }
+
+    // Qt's own dialogs speak the window's language: in German the file dialog's overwrite
+    // question and the standard buttons, whose source is English. So does the reason of a
+    // failed save, and a choice the settings cannot keep is told, not lost silently.
+    void qtDialogsAndSaveFailuresInTheWindowsLanguage() {
+        staffel::apptest::Sitzung s;
+        const char* const faelle[][5] = {
+            {"de", "Die Datei %1 existiert bereits.\nSoll sie überschrieben werden?", "&Ja",
+             "Den Ordner gibt es nicht.", "Keine Berechtigung, in diesen Ordner zu schreiben."},
+            {"en", "%1 already exists.\nDo you want to replace it?", "&Yes",
+             "The folder does not exist.", "No permission to write into this folder."}};
+        for (const auto& [sprache, ueberschreiben, ja, ordnerFehlt, verboten] : faelle) {
+            QVERIFY(setzeSprache(*spracheAusKuerzel(sprache)));
+            QCOMPARE(QCoreApplication::translate("QFileDialog",
+                                                 "%1 already exists.\nDo you want to replace it?"),
+                     QString::fromUtf8(ueberschreiben));
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), ja);
+            // Even root may not create files in /sys.
+            for (const auto& [pfad, grund] : {std::pair{"/nonexistent/p.csv", ordnerFehlt},
+                                              std::pair{"/sys/p.csv", verboten}}) {
+                QVERIFY(!speichereDatei(nullptr, pfad, QByteArray("x")));
+                QCOMPARE(s.meldungen().last().text.section(":\n", 1), QString::fromUtf8(grund));
+            }
+        }
+        setzeSprache(Sprache::Deutsch);
+
+        const QString datei = QSettings().fileName();
+        QFile::remove(datei);
+        QVERIFY(QDir().mkpath(datei));
+        merkeSprache(Sprache::Englisch);
+        QDir(datei).removeRecursively();
+        QVERIFY2(s.meldungsTexte().last().startsWith("Die Sprachwahl lässt sich nicht"),
+                 qPrintable(s.meldungsTexte().last()));
     }
 };
 
