@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/accessible_names.h"
 #include "app/engine_texts.h"
 #include "app/fenster_texte.h"
 #include "app/message_seam.h"
@@ -54,6 +55,11 @@ constexpr FensterText kTexte[] = {
     {"mnuWerteSpeichern", QT_TRANSLATE_NOOP("frmGraph", "&Werte speichern …")},
     {"mnuGraphEnd", QT_TRANSLATE_NOOP("frmGraph", "&Graphik ausblenden")},
 };
+
+// A screen reader names the drawing by its headline, "Graph von x -> m[…]".
+QString flaechenName(const GraphEinstellungen& g, const std::string& formel) {
+    return engineText(graph::Kopfzeilen(g, formel).front().text);
+}
 
 bool druckeAufStandarddrucker(const QImage& bild) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -113,17 +119,20 @@ FrmGraph::FrmGraph(ModulRA& modul, QWidget* parent, graph::Auswertung werte)
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
 
     flaeche_ = new GraphFlaeche(this);
+    alsZeichenflaeche(flaeche_);
     layout->addWidget(flaeche_);
 
     abholTakt_.setInterval(kAbholIntervall);
     connect(&abholTakt_, &QTimer::timeout, this, &FrmGraph::abholen);
     beschrifte(this, "frmGraph", kTexte);
+    flaeche_->setAccessibleName(flaechenName(g_, formel_));
 }
 
 // The labels of the drawing are translated as they are drawn.
 void FrmGraph::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         beschrifte(this, "frmGraph", kTexte);
+        flaeche_->setAccessibleName(flaechenName(g_, formel_));
         flaeche_->update();
     }
     QDialog::changeEvent(event);
