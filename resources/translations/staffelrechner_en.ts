@@ -911,6 +911,12 @@ More in: man staffelrechner
         <comment>long form</comment>
         <translation>Resolution number (Auflösungszahl)</translation>
     </message>
+    <message>
+        <source>Diese Rechenart braucht keine Auflösungszahl: das Feld ist gesperrt.
+Ein Doppelklick leert es und gibt es frei.</source>
+        <translation>This operation needs no resolution number (Auflösungszahl): the field is locked.
+A double-click empties it and unlocks it.</translation>
+    </message>
 </context>
 <context>
     <name>frmProtokoll</name>

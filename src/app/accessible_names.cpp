@@ -12,9 +12,10 @@ namespace staffel::app {
 namespace {
 
 constexpr const char* kFlaeche = "frmHauptClient";
+constexpr const char* kZeichenflaeche = "zeichenflaeche";
 
 // Fields and value labels, each with the title label that says what it holds.
-constexpr std::pair<const char*, const char*> kTitel[] = {
+constexpr Beschriftet kTitel[] = {
     {"txtRechenart", "lblRechenzahl"},
     {"txtAufzahl", "lblAuflzahl"},
     {"txtBasis", "lblBasis"},
@@ -59,6 +60,11 @@ QAccessibleInterface* labelZugang(const QString& klasse, QObject* objekt) {
     return new LabelZugang(static_cast<QLabel*>(objekt));
 }
 
+QAccessibleInterface* zeichenflaecheZugang(const QString&, QObject* objekt) {
+    if (!objekt->isWidgetType() || !objekt->property(kZeichenflaeche).toBool()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Canvas);
+}
+
 }  // namespace
 
 void installLabelAccessibility() {
@@ -69,19 +75,39 @@ void installLabelAccessibility() {
     (void)installiert;
 }
 
+void alsZeichenflaeche(QWidget* flaeche) {
+    static const bool installiert = [] {
+        QAccessible::installFactory(&zeichenflaecheZugang);
+        return true;
+    }();
+    (void)installiert;
+    flaeche->setProperty(kZeichenflaeche, true);
+}
+
+void zeigeAngesagt(QLabel* label, const QString& text) {
+    label->setText(text);
+    // Qt itself tells only of labels without an accessible name of their own.
+    QAccessibleEvent neu(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&neu);
+}
+
+void nenneNachBeschriftung(QWidget* fenster, std::span<const Beschriftet> paare) {
+    for (const auto& [control, titel] : paare) {
+        fenster->findChild<QWidget*>(QLatin1String(control))
+            ->setAccessibleName(
+                fenster->findChild<QLabel*>(QLatin1String(titel))->text().simplified());
+    }
+}
+
 void setAccessibleNames(QWidget* surface) {
     for (const ControlRow& row : hauptLayout()) {
         if (row.kind == ControlKind::Line) continue;
         const bool symbol = QLatin1String(row.font) == QLatin1String("Symbol");
         if (row.kind == ControlKind::Button && !symbol) continue;
         QWidget* widget = surface->findChild<QWidget*>(QLatin1String(row.name));
-        QString name = widget->toolTip();
-        for (const auto& [control, titel] : kTitel) {
-            if (qstrcmp(control, row.name) != 0) continue;
-            name = surface->findChild<QLabel*>(QLatin1String(titel))->text().simplified();
-        }
-        widget->setAccessibleName(name);
+        widget->setAccessibleName(widget->toolTip());
     }
+    nenneNachBeschriftung(surface, kTitel);
 }
 
 }  // namespace staffel::app

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <span>
+#include <utility>
+
+class QLabel;
+class QString;
 class QWidget;
 
 namespace staffel::app {
@@ -14,5 +19,19 @@ void installLabelAccessibility();
 // their tooltip; the other buttons and labels are named by their captions. Called again after
 // the captions have changed language.
 void setAccessibleNames(QWidget* surface);
+
+// Names each control (first) after the label that captions it (second), as shown but without
+// the blanks that pad the designed captions. Called again after a change of language.
+using Beschriftet = std::pair<const char*, const char*>;
+void nenneNachBeschriftung(QWidget* fenster, std::span<const Beschriftet> paare);
+
+// Shows text in the label and tells assistive technology that the label's name has changed,
+// so a screen reader speaks it while the focus stays where the user types. Every call is
+// news, a text equal to the one before included (a repeated calculation).
+void zeigeAngesagt(QLabel* label, const QString& text);
+
+// A widget that only paints (the graph) is announced as a canvas under its accessible name.
+// Called before anything has asked for the widget's accessible interface.
+void alsZeichenflaeche(QWidget* flaeche);
 
 }  // namespace staffel::app

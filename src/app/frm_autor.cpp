@@ -36,12 +36,18 @@ FrmAutor::FrmAutor(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    beschriften();
+}
+
+// A screen reader names the text after the window, as in the help windows.
+void FrmAutor::beschriften() {
     beschrifte(this, "frmAutor", kTexte);
+    anzeige_->setAccessibleName(windowTitle());
 }
 
 void FrmAutor::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
-        beschrifte(this, "frmAutor", kTexte);
+        beschriften();
         zeigeDokument(anzeige_, autorText());
     }
     QDialog::changeEvent(event);

@@ -17,6 +17,8 @@ class FrmAutor : public QDialog {
     void changeEvent(QEvent* event) override;
 
   private:
+    void beschriften();
+
     QTextEdit* anzeige_ = nullptr;
 };
 

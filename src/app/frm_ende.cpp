@@ -33,7 +33,6 @@ FrmEnde::FrmEnde(QWidget* parent) : QDialog(parent) {
     nein->setFont(fett);
     auto* ja = makeButton(this, "cmdEJa", QString(), twipsRect(240, 1560, 1575, 495));
     ja->setFont(fett);
-    ja->setAutoDefault(false);
 
     setTabOrder(nein, ja);
     nein->setDefault(true);

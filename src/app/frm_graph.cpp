@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <chrono>
 
+#include "app/accessible_names.h"
 #include "app/engine_texts.h"
 #include "app/fenster_texte.h"
 #include "app/graph_fortschritt.h"
@@ -57,6 +58,11 @@ constexpr FensterText kTexte[] = {
     {"mnuGraphEnd", QT_TRANSLATE_NOOP("frmGraph", "&Graphik ausblenden")},
     {"cmdAnhalten", QT_TRANSLATE_NOOP("frmGraph", "Anhalten")},
 };
+
+// A screen reader names the drawing by its headline, "Graph von x -> m[…]".
+QString flaechenName(const GraphEinstellungen& g, const std::string& formel) {
+    return engineText(graph::Kopfzeilen(g, formel).front().text);
+}
 
 bool druckeAufStandarddrucker(const QImage& bild) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -122,12 +128,14 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung wer
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
 
     flaeche_ = new GraphFlaeche(this);
+    alsZeichenflaeche(flaeche_);
     layout->addWidget(flaeche_, 1);
     fortschritt_ = new GraphFortschritt(graph::StellenZahl(g_), this);
     connect(fortschritt_->cmdAnhalten(), &QPushButton::clicked, this, &FrmGraph::anhalten);
     layout->addWidget(fortschritt_);
 
     beschrifte(this, "frmGraph", kTexte);
+    flaeche_->setAccessibleName(flaechenName(g_, formel_));
 }
 
 // The labels of the drawing are translated as they are drawn.
@@ -135,6 +143,7 @@ void FrmGraph::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         beschrifte(this, "frmGraph", kTexte);
         fortschritt_->beschriften();
+        flaeche_->setAccessibleName(flaechenName(g_, formel_));
         flaeche_->update();
     }
     QDialog::changeEvent(event);

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 #include <span>
 
@@ -69,6 +71,16 @@ class NotationSurface : public QWidget {
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Whether the key would change a field's text.
+bool schreibt(const QKeyEvent& taste) {
+    if (taste.matches(QKeySequence::Paste) || taste.matches(QKeySequence::Cut) ||
+        taste.key() == Qt::Key_Backspace || taste.key() == Qt::Key_Delete) {
+        return true;
+    }
+    const QString text = taste.text();
+    return !text.isEmpty() && text.front().isPrint();
 }
 
 template <class T>
@@ -261,7 +273,7 @@ void frmHaupt::zeigeName(const std::string& name) {
 
 void frmHaupt::zeigeErgebnis(const std::string& ergebnis) {
     ergebnisAngezeigt_ = ergebnis;
-    lblErgebnis_->setText(engineText(ergebnis));
+    zeigeAngesagt(lblErgebnis_, engineText(ergebnis));
 }
 
 // The engine reads the limit's exponent text in German, as the tape keeps it.
@@ -331,12 +343,25 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
         copyResult();
         return true;
     }
+    if (taste != nullptr && field->isReadOnly() && schreibt(*taste)) sperrHinweis();
     if (event->type() == QEvent::MouseButtonDblClick) {
         field->setText(QString());
         if (field == txtExponent_) setExponentNormalColours();
+        // The way out of the Auflösungszahl's lock that its hint names.
+        field->setReadOnly(false);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys swallowed by the locked Auflösungszahl field are answered with how to free it.
+void frmHaupt::sperrHinweis() {
+    QToolTip::showText(txtAufzahl_->mapToGlobal(QPoint(0, txtAufzahl_->height())),
+                       QCoreApplication::translate(
+                           "frmHaupt",
+                           "Diese Rechenart braucht keine Auflösungszahl: das Feld ist gesperrt.\n"
+                           "Ein Doppelklick leert es und gibt es frei."),
+                       txtAufzahl_);
 }
 
 void frmHaupt::closeEvent(QCloseEvent* event) {

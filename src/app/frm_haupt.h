@@ -77,6 +77,7 @@ class frmHaupt : public QMainWindow {
     void setupCounters();
 
     void inputChanged(QLineEdit* field);
+    void sperrHinweis();
     void showValidity(bool valid);
     void setExponentNormalColours();
     void setExponentLimitColours();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/accessible_names.h"
 #include "app/fenster_texte.h"
 #include "app/secondary_layout.h"
 #include "engine/graph_pass.h"
@@ -34,6 +35,18 @@ constexpr FensterText kTexte[] = {
     {"cmdWeAbbr", QT_TRANSLATE_NOOP("frmWerte", "Abbrechen")},
     {"cmdWeEnd", QT_TRANSLATE_NOOP("frmWerte", "Zeichnen")},
 };
+
+// A screen reader names each control by its own caption, not by the frame around it.
+constexpr Beschriftet kBeschriftungen[] = {
+    {"txtUXGrenz", "lblUXGrenz"}, {"txtOXGrenz", "lblOXGrenz"}, {"txtUYGrenz", "lblUYGrenz"},
+    {"txtOYGrenz", "lblOYGrenz"}, {"txtDX", "lblDX"},           {"opt20", "lbl20"},
+    {"optGanz", "lblGanz"},
+};
+
+void beschrifteWerte(QWidget* fenster) {
+    beschrifte(fenster, "frmWerte", kTexte);
+    nenneNachBeschriftung(fenster, kBeschriftungen);
+}
 
 // The captions and labels are 8.25-point sans-serif, the frame captions bold; bold is set
 // explicitly either way so the labels do not inherit it from their frame.
@@ -133,12 +146,12 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     });
     connect(optGanz, &QRadioButton::clicked, this, [this] { graph::GitterGanz(g_); });
 
+    // Enter presses the focused button, and "Zeichnen" anywhere else.
     auto* cmdWeAbbr = makeButton(this, "cmdWeAbbr", QString(), twipsRect(120, 4920, 1095, 495));
-    cmdWeAbbr->setAutoDefault(false);
     connect(cmdWeAbbr, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* cmdWeEnd = makeButton(this, "cmdWeEnd", QString(), twipsRect(2520, 4920, 1455, 495));
-    cmdWeEnd->setAutoDefault(false);
+    cmdWeEnd->setDefault(true);
     connect(cmdWeEnd, &QPushButton::clicked, this, &FrmWerte::zeichnen);
 
     setTabOrder(txtUXGrenz_, txtOXGrenz_);
@@ -146,11 +159,11 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     setTabOrder(txtUYGrenz_, txtOYGrenz_);
     setTabOrder(txtOYGrenz_, txtDX_);
     txtUXGrenz_->setFocus();
-    beschrifte(this, "frmWerte", kTexte);
+    beschrifteWerte(this);
 }
 
 void FrmWerte::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) beschrifte(this, "frmWerte", kTexte);
+    if (event->type() == QEvent::LanguageChange) beschrifteWerte(this);
     QDialog::changeEvent(event);
 }
 

@@ -12,6 +12,7 @@ namespace staffel::app {
 // frmWerte, "Einstellungen der Graphik": edits the stored graph settings. "Zeichnen" stores
 // the fields at once and closes only when both ranges are non-empty, so a refused "Zeichnen"
 // has already stored its values; "Abbrechen", Esc or closing the window store nothing more.
+// Enter in a field or on an option draws, as "Zeichnen" does.
 class FrmWerte : public QDialog {
     Q_OBJECT
 

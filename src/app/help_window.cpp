@@ -160,6 +160,8 @@ void HilfeFenster::beschriften() {
     const FensterText texte[] = {{def.name, def.caption},
                                  {def.titel ? def.titel->name : def.name, def.titelText}};
     beschrifte(this, "Hilfe", std::span(texte, def.titel ? 2 : 1));
+    // The text is what the window is about: a screen reader names it after the window.
+    anzeige_->setAccessibleName(windowTitle());
 }
 
 // The document is read again in the new language; the view starts at its top.

@@ -1,7 +1,9 @@
 #include "app/secondary_windows.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "app/frm_aufloes.h"
 #include "app/frm_autor.h"
@@ -21,11 +23,30 @@ std::array<QPointer<HilfeFenster>, 4>& offeneHilfen() {
     return fenster;
 }
 
+// Moves down and right by this much while its title bar would hide that of an open one.
+constexpr int kKaskade = 30;  // pixels, about a title bar's height
+
+// A new help window opens cascaded over the open ones, each title in sight. The designed
+// places lie close to each other (two of them at the same place), and the windows, all wider
+// than their horizontal distances, always overlap.
+void kaskadiere(HilfeFenster* neu) {
+    QRect lage = neu->geometry();
+    const auto verdeckt = [&lage, neu] {
+        return std::ranges::any_of(offeneHilfen(), [&lage, neu](const QPointer<HilfeFenster>& f) {
+            return f && f != neu && f->isVisible() &&
+                   std::abs(f->geometry().top() - lage.top()) < kKaskade;
+        });
+    };
+    while (verdeckt()) lage.translate(kKaskade, kKaskade);
+    neu->setGeometry(lage);
+}
+
 void zeigeHilfe(Hilfe hilfe) {
     QPointer<HilfeFenster>& fenster = offeneHilfen()[static_cast<std::size_t>(hilfe)];
     if (!fenster) {
         fenster = new HilfeFenster(hilfe);
         fenster->setAttribute(Qt::WA_DeleteOnClose);
+        kaskadiere(fenster);
     }
     bringeNachVorne(fenster);
 }

@@ -25,11 +25,14 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 QFont designFont(double pointSize, bool bold);
 
 // Back and fore colours of labels, pictures, frames, windows and text fields (the palette
-// role differs for text fields).
+// role differs for text fields). A text field's text stays readable while it is disabled.
 void setBackColour(QWidget* widget, const QColor& colour);
 void setForeColour(QWidget* widget, const QColor& colour);
 QColor backColour(const QWidget* widget);
 QColor foreColour(const QWidget* widget);
+
+// The contrast ratio of two colours as WCAG defines it, from 1 to 21.
+double kontrast(const QColor& a, const QColor& b);
 
 // Shows a non-modal window, restored if minimised, in front of the others.
 void bringeNachVorne(QWidget* fenster);

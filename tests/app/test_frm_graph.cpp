@@ -1,9 +1,11 @@
 // The graph window, its settings window and the calculation thread of the windows.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSvgRenderer>
 #include <QtTest>
 #include <atomic>
@@ -79,6 +81,11 @@ class TestFrmGraph : public QObject {
         QCOMPARE(fenster.punkteZahl(), proDurchgang);
         QCOMPARE(farbeBei(gezeichnet(fenster), 103, 30), QColor(255, 0, 0));  // the cross
         QCOMPARE(farbeBei(gezeichnet(fenster), 150, 30), QColor(Qt::white));
+        auto* leinwand =
+            QAccessible::queryAccessibleInterface(fenster.findChild<QWidget*>("drawingArea"));
+        QCOMPARE(leinwand->role(), QAccessible::Canvas);
+        QCOMPARE(leinwand->text(QAccessible::Name),
+                 "Graph von x -> " + QString::fromStdString(m.FormelText));
         fenster.resize(fenster.width() + 40, fenster.height() + 30);
         QTRY_COMPARE(fenster.punkteZahl(), 2 * proDurchgang);
 
@@ -159,6 +166,34 @@ class TestFrmGraph : public QObject {
                               [&] { gelaufen << "neu fertig"; }));
         QTRY_VERIFY(!bruecke.busy());
         QCOMPARE(gelaufen, (QStringList{"neu", "neu fertig"}));
+    }
+
+    // Enter draws from a field or an option and presses a focused button; Esc cancels. A
+    // screen reader tells the seven controls apart by their own captions.
+    void settingsByKeyboardAndScreenReader() {
+        const std::tuple<const char*, Qt::Key, int> schritte[] = {
+            {"txtOXGrenz", Qt::Key_Return, QDialog::Accepted},
+            {"optGanz", Qt::Key_Enter, QDialog::Accepted},
+            {"cmdWeAbbr", Qt::Key_Return, QDialog::Rejected},
+            {"txtUXGrenz", Qt::Key_Escape, QDialog::Rejected}};
+        for (const auto& [name, taste, ergebnis] : schritte) {
+            staffel::GraphEinstellungen g;
+            staffel::app::FrmWerte fenster(g);
+            fenster.show();
+            QVERIFY(QTest::qWaitForWindowActive(&fenster));
+            fenster.findChild<QWidget*>(name)->setFocus();
+            QTest::keyClick(fenster.findChild<QWidget*>(name), taste);
+            QVERIFY2(!fenster.isVisible() && fenster.result() == ergebnis, name);
+        }
+        staffel::GraphEinstellungen g;
+        staffel::app::FrmWerte fenster(g);
+        QSet<QString> namen;
+        for (QWidget* w : fenster.findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QRadioButton*>(w))
+                namen << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        }
+        QCOMPARE(namen.size(), 7);
+        QVERIFY(namen.contains("Untergrenze Xmin") && namen.contains("jede ganze Zahl"));
     }
 
     // The whole graph case: settings window, then the graph window, each modal; the settings

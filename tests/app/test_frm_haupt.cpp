@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include "app/calculation_printer.h"
 #include "app/datei_speichern.h"
@@ -22,6 +23,7 @@
 #include "app/protokoll_datei.h"
 #include "app/secondary_windows.h"
 #include "app/support_fixture.h"
+#include "app/window_design.h"
 
 using namespace staffel::app;
 
@@ -149,6 +151,13 @@ class TestFrmHaupt : public QObject {
         QVERIFY(s_->rechne("cmdEulersch"));
         QCOMPARE(s_->text("txtExponent"), QStringLiteral(" +- Unendlich"));
         QCOMPARE(s_->hinten("txtExponent"), QColor(0x00, 0x00, 0x80));
+        // Locked while a calculation runs, every field stays readable, the limit's too.
+        for (const char* name : {"txtRechenart", "txtAufzahl", "txtBasis", "txtExponent"}) {
+            const QPalette p = s_->widget(name)->palette();
+            QVERIFY2(kontrast(p.color(QPalette::Disabled, QPalette::Text),
+                              p.color(QPalette::Disabled, QPalette::Base)) >= 4.5,
+                     name);
+        }
         QCOMPARE(s_->meldungsTexte(), QStringList{" In diesem Fall ist der Grenzwert unbekannt!"});
         QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  Grenzwert??"));
         QVERIFY(s_->rechne());  // "Rechne !" again stays in the limit mode
@@ -185,6 +194,12 @@ class TestFrmHaupt : public QObject {
         s_->feld("txtRechenart")->setText("3");
         QVERIFY(s_->rechne());
         QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  1.79769313486231E+308"));
+        // The locked Auflösungszahl answers a key with how to free it: a double click.
+        QTest::keyClick(s_->feld("txtAufzahl"), Qt::Key_1);
+        QVERIFY(QToolTip::isVisible() && QToolTip::text().contains("Doppelklick"));
+        QTest::mouseDClick(s_->feld("txtAufzahl"), Qt::LeftButton);
+        QTest::keyClick(s_->feld("txtAufzahl"), Qt::Key_1);
+        QCOMPARE(s_->text("txtAufzahl"), QStringLiteral("1"));
         s_->klick("cmdClear");
         QCOMPARE(s_->text("lblSpeicher"), QString());
         // Enter held down presses a button once, not again with every repeat.
@@ -311,7 +326,8 @@ class TestFrmHaupt : public QObject {
     }
 
     // Help windows are no modal children of the main window: one of each, built afresh
-    // once closed. "Beenden" asks first; "Nein" has the focus, so Enter answers no.
+    // once closed, named for a screen reader, opened cascaded. "Beenden" asks first; "Nein"
+    // has the focus, so Enter answers no, as Esc does; Enter on "Ja" ends.
     void helpWindowsAndTheExitQuestion() {
         s_->modaleSelbstBeantworten();
         const char* const hilfen[][2] = {{"mnuGebrauch", "frmKomment"},
@@ -325,23 +341,31 @@ class TestFrmHaupt : public QObject {
             QPointer<QWidget> hilfe(sichtbar(name).first());
             QVERIFY2(!hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
             QVERIFY(!hilfe->findChild<QTextEdit*>()->toPlainText().isEmpty());
+            QCOMPARE(vorgelesen(hilfe->findChild<QTextEdit*>()), hilfe->windowTitle());
             hilfe->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(hilfe.isNull());
         }
-        for (const char* antwort : {"", "cmdEJa"}) {
+        QList<int> titel;
+        for (const auto& [menu, name] : hilfen) {
+            eintrag(menu)->trigger();
+            for (int oben : titel) QVERIFY2(std::abs(sichtbar(name)[0]->y() - oben) >= 30, name);
+            titel << sichtbar(name)[0]->y();
+        }
+        const QList<QList<Qt::Key>> antworten{
+            {Qt::Key_Return}, {Qt::Key_Escape}, {Qt::Key_Tab, Qt::Key_Return}};
+        for (const QList<Qt::Key>& tasten : antworten) {
             QString gesehen;
             // Runs in the question's own event loop.
-            QTimer::singleShot(0, [&gesehen, antwort] {
+            QTimer::singleShot(0, [&gesehen, &tasten] {
                 QWidget* modal = QApplication::activeModalWidget();
                 if (modal == nullptr) return;
                 gesehen = modal->objectName();
-                if (*antwort) return modal->findChild<QPushButton*>(antwort)->click();
-                QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+                for (Qt::Key taste : tasten) QTest::keyClick(modal->focusWidget(), taste);
             });
             s_->klick("cmdEnde");
             QCOMPARE(gesehen, QStringLiteral("frmEnde"));
-            QCOMPARE(s_->fenster().isVisible(), !*antwort);
+            QCOMPARE(s_->fenster().isVisible(), tasten.size() == 1);
         }
     }
 
