@@ -836,6 +836,14 @@
         <comment>long form</comment>
         <translation>Resolution number (Auflösungszahl)</translation>
     </message>
+    <message>
+        <source>mehr als</source>
+        <translation>more than</translation>
+    </message>
+    <message>
+        <source>Größe: %1</source>
+        <translation>Size: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmProtokoll</name>
@@ -933,6 +941,13 @@
     <message>
         <source>Zeichnen</source>
         <translation>Draw</translation>
+    </message>
+</context>
+<context>
+    <name>staffel::app::ProtokollModell</name>
+    <message>
+        <source>Größe: %1</source>
+        <translation>Size: %1</translation>
     </message>
 </context>
 </TS>

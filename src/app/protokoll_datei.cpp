@@ -20,8 +20,8 @@ QString zelle(const QString& text) {
 }  // namespace
 
 QByteArray protokollCsv(const std::vector<ProtokollZeile>& zeilen) {
-    QString csv =
-        QStringLiteral("Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig\n");
+    QString csv = QStringLiteral(
+        "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe\n");
     for (const ProtokollZeile& z : zeilen) {
         const QStringList zellen{z.rechenart,
                                  z.aufzahl,
@@ -30,7 +30,8 @@ QByteArray protokollCsv(const std::vector<ProtokollZeile>& zeilen) {
                                  z.meldung.isEmpty() ? z.ergebnis.trimmed() : QString(),
                                  z.meldung.trimmed(),
                                  z.name.trimmed(),
-                                 z.gueltig ? QStringLiteral("ja") : QStringLiteral("nein")};
+                                 z.gueltig ? QStringLiteral("ja") : QStringLiteral("nein"),
+                                 z.groesse};
         for (qsizetype i = 0; i < zellen.size(); ++i) {
             if (i > 0) csv += QLatin1Char(';');
             csv += zelle(zellen[i]);
@@ -42,7 +43,9 @@ QByteArray protokollCsv(const std::vector<ProtokollZeile>& zeilen) {
 
 QString druckzeilen(const std::vector<ProtokollZeile>& zeilen) {
     QString text;
-    for (const ProtokollZeile& z : zeilen) text += z.druckzeile + QLatin1Char('\n');
+    for (const ProtokollZeile& z : zeilen) {
+        text += mitGroesse(z.druckzeile, z.groesse) + QLatin1Char('\n');
+    }
     return text;
 }
 

@@ -13,9 +13,17 @@ QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
     // The printed line ends in the result as the engine wrote it; the list shows that result in
     // the current language.
     const ProtokollZeile& zeile = zeilen_[static_cast<std::size_t>(index.row())];
-    if (!zeile.druckzeile.endsWith(zeile.ergebnis)) return zeile.druckzeile;
-    return zeile.druckzeile.chopped(zeile.ergebnis.size()) +
-           engineText(zeile.ergebnis.toStdString());
+    QString text = zeile.druckzeile;
+    if (text.endsWith(zeile.ergebnis)) {
+        text = text.chopped(zeile.ergebnis.size()) + engineText(zeile.ergebnis.toStdString());
+    }
+    if (zeile.groesse.isEmpty()) return text;
+    return text + QLatin1String("   ") + tr("Größe: %1").arg(zeile.groesse);
+}
+
+QString mitGroesse(const QString& druckzeile, const QString& groesse) {
+    if (groesse.isEmpty()) return druckzeile;
+    return druckzeile + QStringLiteral("   Größe: ") + groesse;
 }
 
 void ProtokollModell::anhaengen(ProtokollZeile zeile) {

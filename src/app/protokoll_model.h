@@ -17,7 +17,11 @@ struct ProtokollZeile {
     QString meldung;   // the engine's message; empty when the result is a number
     QString name;      // the name label's text, as the engine wrote it
     bool gueltig = false;
+    QString groesse;  // the size of a result beyond 10^308, as the engine wrote it
 };
+
+// The printed line with the size after the prescribed text, in the engine's German.
+QString mitGroesse(const QString& druckzeile, const QString& groesse);
 
 // The tape of this run: every finished value calculation, oldest first, shown by its printed
 // line. Rows are only appended or all removed, so a view stays quick at 100 000 rows.

@@ -94,10 +94,14 @@ class WeiteRechnung {
 std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,
                                             const ModulRA& modul) {
     if (n < 3) return std::nullopt;
-    const OptStufenzahl x =
-        WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e));
-    if (!x || modul.haltAngefordert()) return std::nullopt;
-    return GroesseText(*x);
+    std::optional<std::string> text;
+    if (const OptStufenzahl x =
+            WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e))) {
+        text = GroesseText(*x);
+    }
+    // MPFR keeps its constants (log 2) per thread; a calculation thread that ends would leak them.
+    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
+    return text;
 }
 
 }  // namespace staffel
