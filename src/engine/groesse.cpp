@@ -74,8 +74,8 @@ class WeiteRechnung {
             if (liegtIn(*naechster, v)) return v;
             // Beyond the countable layers a growing recursion tells nothing more.
             if (naechster->stufen >= kStufenGrenze && naechster->vorzeichen > 0) return naechster;
-            if (wiederholtSich(v, *naechster)) {
-                const std::uint64_t uebrig = *k >= kStufenGrenze ? kStufenGrenze : *k - 1 - i;
+            const std::uint64_t uebrig = *k >= kStufenGrenze ? kStufenGrenze : *k - 1 - i;
+            if (uebrig > 0 && wiederholtSich(v, *naechster)) {
                 const std::uint64_t jeDurchlauf = naechster->stufen - v.stufen;
                 const std::uint64_t mehr =
                     uebrig > kStufenGrenze / jeDurchlauf ? kStufenGrenze : uebrig * jeDurchlauf;

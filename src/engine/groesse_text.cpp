@@ -49,14 +49,11 @@ std::string praefix(std::uint64_t schichten) {
 }  // namespace
 
 std::optional<std::string> GroesseText(const Stufenzahl& x) {
-    if (x.vorzeichen == 0) return std::nullopt;
-    Intervall exponent = x.betrag;  // log10 of the innermost number shown
-    std::uint64_t schichten = x.stufen > 0 ? x.stufen - 1 : 0;
-    if (x.stufen == 0) {
-        if (mpfr_sgn(exponent.lo) <= 0) return std::nullopt;
-        mpfr_log10(exponent.lo, exponent.lo, MPFR_RNDD);
-        mpfr_log10(exponent.hi, exponent.hi, MPFR_RNDU);
-    }
+    // Below 10^15 a number is no size beyond 10^308: a recursion whose pass count left
+    // 32 bits may also settle on a small value.
+    if (x.vorzeichen == 0 || x.stufen == 0) return std::nullopt;
+    const Intervall& exponent = x.betrag;  // log10 of the innermost number shown
+    const std::uint64_t schichten = x.stufen - 1;
     if (mpfr_cmp_d(exponent.hi, 1e15) >= 0) return std::nullopt;  // its level is not settled
     const std::string vorzeichen = x.vorzeichen < 0 ? "-" : "";
     if (schichten > kLesbareSchichten) {

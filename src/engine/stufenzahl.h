@@ -31,8 +31,9 @@ class Intervall {
 };
 
 // vorzeichen · exp10^stufen(betrag), exp10 applied `stufen` times. betrag lies in
-// [0, 10^15) on level 0 and in [10, 10^15) above it, so the level says how large the
-// number is and betrag is the exponent the text shows innermost.
+// [0, 10^15) on level 0 (or is a whole number below 2^200 known exactly) and in [10, 10^15)
+// above it, so the level says how large the number is and betrag is the exponent the text
+// shows innermost.
 struct Stufenzahl {
     int vorzeichen = 0;  // -1, 0 or +1
     std::uint64_t stufen = 0;
