@@ -120,7 +120,7 @@ TEST(Groesse, OnlyForAnOverflowThatRanToItsEnd) {
     EXPECT_NE(Rechne(modul, {"6", "1", "3", "4"}).groesse, std::nullopt);
     EXPECT_EQ(Rechne(modul, {"5", "", "2", "10"}).groesse, std::nullopt);
     EXPECT_EQ(Rechne(modul, {"1/5", "1", "0", "2"}).groesse, std::nullopt);
-    EXPECT_EQ(Rechne(modul, {"14/3", "0", "3", "3"}).groesse, std::nullopt);
+    EXPECT_EQ(Rechne(modul, {"8/3", "000", "10", "400"}).groesse, std::nullopt);
     modul.anhalten();
     EXPECT_EQ(GroesseBerechnen(6, "1", 3, 4, modul), std::nullopt);
 }
