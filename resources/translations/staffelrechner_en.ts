@@ -943,11 +943,4 @@
         <translation>Draw</translation>
     </message>
 </context>
-<context>
-    <name>staffel::app::ProtokollModell</name>
-    <message>
-        <source>Größe: %1</source>
-        <translation>Size: %1</translation>
-    </message>
-</context>
 </TS>

@@ -1,5 +1,7 @@
 #include "app/protokoll_model.h"
 
+#include <QCoreApplication>
+
 #include "app/engine_texts.h"
 
 namespace staffel::app {
@@ -18,7 +20,9 @@ QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
         text = text.chopped(zeile.ergebnis.size()) + engineText(zeile.ergebnis.toStdString());
     }
     if (zeile.groesse.isEmpty()) return text;
-    return text + QLatin1String("   ") + tr("Größe: %1").arg(zeile.groesse);
+    // The same words as beneath the result label.
+    return text + QLatin1String("   ") +
+           QCoreApplication::translate("frmHaupt", "Größe: %1").arg(zeile.groesse);
 }
 
 QString mitGroesse(const QString& druckzeile, const QString& groesse) {
