@@ -917,6 +917,14 @@ Ein Doppelklick leert es und gibt es frei.</source>
         <translation>This operation needs no resolution number (Auflösungszahl): the field is locked.
 A double-click empties it and unlocks it.</translation>
     </message>
+    <message>
+        <source>mehr als</source>
+        <translation>more than</translation>
+    </message>
+    <message>
+        <source>Größe: %1</source>
+        <translation>Size: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmProtokoll</name>

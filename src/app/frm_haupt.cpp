@@ -137,6 +137,7 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     txtBasis_ = child<QLineEdit>(surface, "txtBasis");
     txtExponent_ = child<QLineEdit>(surface, "txtExponent");
     lblErgebnis_ = child<QLabel>(surface, "lblErgebnis");
+    groesse_ = new GroesseAnzeige(lblErgebnis_);
     lblNameRA_ = child<QLabel>(surface, "lblNameRA");
     lblStp_ = child<QLabel>(surface, "lblStp");
     lblSpeicher_ = child<QLabel>(surface, "lblSpeicher");
@@ -256,7 +257,7 @@ void frmHaupt::retranslate() {
     setAccessibleNames(centralWidget());
     sprachwahlZeigen();
     zeigeName(nameAngezeigt_);
-    zeigeErgebnis(ergebnisAngezeigt_);
+    zeigeErgebnis(ergebnisAngezeigt_, groesse_->alsText());
     // The limit's exponent text changes language without resetting the limit mode: the change
     // handler ignores the limit text of the new language.
     const QString vorher = unendlichText_;
@@ -271,8 +272,11 @@ void frmHaupt::zeigeName(const std::string& name) {
     lblNameRA_->setText(engineText(name));
 }
 
-void frmHaupt::zeigeErgebnis(const std::string& ergebnis) {
+void frmHaupt::zeigeErgebnis(const std::string& ergebnis,
+                             const std::optional<std::string>& groesse) {
     ergebnisAngezeigt_ = ergebnis;
+    // The size first: the result's announcement carries it as its description.
+    groesse_->zeige(groesse);
     zeigeAngesagt(lblErgebnis_, engineText(ergebnis));
 }
 
@@ -282,8 +286,9 @@ QString frmHaupt::exponentEingabe() const {
     return text == unendlichText_ ? QString::fromUtf8(texte::Unendlich) : text;
 }
 
-// Ctrl+C copies the result wherever the focus stands, unless a field has text selected; the
-// result label can be selected with the mouse and offers the same copying in its menu.
+// Ctrl+C copies the result, or the size of one beyond 10^308, wherever the focus stands,
+// unless a field has text selected; the result label can be selected with the mouse and
+// offers the same copying in its menu.
 void frmHaupt::buildCopying() {
     auto* kopieren = new QAction(this);
     kopieren->setObjectName(QStringLiteral("mnuKopieren"));
@@ -298,8 +303,11 @@ void frmHaupt::buildCopying() {
 }
 
 void frmHaupt::copyResult() {
-    const QString text = lblErgebnis_->hasSelectedText() ? lblErgebnis_->selectedText()
-                                                         : lblErgebnis_->text().trimmed();
+    QString text = lblErgebnis_->hasSelectedText() ? lblErgebnis_->selectedText()
+                                                   : lblErgebnis_->text().trimmed();
+    if (!lblErgebnis_->hasSelectedText() && !groesse_->groesse().isEmpty()) {
+        text = groesse_->groesse();
+    }
     if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 
@@ -522,15 +530,15 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
         case RechenAusgang::Wert: {
             zeigeName(anzeige.nameText);
             RechenStatus();
-            zeigeErgebnis(anzeige.ergebnisText);
+            zeigeErgebnis(anzeige.ergebnisText, anzeige.groesse);
             modul_.FormelBilden();
             // Printed and kept in the engine's German, as the command-line driver writes it.
             const QString zeile = qs(modul_.FormelText + " = " + modul_.ErgebnisText);
-            drucker_.RechnungsDruck(this, zeile);
+            drucker_.RechnungsDruck(this, mitGroesse(zeile, groesse_->groesse()));
             protokoll_->anhaengen({zeile, txtRechenart_->text(), txtAufzahl_->text(),
                                    txtBasis_->text(), exponentEingabe(), qs(anzeige.ergebnisText),
                                    qs(modul_.Meldung), qs(anzeige.nameText), anzeige.gueltig,
-                                   bridge_.problemDesLaufs()});
+                                   bridge_.problemDesLaufs(), groesse_->groesse()});
             showValidity(anzeige.gueltig);
             break;
         }

@@ -11,6 +11,7 @@
 
 #include "app/calculation_printer.h"
 #include "app/engine_bridge.h"
+#include "app/groesse_anzeige.h"
 #include "engine/modul_ra.h"
 #include "engine/rechnen.h"
 #include "engine/umformung.h"
@@ -70,7 +71,8 @@ class frmHaupt : public QMainWindow {
     void sprachwahlZeigen();
     // The name and result labels show the engine's German texts in the current language.
     void zeigeName(const std::string& name);
-    void zeigeErgebnis(const std::string& ergebnis);
+    void zeigeErgebnis(const std::string& ergebnis,
+                       const std::optional<std::string>& groesse = std::nullopt);
     QString exponentEingabe() const;
     void copyResult();
     void connectControls();
@@ -121,6 +123,7 @@ class frmHaupt : public QMainWindow {
     QLabel* picJarech_ = nullptr;
     QLabel* picNorech_ = nullptr;
     QAction* mnuRedruck_ = nullptr;
+    GroesseAnzeige* groesse_ = nullptr;
 };
 
 }  // namespace staffel::app

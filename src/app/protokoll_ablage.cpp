@@ -39,6 +39,7 @@ constexpr TextFeld kTextFelder[] = {
     {"meldung", &ProtokollZeile::meldung},
     {"name", &ProtokollZeile::name},
     {"fehlerMeldung", &ProtokollZeile::fehlerMeldung},
+    {"groesse", &ProtokollZeile::groesse},
 };
 const QString kGueltig = QStringLiteral("gueltig");
 

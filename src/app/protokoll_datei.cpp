@@ -20,8 +20,8 @@ QString zelle(const QString& text) {
 }  // namespace
 
 QByteArray protokollCsv(const ProtokollZeilen& zeilen) {
-    QString csv =
-        QStringLiteral("Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig\n");
+    QString csv = QStringLiteral(
+        "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe\n");
     for (const ProtokollZeile& z : zeilen) {
         const QStringList zellen{z.rechenart,
                                  z.aufzahl,
@@ -30,7 +30,8 @@ QByteArray protokollCsv(const ProtokollZeilen& zeilen) {
                                  ausgangsText(z).isEmpty() ? z.ergebnis.trimmed() : QString(),
                                  ausgangsText(z).trimmed(),
                                  z.name.trimmed(),
-                                 z.gueltig ? QStringLiteral("ja") : QStringLiteral("nein")};
+                                 z.gueltig ? QStringLiteral("ja") : QStringLiteral("nein"),
+                                 z.groesse};
         for (qsizetype i = 0; i < zellen.size(); ++i) {
             if (i > 0) csv += QLatin1Char(';');
             csv += zelle(zellen[i]);

@@ -22,7 +22,7 @@ QString ausgangsText(const ProtokollZeile& zeile) {
 
 QString protokollText(const ProtokollZeile& zeile) {
     if (!ergebnisWeichtBox(zeile) || !zeile.druckzeile.endsWith(zeile.ergebnis)) {
-        return zeile.druckzeile;
+        return mitGroesse(zeile.druckzeile, zeile.groesse);
     }
     return zeile.druckzeile.chopped(zeile.ergebnis.size()) + zeile.fehlerMeldung;
 }
@@ -36,13 +36,24 @@ QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
     // The line is kept in the engine's German; the list shows the limit's marker and the
     // result or failure in the current language.
     const ProtokollZeile& zeile = zeilen_[static_cast<std::size_t>(index.row())];
-    if (!zeile.druckzeile.endsWith(zeile.ergebnis)) return zeile.druckzeile;
-    QString formel = zeile.druckzeile.chopped(zeile.ergebnis.size());
-    // The formula holds the marker as the engine read it, without its leading blank.
-    formel.replace(QString::fromUtf8(texte::Unendlich).trimmed(),
-                   engineText(texte::Unendlich).trimmed());
-    const QString ausgang = ergebnisWeichtBox(zeile) ? zeile.fehlerMeldung : zeile.ergebnis;
-    return formel + engineText(ausgang.toStdString());
+    QString text = zeile.druckzeile;
+    if (text.endsWith(zeile.ergebnis)) {
+        QString formel = text.chopped(zeile.ergebnis.size());
+        // The formula holds the marker as the engine read it, without its leading blank.
+        formel.replace(QString::fromUtf8(texte::Unendlich).trimmed(),
+                       engineText(texte::Unendlich).trimmed());
+        const QString ausgang = ergebnisWeichtBox(zeile) ? zeile.fehlerMeldung : zeile.ergebnis;
+        text = formel + engineText(ausgang.toStdString());
+    }
+    if (zeile.groesse.isEmpty()) return text;
+    // The same words as beneath the result label.
+    return text + QLatin1String("   ") +
+           QCoreApplication::translate("frmHaupt", "Größe: %1").arg(zeile.groesse);
+}
+
+QString mitGroesse(const QString& druckzeile, const QString& groesse) {
+    if (groesse.isEmpty()) return druckzeile;
+    return druckzeile + QStringLiteral("   Größe: ") + groesse;
 }
 
 void ProtokollModell::anhaengen(ProtokollZeile zeile) {

@@ -19,6 +19,7 @@ struct ProtokollZeile {
     QString name;      // the name label's text, as the engine wrote it
     bool gueltig = false;
     QString fehlerMeldung;  // the text of the "Problem" box the calculation ended with, German
+    QString groesse;        // the size of a result beyond 10^308, as the engine wrote it
 };
 
 using ProtokollZeilen = std::deque<ProtokollZeile>;
@@ -28,8 +29,12 @@ using ProtokollZeilen = std::deque<ProtokollZeile>;
 QString ausgangsText(const ProtokollZeile& zeile);
 
 // The row's line in the engine's German, as files and the clipboard take it: the printed line,
-// whose result gives way to the failure's text when the calculation ended with a box.
+// whose result gives way to the failure's text when the calculation ended with a box, and
+// the size of a result beyond 10^308 after it.
 QString protokollText(const ProtokollZeile& zeile);
+
+// The printed line with the size after the prescribed text, in the engine's German.
+QString mitGroesse(const QString& druckzeile, const QString& groesse);
 
 // The tape of this run: every finished value calculation, oldest first, shown by its line in
 // the current language. Rows are appended, the oldest dropped beyond kMaxZeilen, or all

@@ -68,6 +68,7 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
     antwort.meldung = modul.Meldung;
     antwort.name = wert ? anzeige.nameText : modul.NameRechenart;
     antwort.fehlerstatus = modul.Fehlerstatus;
+    if (wert) antwort.groesse = std::move(anzeige.groesse);
     antwort.gueltig = wert && anzeige.gueltig;
     antwort.meldungen = std::move(host.meldungen);
     antwort.aufloesungsliste = modul.AuflListe;
@@ -119,6 +120,8 @@ std::string jsonZeile(const Antwort& a) {
     a.ergebnisText ? jsonText(z, *a.ergebnisText) : void(z += "null");
     z += ",\"fehlerstatus\":";
     jsonGanz(z, a.fehlerstatus);
+    z += ",\"groesse\":";
+    a.groesse ? jsonText(z, *a.groesse) : void(z += "null");
     z += a.gueltig ? ",\"gueltig\":true" : ",\"gueltig\":false";
     z += ",\"meldung\":";
     jsonText(z, a.meldung);

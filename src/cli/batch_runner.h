@@ -30,6 +30,7 @@ struct Antwort {
     std::string meldung;
     std::string name;
     std::int64_t fehlerstatus = 0;
+    std::optional<std::string> groesse;
     bool gueltig = false;
     std::vector<std::string> meldungen;
     std::string aufloesungsliste;

@@ -24,6 +24,7 @@ void ModulRA::Zuruecksetzen() {
     AufZahlText = "0";
     NameRechenart = texte::NameStart;
     Meldung.clear();
+    Groesse.reset();
 
     Fehlerstatus = 0;
     NameUnbekannt = 0;

@@ -74,6 +74,9 @@ class ModulRA {
     std::int64_t NameUnbekannt = 0;
     std::int64_t Fehlerstatus = 0;
     std::uint8_t NAGefunden = 0;
+    // The size of a result beyond 10^308 ("2.00352993040685E+19728"), set by the calculate
+    // command when a whole Rechenzahl overflows and its wide calculation gives one.
+    std::optional<std::string> Groesse;
 
     // --- Arguments and mode ---
     double RechenzahlWert = 0;

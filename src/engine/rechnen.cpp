@@ -1,5 +1,6 @@
 #include "engine/rechnen.h"
 
+#include "engine/groesse.h"
 #include "engine/number_text.h"
 
 namespace staffel {
@@ -32,6 +33,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
                      const std::function<void(const std::string&)>& stepGebildet) {
     RechenAnzeige anzeige;
     m.Fehlerstatus = 0;
+    m.Groesse.reset();
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
     if (m.Meldung == texte::Angehalten) m.Meldung.clear();
@@ -97,6 +99,12 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
         if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
     }
     m.NameHyperEins();
+    // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
+    // way a whole Rechenzahl outgrows the doubles.
+    if (m.Fehlerstatus == 4 && (m.Meldung == texte::Ueberlauf || m.Meldung.empty()) &&
+        m.RNenner == 1 && !m.GrenzwertModus && !m.wurdeAngehalten()) {
+        m.Groesse = GroesseBerechnen(m.RZaehler, m.AufZahl, m.BasisWert, m.ExponentWert, m);
+    }
 
     anzeige.ausgang = RechenAusgang::Wert;
     anzeige.nameText =
@@ -104,6 +112,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
     anzeige.ergebnisText = m.ErgebnisText;
     anzeige.gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
+    anzeige.groesse = m.Groesse;
     return anzeige;
 }
 

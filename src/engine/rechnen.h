@@ -39,6 +39,7 @@ struct RechenAnzeige {
     std::string ergebnisText;             // result label (value case)
     std::string nameText;                 // name label (value case)
     bool gueltig = false;                 // valid display (value case)
+    std::optional<std::string> groesse;   // size of a result beyond 10^308 (value case)
 };
 
 // The calculate command without its widgets: reads and checks the inputs, builds the

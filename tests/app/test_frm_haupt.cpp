@@ -255,10 +255,10 @@ class TestFrmHaupt : public QObject {
         QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
         QCOMPARE(inhalt(ordner.filePath("p.csv")),
                  QString::fromUtf8(
-                     "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig\n"
-                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja\n"
-                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein\n"
-                     "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein\n"));
+                     "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe\n"
+                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja;\n"
+                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;\n"
+                     "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;\n"));
         // As text, the printed lines, which the German list shows as they are.
         QVERIFY(fenster->speichern(ordner.filePath("p.txt")));
         QString gedruckt;
@@ -283,6 +283,28 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(liste->model()->index(3, 0).data(), liste->model()->index(0, 0).data());
     }
 
+    // The size of a result beyond 10^308 stands beneath the unchanged result label, is read
+    // with it, copied by Ctrl+C and kept by the tape.
+    void sizeBeneathTheResult() {
+        const QString groesse = QStringLiteral("1.25801429062749E+3638334640024");
+        s_->eingaben("6", "1", "3", "4");
+        QVERIFY(s_->rechne());
+        QWidget* zeile = s_->widget("lblGroesse");
+        QWidget* ergebnis = s_->widget("lblErgebnis");
+        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("      |Ergebnis| > 10^308"));
+        QVERIFY(zeile->isVisible() && zeile->y() > ergebnis->geometry().bottom());
+        QCOMPARE(s_->text("lblGroesse"), "Größe: " + groesse);
+        QCOMPARE(ergebnis->accessibleDescription(), s_->text("lblGroesse"));
+        QTest::keyClick(&s_->fenster(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), groesse);
+        const auto* band = s_->fenster().findChild<ProtokollModell*>();
+        QVERIFY(band->index(0, 0).data().toString().endsWith("   Größe: " + groesse));
+        QVERIFY(protokollCsv(band->zeilen()).endsWith(";nein;" + groesse.toUtf8() + "\n"));
+        s_->eingaben("5", "", "2", "3");
+        QVERIFY(s_->rechne());
+        QVERIFY(!zeile->isVisible());
+    }
+
     // A cell is quoted, its quotes doubled, exactly when a quote, the separator or a line break
     // would otherwise split it.
     void csvQuotesOnlyCellsThatWouldSplit() {
@@ -294,7 +316,7 @@ class TestFrmHaupt : public QObject {
             ProtokollZeile zeile;
             zeile.basis = QString::fromUtf8(text);
             QCOMPARE(protokollCsv({zeile}).mid(kopf.size()),
-                     QByteArray(";;") + zelle + ";;;;;nein\n");
+                     QByteArray(";;") + zelle + ";;;;;nein;\n");
         }
     }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <string>
+
+class QLabel;
+
+namespace staffel::app {
+
+// The size of a result beyond 10^308 on a line of its own directly beneath the result label,
+// which keeps its prescribed text and size; screen readers hear it as the result label's
+// description.
+class GroesseAnzeige : public QObject {
+  public:
+    explicit GroesseAnzeige(QLabel* ergebnis);
+
+    // nullopt hides the line.
+    void zeige(const std::optional<std::string>& groesse);
+    // The size as the engine wrote it, for copying and the tape; empty when there is none.
+    const QString& groesse() const { return groesse_; }
+    std::optional<std::string> alsText() const;
+
+  private:
+    QLabel* ergebnis_;
+    QLabel* zeile_;
+    QString groesse_;
+};
+
+}  // namespace staffel::app
