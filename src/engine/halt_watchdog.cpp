@@ -17,7 +17,12 @@ HaltWatchdog::~HaltWatchdog() {
 }
 
 bool HaltWatchdog::arm(ModulRA& modul, std::chrono::milliseconds after) {
-    if (after.count() == 0) return true;
+    if (after.count() == 0) {
+        std::lock_guard lock(mutex_);
+        modul_ = &modul;
+        ohneFrist_ = true;
+        return true;
+    }
     if (!thread_.joinable()) {
         try {
             thread_ = std::thread([this] { wachen(); });
@@ -29,6 +34,7 @@ bool HaltWatchdog::arm(ModulRA& modul, std::chrono::milliseconds after) {
     {
         std::lock_guard lock(mutex_);
         modul_ = &modul;
+        ohneFrist_ = false;
         frist_ = Clock::now() + after;
         wecken = wartetOhneFrist_;
     }
@@ -41,10 +47,15 @@ void HaltWatchdog::disarm() {
     modul_ = nullptr;
 }
 
+void HaltWatchdog::jetztAnhalten() {
+    std::lock_guard lock(mutex_);
+    if (modul_ != nullptr) modul_->anhalten();
+}
+
 void HaltWatchdog::wachen() {
     std::unique_lock lock(mutex_);
     while (!ende_) {
-        if (modul_ == nullptr) {
+        if (modul_ == nullptr || ohneFrist_) {
             wartetOhneFrist_ = true;
             cv_.wait(lock);
             wartetOhneFrist_ = false;

@@ -24,6 +24,8 @@ class HaltWatchdog {
     bool arm(ModulRA& modul, std::chrono::milliseconds after);
     // Once this returns, the calculation armed last is no longer pressed, nor being pressed.
     void disarm();
+    // Presses the halt button of the armed calculation now, whatever its time (Ctrl+C).
+    void jetztAnhalten();
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -32,6 +34,7 @@ class HaltWatchdog {
     std::mutex mutex_;
     std::condition_variable cv_;
     ModulRA* modul_ = nullptr;
+    bool ohneFrist_ = false;  // armed with a time of 0: pressed only by jetztAnhalten
     Clock::time_point frist_;
     // Set while the thread waits for an arm() without any deadline: only then does arm()
     // wake it. Otherwise it finds the new deadline when the old one passes, and a batch of
