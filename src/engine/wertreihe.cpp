@@ -1,10 +1,8 @@
 #include "engine/wertreihe.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "engine/number_text.h"
 #include "engine/rechnen.h"
 
 namespace staffel {
@@ -19,21 +17,12 @@ Wertreihe::Wertreihe(const std::string& rechenart, const std::string& aufzahl) {
     auswerten_ = EingabenLesen(vorlage_, {rechenart, aufzahl, kPlatzhalter, kPlatzhalter}, anzeige);
 }
 
-std::optional<double> Wertreihe::alsGelesen(double x) {
-    if (!std::isfinite(x)) return std::nullopt;
-    if (x == 0 || std::fabs(x) >= std::numeric_limits<double>::min()) return x;
-    char text[32];
-    const char* ende = std::to_chars(text, text + sizeof text, x).ptr;
-    return ZahlLesen(std::string_view(text, static_cast<std::size_t>(ende - text))).wert;
-}
-
 Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     constexpr double kKeinWert = std::numeric_limits<double>::quiet_NaN();
     if (!auswerten_) return {kKeinWert, false, vorlage_.Fehlerstatus};
-    const auto basis = alsGelesen(b);
-    const auto exponent = alsGelesen(e);
-    // Like a text beyond the double range, which the calculate command refuses.
-    if (!basis || !exponent) return {kKeinWert, false, 1};
+    // The shortest text of a finite double reads back to it (ZahlLesen is exact). Infinity
+    // and NaN have no such text: they are refused like a text beyond the double range.
+    if (!std::isfinite(b) || !std::isfinite(e)) return {kKeinWert, false, 1};
 
     // Every field that EingabenLesen writes.
     m.Fehlerstatus = vorlage_.Fehlerstatus;
@@ -51,8 +40,8 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     m.RNenner = vorlage_.RNenner;
     m.AuflListe = vorlage_.AuflListe;
     m.AnzahlStellen = vorlage_.AnzahlStellen;
-    m.BasisWert = *basis;
-    m.ExponentWert = *exponent;
+    m.BasisWert = b;
+    m.ExponentWert = e;
 
     Auswerten(m);
     const bool gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "engine/modul_ra.h"
@@ -23,10 +22,6 @@ class Wertreihe {
     // modul: a freshly constructed state; the evaluation runs in it, so that another thread
     // may halt it there.
     Wert rechne(ModulRA& modul, double b, double e) const;
-
-    // The value the engine reads from the shortest text of x, which reads back to x itself
-    // except below the normal range; nullopt when x has no such text (infinite, NaN).
-    static std::optional<double> alsGelesen(double x);
 
   private:
     ModulRA vorlage_;  // the state once R and A are read

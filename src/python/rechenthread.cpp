@@ -21,6 +21,25 @@ constexpr std::chrono::milliseconds kSignalTakt{50};
 
 unsigned long hauptthreadIdent = 0;
 
+// A short calculation (rechne in a loop) answers within microseconds; sleeping on the
+// condition variable and being woken would cost more than that. So the caller first watches
+// the flag for a moment before it sleeps.
+constexpr std::chrono::microseconds kAufAntwort{30};
+
+// True once flag has the value; false when it still lacks it after the time.
+bool kurzWarten(const std::atomic<bool>& flag, bool wert, std::chrono::microseconds zeit) {
+    const auto ende = std::chrono::steady_clock::now() + zeit;
+    while (true) {
+        for (int i = 0; i < 64; ++i) {
+            if (flag.load(std::memory_order_acquire) == wert) return true;
+#if defined(__x86_64__) || defined(__i386__)
+            __builtin_ia32_pause();
+#endif
+        }
+        if (std::chrono::steady_clock::now() >= ende) return false;
+    }
+}
+
 struct Vorrat {
     pid_t prozess = getpid();
     std::vector<std::unique_ptr<Rechenthread>> threads;
@@ -55,14 +74,15 @@ void* Rechenthread::threadMain(void* self) {
 }
 
 void Rechenthread::arbeiten() {
-    std::unique_lock lock(mutex_);
     while (true) {
+        std::unique_lock lock(mutex_);
         cv_.wait(lock, [this] { return hatJob_ || ende_; });
         if (!hatJob_) return;
         lock.unlock();
         CalculationRunner::runGuarded(job_, nullptr);
         lock.lock();
         hatJob_ = false;
+        belegt_.store(false, std::memory_order_release);
         cv_.notify_all();
     }
 }
@@ -72,11 +92,13 @@ void Rechenthread::starten(const std::function<void(Rechenthread&)>& job) {
         std::lock_guard lock(mutex_);
         job_ = [this, &job] { job(*this); };
         hatJob_ = true;
+        belegt_.store(true, std::memory_order_release);
     }
     cv_.notify_all();
 }
 
 bool Rechenthread::fertig(std::chrono::milliseconds hoechstens) {
+    if (kurzWarten(belegt_, false, kAufAntwort)) return true;
     std::unique_lock lock(mutex_);
     return cv_.wait_for(lock, hoechstens, [this] { return !hatJob_; });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -34,6 +35,7 @@ class Rechenthread {
     std::condition_variable cv_;
     std::function<void()> job_;
     bool hatJob_ = false;
+    std::atomic<bool> belegt_{false};  // hatJob_, readable without the lock
     bool ende_ = false;
     unsigned long thread_ = 0;
     HaltWatchdog watchdog_;

@@ -80,7 +80,8 @@ py::object werte(const std::string& rechenart, const std::string& aufzahl, const
         while (!halt.load(std::memory_order_relaxed)) {
             const std::size_t erster = naechster.fetch_add(kStueck, std::memory_order_relaxed);
             if (erster >= n) break;
-            for (std::size_t i = erster; i < std::min(n, erster + kStueck); ++i) {
+            const std::size_t ende = std::min(n, erster + kStueck);
+            for (std::size_t i = erster; i < ende && !halt.load(std::memory_order_relaxed); ++i) {
                 ModulRA modul;
                 watchdog.arm(modul, haltNachMs);
                 const Wertreihe::Wert wert = reihe.rechne(modul, bs[i], es[i]);

@@ -9,14 +9,15 @@ import pytest
 
 import staffelrechner as s
 
-# Some seconds of recursion, so that a missed Ctrl+C ends without KeyboardInterrupt.
-LANG = ("6", "1", "1.2", "1000000000")
+# Some seconds of recursion each; unhalted, the ten thousand values of werte would outlast the
+# test's time limit.
+LANG = ("6", "1", "1.2", "2147483647")
 
 
 @pytest.mark.parametrize("rechnen", [
     lambda: s.rechne(*LANG, halt_nach=30),
     lambda: s.rechne(*LANG, halt_nach=0),
-    lambda: s.werte("6", "1", 1.2, np.full(4, 1e9), jobs=2, halt_nach=30),
+    lambda: s.werte("6", "1", 1.2, np.full(10_000, 2147483647.0), jobs=2, halt_nach=0),
 ], ids=["rechne", "rechne_ohne_zeitgrenze", "werte"])
 def test_strg_c(rechnen):
     threading.Timer(0.3, os.kill, (os.getpid(), signal.SIGINT)).start()
