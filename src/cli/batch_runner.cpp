@@ -1,13 +1,9 @@
 #include "cli/batch_runner.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string_view>
-#include <vector>
 
 #include "cli/json_text.h"
-#include "engine/calculation_runner.h"
-#include "engine/number_text.h"
 
 namespace staffel::cli {
 
@@ -16,67 +12,7 @@ namespace {
 constexpr const char* kZeileFehlerhaft =
     "Zeile braucht vier durch Tabulatoren getrennte Felder: R, A, B, E";
 
-class SammelHost : public EngineHost {
-  public:
-    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
-    std::vector<std::string> meldungen;
-};
-
-// The keys of a JSON object are written in the order of their names, as QJsonObject keeps them.
-decltype(Antwort::zaehler) zaehlerLesen(const ModulRA& m) {
-    return {{
-        {"aktIntervall", m.AktIntervall.get()},
-        {"ber", m.ZaehlerBer.get()},
-        {"g0", m.ZaehlerG0.get()},
-        {"g00", m.ZaehlerG00.get()},
-        {"g1", m.ZaehlerG1.get()},
-        {"g11", m.ZaehlerG11.get()},
-        {"iii", m.ZaehlerIII.get()},
-        {"intervalle", m.AnzahlIntervalle.get()},
-        {"iv", m.ZaehlerIV.get()},
-        {"na", m.ZaehlerNA.get()},
-    }};
-}
-
 }  // namespace
-
-Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
-                        HaltWatchdog& watchdog) {
-    SammelHost host;
-    ModulRA modul(&host);
-    modul.memoEinschalten(!optionen.ohneMemo);
-    RechenEingabe eingabeFuerLauf = eingabe;
-    if (optionen.grenzwert) {
-        modul.GrenzwertModus = true;
-        eingabeFuerLauf.exponent = texte::Unendlich;
-    }
-
-    Antwort antwort;
-    if (!watchdog.arm(modul, optionen.haltNach)) {
-        antwort.fehler = kNichtGestartet;
-        return antwort;
-    }
-    RechenAnzeige anzeige;
-    CalculationRunner::runGuarded([&] { anzeige = Rechne(modul, eingabeFuerLauf); }, &host);
-    watchdog.disarm();
-
-    const bool wert = anzeige.ausgang == RechenAusgang::Wert;
-    if (wert) antwort.ergebnisText = std::move(anzeige.ergebnisText);
-    if (wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis)) {
-        antwort.ergebnis = modul.Ergebnis;
-    }
-    antwort.meldung = modul.Meldung;
-    antwort.name = wert ? anzeige.nameText : modul.NameRechenart;
-    antwort.fehlerstatus = modul.Fehlerstatus;
-    if (wert) antwort.groesse = std::move(anzeige.groesse);
-    antwort.gueltig = wert && anzeige.gueltig;
-    antwort.meldungen = std::move(host.meldungen);
-    antwort.aufloesungsliste = modul.AuflListe;
-    // The step label as shown: Berechnung may change AnzahlStellen on its way down.
-    if (anzeige.stepText) antwort.step = static_cast<int>(ZahlLesen(*anzeige.stepText).wert);
-    antwort.zaehler = zaehlerLesen(modul);
-    return antwort;
-}
 
 std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert) {
     std::string_view rest = zeile;

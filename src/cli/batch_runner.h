@@ -1,48 +1,19 @@
 #pragma once
 
-#include <array>
-#include <chrono>
-#include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "engine/antwort.h"
 #include "engine/halt_watchdog.h"
 #include "engine/rechnen.h"
 
 namespace staffel::cli {
 
-struct Optionen {
-    std::chrono::milliseconds haltNach{10000};
-    bool grenzwert = false;
-    unsigned jobs = 0;      // workers of a batch; 0: one per hardware thread
-    bool ohneMemo = false;  // every nested calculation computed again, for comparison
-};
-
-inline constexpr const char* kNichtGestartet = "Die Berechnung konnte nicht gestartet werden.";
-
-// What the command line tells of one calculation; fehler alone when it could not run.
-struct Antwort {
-    std::string fehler;
-    std::optional<std::string> ergebnisText;
-    std::optional<double> ergebnis;
-    std::string meldung;
-    std::string name;
-    std::int64_t fehlerstatus = 0;
-    std::optional<std::string> groesse;
-    bool gueltig = false;
-    std::vector<std::string> meldungen;
-    std::string aufloesungsliste;
-    std::optional<int> step;
-    std::array<std::pair<const char*, std::int64_t>, 10> zaehler{};  // in the order of the names
-};
-
-// One calculation as "Rechne !" (or, with grenzwert, "Lim e->+-oo") runs it on a freshly
-// reset state, halted by the watchdog after haltNach. Runs on a CalculationRunner's thread: the
-// deepest chains need its stack.
-Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
-                        HaltWatchdog& watchdog);
+// The answer of one calculation lives with the engine, which the Python module shares.
+using staffel::Antwort;
+using staffel::berechneEinzeln;
+using staffel::kNichtGestartet;
+using staffel::Optionen;
 
 // Splits a batch line "R<TAB>A<TAB>B<TAB>E"; nullopt when malformed.
 std::optional<RechenEingabe> zeileLesen(const std::string& zeile, bool grenzwert);

@@ -49,6 +49,11 @@ void HaltWatchdog::haltAllesJetzt() {
     if (modul_ != nullptr) modul_->anhalten();
 }
 
+void HaltWatchdog::jetztAnhalten() {
+    std::lock_guard lock(mutex_);
+    if (modul_ != nullptr) modul_->anhalten();
+}
+
 void HaltWatchdog::wachen() {
     std::unique_lock lock(mutex_);
     while (!ende_) {

@@ -28,6 +28,8 @@ class HaltWatchdog {
     // armed: a host that is told to stop (a signal) ends its calculations without a race
     // against the next one starting.
     void haltAllesJetzt();
+    // Presses the halt button of the armed calculation now, whatever its time (Ctrl+C).
+    void jetztAnhalten();
 
   private:
     using Clock = std::chrono::steady_clock;

@@ -29,9 +29,8 @@ Werte WerteLesen(std::string_view basisText, std::string_view exponentText) {
     return {basis.wert, exponent.wert, basis.ausserhalb || exponent.ausserhalb};
 }
 
-RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
-                     const std::function<void(const std::string&)>& stepGebildet) {
-    RechenAnzeige anzeige;
+bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anzeige,
+                   const std::function<void(const std::string&)>& stepGebildet) {
     m.Fehlerstatus = 0;
     m.Groesse.reset();
     // A halt belongs to the run it stopped; a new run on the same inputs must not
@@ -47,13 +46,13 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     if (m.BasisText.empty() || m.RechenartText.empty() || m.ExponentText.empty()) {
         m.FehlerMeldung(kEingabeFehlt);
         anzeige.ausgang = RechenAusgang::EingabeFehlt;
-        return anzeige;
+        return false;
     }
 
     if (auto fehler = m.RechenzahlLesen(m.RechenartText)) {
         m.FehlerMeldung(*fehler);
         anzeige.ausgang = RechenAusgang::RechenzahlAbgelehnt;
-        return anzeige;
+        return false;
     }
     KommaZuPunkt(m.BasisText);
     KommaZuPunkt(m.ExponentText);
@@ -63,7 +62,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     if (auto fehler = m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal)) {
         m.FehlerMeldung(*fehler);
         anzeige.ausgang = RechenAusgang::RechenzahlAbgelehnt;
-        return anzeige;
+        return false;
     }
     anzeige.stepText = ZahlText(m.AnzahlStellen);
     if (stepGebildet) stepGebildet(*anzeige.stepText);
@@ -73,14 +72,14 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     m.AufZahl = m.AufZahlText;
     if (m.Fehlerstatus == 1) {
         anzeige.ausgang = RechenAusgang::AufZahlAbgelehnt;
-        return anzeige;
+        return false;
     }
 
     const Werte werte = WerteLesen(m.BasisText, m.ExponentText);
     if (werte.ausserhalb) {
         m.FehlerMeldung(kZahlAusserhalb);
         anzeige.ausgang = RechenAusgang::ZahlAbgelehnt;
-        return anzeige;
+        return false;
     }
     m.BasisWert = werte.basis;
     m.ExponentWert = werte.exponent;
@@ -90,14 +89,24 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
         if (m.ExponentText == "X") m.ExponentText = "x";
         m.FormelBilden();
         anzeige.ausgang = RechenAusgang::Graph;
-        return anzeige;
+        return false;
     }
+    return true;
+}
 
+void Auswerten(ModulRA& m) {
     m.Berechnung(m.RZaehler, m.RNenner, m.BasisWert, m.ExponentWert, m.AufZahl);
     if (m.wurdeAngehalten()) {
         m.Meldung = texte::Angehalten;
         if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
     }
+}
+
+RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
+                     const std::function<void(const std::string&)>& stepGebildet) {
+    RechenAnzeige anzeige;
+    if (!EingabenLesen(m, eingabe, anzeige, stepGebildet)) return anzeige;
+    Auswerten(m);
     m.NameHyperEins();
     // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
     // way a whole Rechenzahl outgrows the doubles.

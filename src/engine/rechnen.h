@@ -50,6 +50,13 @@ struct RechenAnzeige {
 RechenAnzeige Rechne(ModulRA& modul, const RechenEingabe& eingabe,
                      const std::function<void(const std::string&)>& stepGebildet = {});
 
+// Rechne in its two steps, for a host that evaluates one operation at many values.
+// EingabenLesen: everything up to the evaluation; false when the command ends there, with
+// anzeige.ausgang saying why. Auswerten: the evaluation of what EingabenLesen read.
+bool EingabenLesen(ModulRA& modul, const RechenEingabe& eingabe, RechenAnzeige& anzeige,
+                   const std::function<void(const std::string&)>& stepGebildet = {});
+void Auswerten(ModulRA& modul);
+
 // The result label text for the engine's Ergebnis and Meldung.
 std::string FormatErgebnis(double ergebnis, const std::string& meldung);
 

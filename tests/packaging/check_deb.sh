@@ -20,7 +20,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = staffelrechner ] || fail "package name: $(field Package)"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
 depends=$(field Depends)
-for need in libqt6widgets6 libqt6core6 libc6 qt6-qpa-plugins fonts-liberation; do
+for need in libqt6widgets6 libqt6core6 libc6 qt6-qpa-plugins fonts-liberation python3-numpy; do
     grep -q "\b$need\b" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 # Sanitizer or test libraries must never become dependencies of the package.
@@ -32,7 +32,8 @@ contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 for f in ./usr/bin/staffelrechner ./usr/bin/staffelrechner-cli \
          ./usr/share/applications/$id.desktop \
          ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-         ./usr/share/metainfo/$id.metainfo.xml; do
+         ./usr/share/metainfo/$id.metainfo.xml \
+         ./usr/lib/python3/dist-packages/staffelrechner/__init__.py; do
     grep -qxF "$f" <<<"$contents" || fail "$f not in package"
 done
 if grep -Eq '_test|_tests|staffel_bench|fuzz' <<<"$contents"; then

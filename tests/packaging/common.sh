@@ -35,6 +35,11 @@ check_tree() {
         || fail "staffelrechner-cli exited with $?"
     grep -qF '{ 8/3, 5/3, 2/3, 3/2 }' <<<"$out" || fail "unexpected CLI output: $out"
 
+    # The Python module imports from the tree and calculates.
+    out=$(PYTHONPATH="$root/usr/lib/python3/dist-packages" /usr/bin/python3 -c \
+        "import staffelrechner as s; print(s.rechne('7', '00', '2', '3').ergebnis)" 2>&1) \
+        && [ "$out" = 256.0 ] || fail "python module: $out"
+
     # The manual pages render without groff warnings; the CLI's names every option of --help.
     for f in "$root"/$man/*.1.gz; do
         out=$(man --warnings -l "$f" 2>&1 >/dev/null) && [ -z "$out" ] || fail "man $f: $out"

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+// One operation m[R, A][b, e] at many values of b and e, each answered as "Rechne !" answers
+// the shortest texts of b and e on a freshly reset state. R and A, the same for every value,
+// are read once.
+class Wertreihe {
+  public:
+    Wertreihe(const std::string& rechenart, const std::string& aufzahl);
+
+    struct Wert {
+        double ergebnis = 0;  // NaN unless the result is valid
+        bool gueltig = false;
+        std::int64_t fehlerstatus = 0;
+    };
+    // modul: a freshly constructed state; the evaluation runs in it, so that another thread
+    // may halt it there.
+    Wert rechne(ModulRA& modul, double b, double e) const;
+
+  private:
+    ModulRA vorlage_;  // the state once R and A are read
+    bool auswerten_ = false;
+};
+
+}  // namespace staffel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include "engine/antwort.h"
+
+namespace staffel::python {
+
+// The Python class Rechnung: one calculation's answer, read-only.
+struct Rechnung {
+    Antwort antwort;
+};
+
+void rechnungBinden(pybind11::module_& modul);
+
+}  // namespace staffel::python

@@ -1,0 +1,72 @@
+"""Der Rechenkern des Staffelrechners für Python.
+
+Rechnet die Rechenarten m[R, A][b, e] der Staffellehre mit demselben Kern wie das Fenster
+und ``staffelrechner-cli``, mit denselben Ergebnissen Byte für Byte:
+
+- ``rechne(rechenart, aufzahl, basis, exponent)`` rechnet wie "Rechne !" und gibt eine
+  ``Rechnung`` mit jedem Feld der JSON-Antwort der Kommandozeile;
+- ``werte(rechenart, aufzahl, basis, exponent)`` rechnet über NumPy-Arrays von b und e
+  (mit Broadcasting) auf mehreren Threads und gibt ein float64-Array, NaN wo kein gültiges
+  Ergebnis ist.
+
+Beide geben die GIL frei; Strg+C hält laufende Rechnungen binnen 0,2 s an und löst
+KeyboardInterrupt aus. Funktionen und Rechnungen lassen sich mit pickle zu Dask-Workern
+schicken (``dask.array.map_blocks``, ``dask.bag``), sofern das Modul dort installiert ist.
+"""
+
+from staffelrechner import _kern
+from staffelrechner._kern import Rechnung
+
+__all__ = ["Rechnung", "rechne", "werte"]
+
+Rechnung.__module__ = __name__
+
+
+def _text(name, wert):
+    if not isinstance(wert, (str, bytes)):
+        raise TypeError(f"{name} braucht einen Text (str oder bytes), nicht {type(wert).__name__}.")
+    return wert
+
+
+def rechne(rechenart, aufzahl, basis, exponent, *, grenzwert=False, halt_nach=10.0):
+    """Rechnet m[R, A][b, e] wie "Rechne !" im Fenster und gibt eine Rechnung.
+
+    Die vier Argumente sind die Texte der Eingabefelder (str oder bytes), genau wie im
+    Fenster und in ``staffelrechner-cli``: ``rechne('7', '00', '2', '3').ergebnis == 256.0``.
+    A darf leer sein. Die Meldungen einer Rechnung (etwa "Division durch Null") sind
+    Ergebnisse, keine Ausnahmen.
+
+    grenzwert: True rechnet den Grenzwert für e gegen +-Unendlich ("Lim e->+-oo"; exponent
+        wird nicht gelesen).
+    halt_nach: Sekunden, nach denen eine noch laufende Rechnung angehalten wird (0: ohne
+        Zeitgrenze), wie ``--halt-after``.
+
+    Die Rechnung läuft mit freigegebener GIL auf einem Rechenthread des aufrufenden Threads.
+    TypeError, wenn ein Text weder str noch bytes ist; ValueError für halt_nach außerhalb von
+    0 bis 1e6.
+    """
+    texte = zip(("rechenart", "aufzahl", "basis", "exponent"), (rechenart, aufzahl, basis, exponent))
+    return _kern.rechne(*(_text(*t) for t in texte), bool(grenzwert), halt_nach)
+
+
+def werte(rechenart, aufzahl, basis, exponent, *, jobs=None, halt_nach=10.0, status=False):
+    """Rechnet m[R, A][b, e] für viele b und e und gibt die Ergebnisse als float64-Array.
+
+    basis und exponent sind Zahlen oder array_like reeller Zahlen; sie werden nach den
+    Regeln von NumPy gemeinsam ausgedehnt (Broadcasting). Jeder Wert wird gerechnet wie
+    ``rechne(rechenart, aufzahl, repr(b), repr(e))``, also mit einem Text, der genau diese
+    Zahl ergibt, auf einem frisch zurückgesetzten Zustand. Das Ergebnis ist dessen
+    ``ergebnis``, wo die Rechnung gültig ist, sonst NaN; inf und NaN als b oder e ergeben NaN
+    (wie eine Zahl jenseits des double-Bereichs, Fehlerstatus 1).
+
+    jobs: Anzahl der Threads (Vorgabe: so viele, wie der Rechner Hardware-Threads hat); jeder
+        hat seinen eigenen Zustand, die Ergebnisse hängen nicht davon ab.
+    halt_nach: Sekunden je Wert, wie bei ``rechne``.
+    status: True gibt ``(werte, gueltig, fehlerstatus)`` zurück, dazu ein bool- und ein
+        int64-Array derselben Form.
+
+    Bei Zahlen statt Arrays sind die Ergebnisse Skalare. TypeError für Arrays, die keine
+    reellen Zahlen enthalten; ValueError, wenn sich die Formen nicht ausdehnen lassen.
+    """
+    texte = _text("rechenart", rechenart), _text("aufzahl", aufzahl)
+    return _kern.werte(*texte, basis, exponent, jobs, halt_nach, bool(status))

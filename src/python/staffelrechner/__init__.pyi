@@ -1,0 +1,68 @@
+"""Der Rechenkern des Staffelrechners für Python (Typangaben)."""
+
+from typing import Literal, overload
+
+import numpy as np
+import numpy.typing as npt
+
+_Text = str | bytes
+_Zahlen = float | npt.ArrayLike
+
+class Rechnung:
+    """Das Ergebnis einer Rechnung m[R, A][b, e]; jedes Feld der JSON-Antwort der Kommandozeile."""
+
+    @property
+    def ergebnis_text(self) -> str | None: ...
+    @property
+    def ergebnis(self) -> float | None: ...
+    @property
+    def meldung(self) -> str: ...
+    @property
+    def name(self) -> str: ...
+    @property
+    def fehlerstatus(self) -> int: ...
+    @property
+    def groesse(self) -> str | None: ...
+    @property
+    def gueltig(self) -> bool: ...
+    @property
+    def meldungen(self) -> list[str]: ...
+    @property
+    def aufloesungsliste(self) -> str: ...
+    @property
+    def step(self) -> int | None: ...
+    @property
+    def zaehler(self) -> dict[str, int]: ...
+    def as_dict(self) -> dict[str, object]: ...
+
+def rechne(
+    rechenart: _Text,
+    aufzahl: _Text,
+    basis: _Text,
+    exponent: _Text,
+    *,
+    grenzwert: bool = False,
+    halt_nach: float = 10.0,
+) -> Rechnung: ...
+@overload
+def werte(
+    rechenart: _Text,
+    aufzahl: _Text,
+    basis: _Zahlen,
+    exponent: _Zahlen,
+    *,
+    jobs: int | None = None,
+    halt_nach: float = 10.0,
+    status: Literal[False] = False,
+) -> npt.NDArray[np.float64]: ...
+@overload
+def werte(
+    rechenart: _Text,
+    aufzahl: _Text,
+    basis: _Zahlen,
+    exponent: _Zahlen,
+    *,
+    jobs: int | None = None,
+    halt_nach: float = 10.0,
+    status: Literal[True],
+) -> tuple[npt.NDArray[np.float64], npt.NDArray[np.bool_], npt.NDArray[np.int64]]: ...

@@ -1,0 +1,56 @@
+"""werte: element for element what rechne answers, over NumPy's shapes and types."""
+
+import math
+
+import numpy as np
+import pytest
+
+import staffelrechner as s
+
+BASEN = np.array([0.5, 2.0, -1.5, 1e-310, 3.25, 1e300, np.inf, np.nan, 0.1, 0.0])
+EXPONENTEN = np.array([[2.0], [3.0], [-1.0], [0.5]])
+
+
+def erwartet(r, a, b, e):
+    if not (math.isfinite(b) and math.isfinite(e)):
+        return math.nan, False, 1
+    rechnung = s.rechne(r, a, repr(float(b)), repr(float(e)))
+    wert = rechnung.ergebnis if rechnung.gueltig and rechnung.ergebnis is not None else math.nan
+    return wert, rechnung.gueltig, rechnung.fehlerstatus
+
+
+@pytest.mark.parametrize("r,a", [("5", ""), ("7", "00"), ("1/6", "00"), ("8/3", "000"),
+                                 ("14/3", "0"), ("6", "1"), ("0", ""), ("5", "2")])
+def test_wie_rechne(r, a):
+    werte, gueltig, stati = s.werte(r, a, BASEN, EXPONENTEN, jobs=2, status=True)
+    assert werte.shape == gueltig.shape == stati.shape == (4, 10)
+    assert (werte.dtype, gueltig.dtype, stati.dtype) == (np.float64, np.bool_, np.int64)
+    for (i, j), wert in np.ndenumerate(werte):
+        soll_wert, *soll_status = erwartet(r, a, BASEN[j], EXPONENTEN[i, 0])
+        assert wert == soll_wert or math.isnan(wert) and math.isnan(soll_wert), (i, j)
+        assert [gueltig[i, j], stati[i, j]] == soll_status, (i, j)
+    np.testing.assert_array_equal(s.werte(r, a, BASEN, EXPONENTEN, jobs=1), werte)
+
+
+def test_formen():
+    assert s.werte("3", "", np.arange(6).reshape(2, 3), [[1], [2]]).tolist() == [[1, 2, 3], [5, 6, 7]]
+    skalar = s.werte("5", "", 3, 2)
+    assert isinstance(skalar, np.float64) and skalar == 9
+    assert s.werte("5", "", np.arange(2000, dtype=np.int32), 2, jobs=3)[1999] == 1999**2
+    assert s.werte("5", "", [], 2).shape == (0,)
+
+
+@pytest.mark.parametrize("aufruf,fehler", [
+    (lambda: s.werte("5", "", [1, 2, 3], [1, 2]), ValueError),
+    (lambda: s.werte("5", "", ["1"], 2), TypeError),
+    (lambda: s.werte("5", "", [1j], 2), TypeError),
+    (lambda: s.werte("5", "", [None], 2), TypeError),
+    (lambda: s.werte(5, "", 1, 2), TypeError),
+    (lambda: s.werte("5", "", 1, 2, jobs=0), ValueError),
+    (lambda: s.rechne("5", "", 2, "3"), TypeError),
+    (lambda: s.rechne("5", "", "2", "3", halt_nach=-1), ValueError),
+    (lambda: s.rechne("5", "", "2", "3", halt_nach=math.nan), ValueError),
+])
+def test_fehlbedienung(aufruf, fehler):
+    with pytest.raises(fehler):
+        aufruf()
