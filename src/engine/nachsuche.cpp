@@ -22,10 +22,14 @@ constexpr int kExtremumSchritte = 48;
 
 class Nachsucher {
   public:
-    Nachsucher(double b, bool nurGanzeZahlen, Vorwaerts& vorwaerts)
-        : b_(b), ganz_(nurGanzeZahlen), vorwaerts_(vorwaerts) {}
+    Nachsucher(double b, bool nurGanzeZahlen, std::int64_t budget, Vorwaerts& vorwaerts)
+        : b_(b),
+          ganz_(nurGanzeZahlen),
+          grenze_(vorwaerts.aufwand() + budget),
+          vorwaerts_(vorwaerts) {}
 
     Nachsuche suchen(std::span<const Probewert> tabelle);
+    bool erschoepft() const { return erschoepft_; }
 
   private:
     // Each gives nullopt when the search goes on with the next candidate.
@@ -34,7 +38,9 @@ class Nachsucher {
     std::optional<Nachsuche> bisektion(const Probewert& unten, const Probewert& oben, bool ganz);
     std::optional<Nachsuche> extremum(const Probewert& links, const Probewert& mitte,
                                       const Probewert& rechts, bool ganz);
-    // One counted trial of a search; nullopt when the solve has ended.
+    // One trial; nullopt when the solve has ended or the budget is spent.
+    std::optional<Probewert> auswerten(double x);
+    // One trial counted as a step of a search.
     std::optional<Probewert> schritt(double x);
     static double bisektionsMitte(double a, double c, bool ganz);
     bool konvergiert(const Bracket& k, bool ganz) const;
@@ -43,6 +49,8 @@ class Nachsucher {
 
     const double b_;
     const bool ganz_;
+    const std::int64_t grenze_;
+    bool erschoepft_ = false;
     Vorwaerts& vorwaerts_;
 };
 
@@ -52,16 +60,24 @@ std::optional<Nachsuche> Nachsucher::pruefen(const Probewert& p) {
     // put back into the operation, misses b by the height of the jump.
     const double angezeigt = ZahlLesen(ZahlText(p.x)).wert;
     if (angezeigt != p.x) {
-        const auto q = vorwaerts_.auswerten(angezeigt);
+        const auto q = auswerten(angezeigt);
         if (!q) return ende();
         if (!q->definiert || !erfuelltGleichung(q->f, b_)) return std::nullopt;
     }
     return Nachsuche{Ausgang::Loesung, p.x};
 }
 
+std::optional<Probewert> Nachsucher::auswerten(double x) {
+    if (vorwaerts_.aufwand() >= grenze_) {
+        erschoepft_ = true;
+        return std::nullopt;
+    }
+    return vorwaerts_.auswerten(x);
+}
+
 std::optional<Probewert> Nachsucher::schritt(double x) {
     if (!vorwaerts_.schritt()) return std::nullopt;
-    return vorwaerts_.auswerten(x);
+    return auswerten(x);
 }
 
 double Nachsucher::bisektionsMitte(double a, double c, bool ganz) {
@@ -182,7 +198,7 @@ Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
                 vorgaenger = vorgaenger && !nachOben;
                 if (ganz_ || p.x == 0 || !neben) continue;
                 const double schritt = std::fabs(p.x) * kSchubs;
-                const auto q = vorwaerts_.auswerten(nachOben ? p.x + schritt : p.x - schritt);
+                const auto q = auswerten(nachOben ? p.x + schritt : p.x - schritt);
                 if (!q) return ende();
                 if (q->definiert) aufnehmen(*q);
             }
@@ -191,7 +207,7 @@ Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
         }
         aufnehmen(p);
         if (ganz_ || p.x == 0) continue;
-        const auto q = vorwaerts_.auswerten(p.x * (1 - kSchubs));
+        const auto q = auswerten(p.x * (1 - kSchubs));
         if (!q) return ende();
         if (q->definiert) {
             verschoben.back() = *q;
@@ -227,8 +243,11 @@ Nachsuche Nachsucher::suchen(std::span<const Probewert> tabelle) {
 }  // namespace
 
 Nachsuche nachsuchen(std::span<const Probewert> tabelle, double b, bool nurGanzeZahlen,
-                     Vorwaerts& vorwaerts) {
-    return Nachsucher(b, nurGanzeZahlen, vorwaerts).suchen(tabelle);
+                     std::int64_t budget, Vorwaerts& vorwaerts) {
+    Nachsucher nachsucher(b, nurGanzeZahlen, budget, vorwaerts);
+    const auto ergebnis = nachsucher.suchen(tabelle);
+    if (ergebnis.ausgang == Nachsuche::Ausgang::Ende && nachsucher.erschoepft()) return {};
+    return ergebnis;
 }
 
 }  // namespace staffel::solver

@@ -3,6 +3,7 @@
 // The follow-up search both inverse solvers run when their own search has ended without a
 // solution: roots that the support table hides from a plain sign test. Engine-internal.
 
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -23,6 +24,8 @@ class Vorwaerts {
     // Counts one step of a bisection or extremum search in the solver's step counter;
     // false when the solve has been halted.
     virtual bool schritt() = 0;
+    // The evaluations (Berechnung calls) made so far, nested ones included.
+    virtual std::int64_t aufwand() const = 0;
 
   protected:
     ~Vorwaerts() = default;
@@ -40,8 +43,9 @@ struct Nachsuche {
 // the point itself hides a sign change), and the extremum between the two neighbours of a
 // point where the deviation comes closest to 0 without crossing it (two roots between the
 // same two support points). With nurGanzeZahlen the operation is defined only at whole
-// numbers: nothing is nudged and every trial value is whole.
+// numbers: nothing is nudged and every trial value is whole. Once its trials have cost
+// `budget` evaluations the search ends without a solution.
 Nachsuche nachsuchen(std::span<const Probewert> tabelle, double b, bool nurGanzeZahlen,
-                     Vorwaerts& vorwaerts);
+                     std::int64_t budget, Vorwaerts& vorwaerts);
 
 }  // namespace staffel::solver

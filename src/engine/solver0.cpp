@@ -141,6 +141,7 @@ class Gegenloesung0 : private Vorwaerts {
     void keineLoesungMelden();
     std::optional<Probewert> auswerten(double x) override;
     bool schritt() override;
+    std::int64_t aufwand() const override { return m_.ZaehlerBer.get(); }
 
     bool ersterDurchgang(int& q);
     Weiter laufBisektion(int lauf);
@@ -168,6 +169,7 @@ class Gegenloesung0 : private Vorwaerts {
     double mitte_ = 0;
     bool fehler_ = false;
     bool laufzeitfehler_ = false;
+    const std::int64_t aufwandVorher_ = m_.ZaehlerBer.get();
     bool keineLoesung_ = false;
     // The last solution an earlier run has found: a later run, the edge search or the tail
     // may not throw it away.
@@ -240,7 +242,8 @@ double Gegenloesung0::loesen() {
     const auto& S = Stuetzstellen();
     std::array<Probewert, kPunkte> tabelle;
     for (int i = 0; i < kPunkte; ++i) tabelle[i] = {S[i], F_[i], D(i)};
-    const auto nachsuche = nachsuchen(tabelle, b_, false, *this);
+    const auto nachsuche = nachsuchen(tabelle, b_, false,
+                                      nachsucheBudget(m_.ZaehlerBer.get() - aufwandVorher_), *this);
     if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
         ergebnis_ = nachsuche.loesung;
         T_ = {};

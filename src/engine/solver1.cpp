@@ -42,6 +42,7 @@ class Exponentenprobe final : public Vorwaerts {
         const double f = m_.emIII(n_, d_, e_, x, A_) - b_;
         return Probewert{x, f, m_.Fehlerstatus == 0 && std::isfinite(f)};
     }
+    std::int64_t aufwand() const override { return m_.ZaehlerBer.get(); }
     bool schritt() override {
         m_.ZaehlerG11.bump();
         if (!m_.haltBefolgen()) return true;
@@ -66,6 +67,7 @@ class Exponentenprobe final : public Vorwaerts {
 double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A) {
     using solver::vorzeichen;
     const LoeserTiefe tiefe(loeserTiefe_);
+    const std::int64_t aufwandVorher = ZaehlerBer.get();
     ZaehlerG11 = 0;
     ZaehlerG1.bump();
     const auto& X = Probeexponenten();
@@ -137,7 +139,8 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     std::array<Probewert, kPunkte> tabelle;
     for (int i = 0; i < kPunkte; ++i) tabelle[i] = {X[i], G[i], definiert[i]};
     Exponentenprobe probe(*this, n, d, b, e, A);
-    const auto nachsuche = nachsuchen(tabelle, b, true, probe);
+    const auto nachsuche =
+        nachsuchen(tabelle, b, true, nachsucheBudget(ZaehlerBer.get() - aufwandVorher), probe);
     if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return 0;
     if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
         Fehlerstatus = 0;

@@ -17,11 +17,14 @@ class Funktion final : public Vorwaerts {
     Funktion(std::function<double(double)> f, std::function<bool(double)> definiert, bool ganz)
         : f_(std::move(f)), definiert_(std::move(definiert)), ganz_(ganz) {}
     std::optional<Probewert> auswerten(double x) override {
+        ++versuche;
         if (ganz_ && x != std::floor(x)) ++unganz;
         return Probewert{x, f_(x), definiert_(x)};
     }
     bool schritt() override { return true; }
+    std::int64_t aufwand() const override { return versuche; }
     int unganz = 0;
+    int versuche = 0;
 
   private:
     std::function<double(double)> f_;
@@ -92,7 +95,7 @@ TEST(Nachsuche, FindsTheFirstRootTheSupportTableHides) {
         Funktion vorwaerts(abweichung, f.definiert, f.ganz);
         std::vector<Probewert> tabelle;
         for (double x : f.stuetzen) tabelle.push_back({x, abweichung(x), f.definiert(x)});
-        const auto ergebnis = nachsuchen(tabelle, f.b, f.ganz, vorwaerts);
+        const auto ergebnis = nachsuchen(tabelle, f.b, f.ganz, 400, vorwaerts);
         if (std::isnan(f.loesung)) {
             EXPECT_EQ(ergebnis.ausgang, Nachsuche::Ausgang::Keine) << ergebnis.loesung;
         } else {
