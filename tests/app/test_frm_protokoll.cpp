@@ -114,10 +114,10 @@ class TestFrmProtokoll : public QObject {
         ProtokollModell vorher;
         ProtokollZeile fehler{
             "m[1/4 , ][1 , 0] =   0", "1/4", "", "1", "0", "  0", "", "  Division:  b / e", false,
-            "Division durch Null!"};
+            "Division durch Null!",   ""};
         vorher.anhaengen(fehler);
         vorher.anhaengen({"m[4 , 0][2;\" , 3] =   6", "4", "0", "2;\"\\\t", "3", "  6", "",
-                          " Multiplikation", true, ""});
+                          " Multiplikation", true, "", "1E+400"});
         QVERIFY(ProtokollAblage(vorher, pfad).sichern());
         ProtokollModell nachher;
         ProtokollAblage(nachher, pfad).laden();
