@@ -41,12 +41,11 @@ class Stapel {
           beantworten_(beantworten),
           arbeiter_(arbeiter),
           grenze_(std::max(kVorlaufMindestens, kVorlaufJeArbeiter * arbeiter)),
-          nachlesen_(kStueck * arbeiter),
-          waechter_(arbeiter) {}
+          nachlesen_(kStueck * arbeiter) {}
 
     // The workers begin once every one of them runs, or end at once when not all could start.
     void freigeben(bool rechnen);
-    void arbeiten(std::size_t nummer);
+    void arbeiten();
     // From any thread: no more lines are read or taken, the running calculations are halted.
     void anhalten();
     bool ausgabeWeg() const { return ausgabeWeg_; }
@@ -68,12 +67,12 @@ class Stapel {
     const ZeileBeantworter& beantworten_;
     const std::size_t arbeiter_;
     const std::size_t grenze_;
-    const std::size_t nachlesen_;        // read on when fewer lines than this wait
-    std::deque<HaltWatchdog> waechter_;  // one per worker, for the halt of the whole batch
+    const std::size_t nachlesen_;  // read on when fewer lines than this wait
 
     std::mutex mutex_;
     std::condition_variable wecker_;
-    std::deque<Zeile> fenster_;  // read and not yet written, from line number erste_ on
+    std::vector<HaltWatchdog*> waechter_;  // of the workers that run, for a halt of the batch
+    std::deque<Zeile> fenster_;            // read and not yet written, from line number erste_ on
     std::size_t erste_ = 0;
     std::size_t vergeben_ = 0;  // the number of the next line a worker takes
     unsigned schlaefer_ = 0;    // workers waiting for lines, for room or for the reader
@@ -98,15 +97,18 @@ void Stapel::freigeben(bool rechnen) {
 void Stapel::anhalten() {
     std::lock_guard lock(mutex_);
     angehalten_ = true;
-    for (HaltWatchdog& watchdog : waechter_) watchdog.haltAllesJetzt();
+    for (HaltWatchdog* watchdog : waechter_) watchdog->haltAllesJetzt();
     wecker_.notify_all();
 }
 
-void Stapel::arbeiten(std::size_t nummer) {
-    HaltWatchdog& watchdog = waechter_[nummer];
+void Stapel::arbeiten() {
+    // On this worker's own stack: the other workers' timers, armed and disarmed for every line
+    // as well, share no cache line with it.
+    HaltWatchdog watchdog;
     std::vector<std::string> texte;
     bool eingabeLeer = false;  // nothing could be read without waiting, since the last lines taken
     std::unique_lock lock(mutex_);
+    waechter_.push_back(&watchdog);
     wecker_.wait(lock, [this] { return los_; });
     while (!ausgabeWeg_ && !angehalten_) {
         const bool nachlesen = wartend() == 0 || (wartend() < nachlesen_ && !eingabeLeer);
@@ -143,6 +145,7 @@ void Stapel::arbeiten(std::size_t nummer) {
         for (std::size_t i = 0; i < beantwortet; ++i) fenster_[erste - erste_ + i].fertig = true;
         if (erste == erste_ && !schreibt_) schreiben(lock);
     }
+    std::erase(waechter_, &watchdog);
 }
 
 // Reads outside the lock, so that the others go on taking lines and writing answers. Only
@@ -223,9 +226,9 @@ StapelEnde stapelRechnen(std::istream& ein, std::ostream& aus, const Optionen& o
     const std::stop_callback anhalten(halt, [&stapel] { stapel.anhalten(); });
     std::vector<std::unique_ptr<CalculationRunner>> runners;
     bool gestartet = true;
-    for (std::size_t i = 0; i < arbeiter && gestartet; ++i) {
+    for (unsigned i = 0; i < arbeiter && gestartet; ++i) {
         runners.push_back(std::make_unique<CalculationRunner>());
-        gestartet = runners.back()->start([&stapel, i] { stapel.arbeiten(i); });
+        gestartet = runners.back()->start([&stapel] { stapel.arbeiten(); });
     }
     stapel.freigeben(gestartet);
     for (auto& runner : runners) runner->join();
