@@ -10,10 +10,10 @@
 
 namespace staffel::app {
 
-void fotografiereBeispiel(frmHaupt& fenster) {
+void fotografiereBeispiel(FrmHaupt& fenster) {
     const QString pfad = qEnvironmentVariable("STAFFELRECHNER_FOTO");
     if (pfad.isEmpty()) return;
-    QObject::connect(&fenster, &frmHaupt::calculationFinished, &fenster, [&fenster, pfad] {
+    QObject::connect(&fenster, &FrmHaupt::calculationFinished, &fenster, [&fenster, pfad] {
         QCoreApplication::exit(fenster.grab().save(pfad, "PNG") ? 0 : 1);
     });
     // Once the event loop runs, as a user would type it.

@@ -120,7 +120,7 @@ constexpr const char* kLockedWhileRunning[] = {
 
 }  // namespace
 
-frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this) {
+FrmHaupt::FrmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this) {
     modul_.setHost(&bridge_);
     setObjectName(QStringLiteral("frmHaupt"));
 
@@ -183,11 +183,11 @@ frmHaupt::frmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     txtRechenart_->setFocus();
 }
 
-frmHaupt::~frmHaupt() {
+FrmHaupt::~FrmHaupt() {
     bridge_.stopAndWait();
 }
 
-void frmHaupt::buildMenus() {
+void FrmHaupt::buildMenus() {
     const auto named = [](QAction* action, const char* name) {
         action->setObjectName(QLatin1String(name));
         return action;
@@ -221,7 +221,7 @@ void frmHaupt::buildMenus() {
         });
     }
     connect(named(andere->addAction(QString()), "mnuEnde"), &QAction::triggered, this,
-            &frmHaupt::ende);
+            &FrmHaupt::ende);
 
     QMenu* infos = menuBar()->addMenu(QString());
     infos->setObjectName(QStringLiteral("mnuInfos"));
@@ -237,21 +237,21 @@ void frmHaupt::buildMenus() {
     entry("mnuAutor", &zeigeAutor);
 }
 
-void frmHaupt::sprachwahlZeigen() {
+void FrmHaupt::sprachwahlZeigen() {
     findChild<QAction*>(QStringLiteral("mnuDeutsch"))
         ->setChecked(aktuelleSprache() == Sprache::Deutsch);
     findChild<QAction*>(QStringLiteral("mnuEnglish"))
         ->setChecked(aktuelleSprache() == Sprache::Englisch);
 }
 
-void frmHaupt::changeEvent(QEvent* event) {
+void FrmHaupt::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslate();
     QMainWindow::changeEvent(event);
 }
 
 // Everything the window shows in words, again in the current language: captions, tooltips,
 // menus, the names a screen reader announces, and what the engine last reported.
-void frmHaupt::retranslate() {
+void FrmHaupt::retranslate() {
     beschrifte(this, "frmHaupt", kTexte);
     beschrifteControls(centralWidget());
     setAccessibleNames(centralWidget());
@@ -267,12 +267,12 @@ void frmHaupt::retranslate() {
     }
 }
 
-void frmHaupt::zeigeName(const std::string& name) {
+void FrmHaupt::zeigeName(const std::string& name) {
     nameAngezeigt_ = name;
     lblNameRA_->setText(engineText(name));
 }
 
-void frmHaupt::zeigeErgebnis(const std::string& ergebnis,
+void FrmHaupt::zeigeErgebnis(const std::string& ergebnis,
                              const std::optional<std::string>& groesse) {
     ergebnisAngezeigt_ = ergebnis;
     // The size first: the result's announcement carries it as its description.
@@ -281,7 +281,7 @@ void frmHaupt::zeigeErgebnis(const std::string& ergebnis,
 }
 
 // The engine reads the limit's exponent text in German, as the tape keeps it.
-QString frmHaupt::exponentEingabe() const {
+QString FrmHaupt::exponentEingabe() const {
     const QString text = txtExponent_->text();
     return text == unendlichText_ ? QString::fromUtf8(texte::Unendlich) : text;
 }
@@ -289,11 +289,11 @@ QString frmHaupt::exponentEingabe() const {
 // Ctrl+C copies the result, or the size of one beyond 10^308, wherever the focus stands,
 // unless a field has text selected; the result label can be selected with the mouse and
 // offers the same copying in its menu.
-void frmHaupt::buildCopying() {
+void FrmHaupt::buildCopying() {
     auto* kopieren = new QAction(this);
     kopieren->setObjectName(QStringLiteral("mnuKopieren"));
     kopieren->setShortcut(QKeySequence::Copy);
-    connect(kopieren, &QAction::triggered, this, &frmHaupt::copyResult);
+    connect(kopieren, &QAction::triggered, this, &FrmHaupt::copyResult);
     addAction(kopieren);
     lblErgebnis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Selecting must not take the focus away from the field the user types in.
@@ -302,7 +302,7 @@ void frmHaupt::buildCopying() {
     lblErgebnis_->addAction(kopieren);
 }
 
-void frmHaupt::copyResult() {
+void FrmHaupt::copyResult() {
     QString text = lblErgebnis_->hasSelectedText() ? lblErgebnis_->selectedText()
                                                    : lblErgebnis_->text().trimmed();
     if (!lblErgebnis_->hasSelectedText() && !groesse_->groesse().isEmpty()) {
@@ -311,7 +311,7 @@ void frmHaupt::copyResult() {
     if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 
-void frmHaupt::setupCounters() {
+void FrmHaupt::setupCounters() {
     QWidget* surface = centralWidget();
     const auto counter = [surface](const char* name, auto getter) {
         return CounterDisplay{child<QLabel>(surface, name),
@@ -331,7 +331,7 @@ void frmHaupt::setupCounters() {
     };
 }
 
-bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
+bool FrmHaupt::eventFilter(QObject* watched, QEvent* event) {
     const auto* taste =
         event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
     const bool enter =
@@ -363,7 +363,7 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Keys swallowed by the locked Auflösungszahl field are answered with how to free it.
-void frmHaupt::sperrHinweis() {
+void FrmHaupt::sperrHinweis() {
     QToolTip::showText(txtAufzahl_->mapToGlobal(QPoint(0, txtAufzahl_->height())),
                        QCoreApplication::translate(
                            "frmHaupt",
@@ -372,7 +372,7 @@ void frmHaupt::sperrHinweis() {
                        txtAufzahl_);
 }
 
-void frmHaupt::closeEvent(QCloseEvent* event) {
+void FrmHaupt::closeEvent(QCloseEvent* event) {
     counterTimer_->stop();
     bridge_.stopAndWait();
     setCalculationControlsEnabled(true);
@@ -382,7 +382,7 @@ void frmHaupt::closeEvent(QCloseEvent* event) {
 
 // --- Input fields --------------------------------------------------------------------------
 
-void frmHaupt::inputChanged(QLineEdit* field) {
+void FrmHaupt::inputChanged(QLineEdit* field) {
     if (field == txtExponent_ && field->text() == unendlichText_) return;
     // The engine state belongs to the running calculation until it has ended.
     if (bridge_.busy()) {
@@ -399,24 +399,24 @@ void frmHaupt::inputChanged(QLineEdit* field) {
     setExponentNormalColours();
 }
 
-void frmHaupt::showValidity(bool valid) {
+void FrmHaupt::showValidity(bool valid) {
     picJarech_->setVisible(valid);
     picNorech_->setVisible(!valid);
     setBackColour(lblErgebnis_, valid ? kErgebnisGueltig : kErgebnisUngueltig);
     setBackColour(lblNameRA_, valid ? kNameGueltig : kNameUngueltig);
 }
 
-void frmHaupt::setExponentNormalColours() {
+void FrmHaupt::setExponentNormalColours() {
     setBackColour(txtExponent_, kExponentHinten);
     setForeColour(txtExponent_, Qt::black);
 }
 
-void frmHaupt::setExponentLimitColours() {
+void FrmHaupt::setExponentLimitColours() {
     setBackColour(txtExponent_, kGrenzwertHinten);
     setForeColour(txtExponent_, Qt::white);
 }
 
-void frmHaupt::SetDefault() {
+void FrmHaupt::SetDefault() {
     zeigeName(modul_.NameRechenart);
     lblSpeicher_->setText(qs(modul_.Speicher));
     txtRechenart_->setText(qs(modul_.RechenartText));
@@ -434,13 +434,13 @@ void frmHaupt::SetDefault() {
 
 // --- Counters ------------------------------------------------------------------------------
 
-void frmHaupt::StatusLoeschen() {
+void FrmHaupt::StatusLoeschen() {
     for (CounterDisplay& counter : std::span(counters_).first<kRecursionCounters>()) {
         counter.label->clear();
     }
 }
 
-void frmHaupt::RechenStatus() {
+void FrmHaupt::RechenStatus() {
     for (CounterDisplay& counter : std::span(counters_).first<kStatusCounters>()) {
         counter.label->setText(qs(ZahlText(static_cast<double>(counter.value(modul_)))));
     }
@@ -448,7 +448,7 @@ void frmHaupt::RechenStatus() {
 
 // A label shows its counter once the engine has changed it, as the engine's own refresh
 // calls would; counters the calculation never touched keep what they showed.
-void frmHaupt::pollCounters(bool final) {
+void FrmHaupt::pollCounters(bool final) {
     for (CounterDisplay& counter : counters_) {
         const std::int64_t value = counter.value(modul_);
         if (value != counter.atStart) counter.touched = true;
@@ -471,7 +471,7 @@ void frmHaupt::pollCounters(bool final) {
 
 // --- Calculate, halt, clear ----------------------------------------------------------------
 
-void frmHaupt::calculate() {
+void FrmHaupt::calculate() {
     if (bridge_.busy()) return;
     if (!modul_.GrenzwertModus) setExponentNormalColours();
 
@@ -519,7 +519,7 @@ void frmHaupt::calculate() {
     if (!started) entsperren();
 }
 
-void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
+void FrmHaupt::applyResult(const RechenAnzeige& anzeige) {
     if (anzeige.stepText) lblStp_->setText(qs(*anzeige.stepText));
     if (anzeige.aufzahlGesperrt) {
         const bool gesperrt = *anzeige.aufzahlGesperrt;
@@ -551,13 +551,13 @@ void frmHaupt::applyResult(const RechenAnzeige& anzeige) {
     }
 }
 
-void frmHaupt::setCalculationControlsEnabled(bool enabled) {
+void FrmHaupt::setCalculationControlsEnabled(bool enabled) {
     for (const char* name : kLockedWhileRunning) {
         centralWidget()->findChild<QWidget*>(QLatin1String(name))->setEnabled(enabled);
     }
 }
 
-void frmHaupt::halt() {
+void FrmHaupt::halt() {
     // A halt applies to a running calculation only; pressed while nothing runs it must not
     // turn the next, complete calculation into a halted one.
     if (bridge_.busy()) bridge_.requestHalt();
@@ -566,7 +566,7 @@ void frmHaupt::halt() {
     setBackColour(lblErgebnis_, kErgebnisUngueltig);
 }
 
-void frmHaupt::clear() {
+void FrmHaupt::clear() {
     const bool wasRunning = bridge_.busy();
     counterTimer_->stop();
     bridge_.stopAndWait();
@@ -578,7 +578,7 @@ void frmHaupt::clear() {
     if (wasRunning) zeigeErgebnis(FormatErgebnis(0, modul_.Meldung));
 }
 
-void frmHaupt::ende() {
+void FrmHaupt::ende() {
     if (frageEnde(this)) close();
 }
 

@@ -29,11 +29,11 @@ class ProtokollModell;
 // The calculator's main window: the drawn notation m[R, A][b, e] = result with its four input
 // fields, the result and validity display, the live recursion counters, the operation,
 // transform, memory and command buttons, and the menu bar.
-class frmHaupt : public QMainWindow {
+class FrmHaupt : public QMainWindow {
     Q_OBJECT
   public:
-    explicit frmHaupt(QWidget* parent = nullptr);
-    ~frmHaupt() override;
+    explicit FrmHaupt(QWidget* parent = nullptr);
+    ~FrmHaupt() override;
 
     ModulRA& modul() { return modul_; }
     bool calculationRunning() const { return bridge_.busy(); }

@@ -14,7 +14,7 @@
 
 namespace staffel::app {
 
-void frmHaupt::connectControls() {
+void FrmHaupt::connectControls() {
     QWidget* surface = centralWidget();
     const auto button = [surface](const char* name) {
         return surface->findChild<QPushButton*>(QLatin1String(name));
@@ -68,7 +68,7 @@ void frmHaupt::connectControls() {
             [this] { storeInMemory(QString::fromStdString(ZahlText(2.71828182845905))); });
 }
 
-void frmHaupt::operationButton(const char* rechenart, const char* aufzahl) {
+void FrmHaupt::operationButton(const char* rechenart, const char* aufzahl) {
     txtRechenart_->setText(QLatin1String(rechenart));
     modul_.RechenartText = txtRechenart_->text().toStdString();
     if (aufzahl != nullptr) {
@@ -80,7 +80,7 @@ void frmHaupt::operationButton(const char* rechenart, const char* aufzahl) {
     (void)modul_.RechenzahlLesen(modul_.RechenartText);
 }
 
-void frmHaupt::transform(Umformung art) {
+void FrmHaupt::transform(Umformung art) {
     std::string text = txtRechenart_->text().toStdString();
     if (const auto fehler = modul_.RechenzahlLesen(text)) {
         zeigeNachricht(this, problem(engineText(*fehler)));
@@ -99,7 +99,7 @@ void frmHaupt::transform(Umformung art) {
     txtRechenart_->setText(QString::fromStdString(modul_.BruchText));
 }
 
-void frmHaupt::storeInMemory(const QString& text) {
+void FrmHaupt::storeInMemory(const QString& text) {
     modul_.Speicher = text.toStdString();
     lblSpeicher_->setText(QString::fromStdString(modul_.Speicher));
 }

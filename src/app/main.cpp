@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "staffelrechner: die englische Übersetzung fehlt\n");
     }
 
-    frmHaupt fenster;
+    FrmHaupt fenster;
     ProtokollAblage ablage(*fenster.findChild<ProtokollModell*>(), ProtokollAblage::standardPfad());
     ablage.laden();
     fenster.show();

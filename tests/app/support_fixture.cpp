@@ -17,7 +17,7 @@ Sitzung::Sitzung() {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
     schliesser_.start(50);
-    fenster_ = std::make_unique<app::frmHaupt>();
+    fenster_ = std::make_unique<app::FrmHaupt>();
     fenster_->show();
     if (!QTest::qWaitForWindowExposed(fenster_.get())) qFatal("main window never shown");
 }
@@ -66,7 +66,7 @@ void Sitzung::klick(const char* name) {
 }
 
 bool Sitzung::rechne(const char* trigger, Qt::Key taste) {
-    QSignalSpy fertig(fenster_.get(), &app::frmHaupt::calculationFinished);
+    QSignalSpy fertig(fenster_.get(), &app::FrmHaupt::calculationFinished);
     if (taste == Qt::Key_unknown) {
         klick(trigger);
     } else {

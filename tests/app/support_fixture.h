@@ -23,7 +23,7 @@ class Sitzung {
     ~Sitzung();
     void modaleSelbstBeantworten() { schliesser_.stop(); }
 
-    app::frmHaupt& fenster() { return *fenster_; }
+    app::FrmHaupt& fenster() { return *fenster_; }
     const QList<app::Nachricht>& meldungen() const { return meldungen_; }
     QStringList meldungsTexte() const;
 
@@ -42,7 +42,7 @@ class Sitzung {
   private:
     QList<app::Nachricht> meldungen_;
     QTimer schliesser_;
-    std::unique_ptr<app::frmHaupt> fenster_;
+    std::unique_ptr<app::FrmHaupt> fenster_;
 };
 
 }  // namespace staffel::apptest

@@ -223,7 +223,7 @@ class TestFrmHaupt : public QObject {
         QVERIFY(s_->zeigtGueltig());
 
         startLongCalculationAndSeeCountersRise();
-        QSignalSpy fertig(&s_->fenster(), &frmHaupt::calculationFinished);
+        QSignalSpy fertig(&s_->fenster(), &FrmHaupt::calculationFinished);
         s_->klick("cmdClear");
         QCOMPARE(s_->text("txtAufzahl"), QStringLiteral("0"));
         QCOMPARE(s_->text("lblErgebnis"), kAngehalten);

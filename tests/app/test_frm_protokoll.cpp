@@ -87,7 +87,7 @@ class TestFrmProtokoll : public QObject {
         setzeSprache(Sprache::Deutsch);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 
-        QSignalSpy fertig(&s.fenster(), &frmHaupt::calculationFinished);
+        QSignalSpy fertig(&s.fenster(), &FrmHaupt::calculationFinished);
         liste->setCurrentIndex(liste->model()->index(1, 0));
         QTest::keyClick(liste, Qt::Key_Return);
         QVERIFY(fertig.wait(60000));
