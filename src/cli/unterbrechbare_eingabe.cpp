@@ -1,5 +1,6 @@
 #include "cli/unterbrechbare_eingabe.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -9,7 +10,9 @@
 
 namespace staffel::cli {
 
-UnterbrechbareEingabe::UnterbrechbareEingabe(int fd) : fd_(fd) {
+UnterbrechbareEingabe::UnterbrechbareEingabe(int fd) : fd_(fd), offen_(::fcntl(fd, F_GETFD) != -1) {
+    // A closed fd_ would be the pipe's number, and a read would wait for its own wake-up.
+    if (!offen_) return;
     if (int enden[2]; ::pipe(enden) == 0) {
         weckLesen_ = enden[0];
         weckSchreiben_ = enden[1];
@@ -36,6 +39,10 @@ namespace {
 }  // namespace
 
 UnterbrechbareEingabe::int_type UnterbrechbareEingabe::underflow() {
+    if (!offen_) {
+        errno = EBADF;
+        fehler();
+    }
     while (!unterbrochen_.load()) {
         pollfd warten[] = {{fd_, POLLIN, 0}, {weckLesen_, POLLIN, 0}};
         const int bereit = ::poll(warten, 2, -1);

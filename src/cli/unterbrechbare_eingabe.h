@@ -24,6 +24,7 @@ class UnterbrechbareEingabe : public std::streambuf {
 
   private:
     const int fd_;
+    const bool offen_;
     // A pipe whose readable end wakes a read waiting for fd_; -1 when none could be made, and a
     // waiting read then ends only with the input.
     int weckLesen_ = -1;
