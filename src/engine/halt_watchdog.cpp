@@ -44,9 +44,11 @@ void HaltWatchdog::disarm() {
 }
 
 void HaltWatchdog::haltAllesJetzt() {
-    std::lock_guard lock(mutex_);
-    allesAnhalten_ = true;
-    if (modul_ != nullptr) modul_->anhalten();
+    {
+        std::lock_guard lock(mutex_);
+        allesAnhalten_ = true;
+    }
+    jetztAnhalten();
 }
 
 void HaltWatchdog::jetztAnhalten() {
