@@ -1,6 +1,7 @@
 #include <string>
 
 #include "engine/modul_ra.h"
+#include "engine/tiefen_zaehler.h"
 
 namespace staffel {
 
@@ -11,21 +12,10 @@ bool nurNullen(std::string_view A) {
     return A.find_first_not_of('0') == std::string_view::npos;
 }
 
-// Counts the active Berechnung calls; the limit rules apply to the outermost one only.
-class TiefenZaehler {
-  public:
-    explicit TiefenZaehler(int& tiefe) noexcept : tiefe_(tiefe) { ++tiefe_; }
-    ~TiefenZaehler() { --tiefe_; }
-    TiefenZaehler(const TiefenZaehler&) = delete;
-    TiefenZaehler& operator=(const TiefenZaehler&) = delete;
-
-  private:
-    int& tiefe_;
-};
-
 }  // namespace
 
 void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    // The limit rules apply to the outermost call only.
     TiefenZaehler zaehler(tiefe_);
     if (tiefe_ == 1) {
         memo_.leeren();

@@ -1,17 +1,14 @@
 #include <utility>
 
 #include "engine/modul_ra.h"
+#include "engine/tiefen_zaehler.h"
 
 namespace staffel {
 
 // 0 < R < 1: the inverse of 1/R. The last digit of A says which argument is solved for.
 double ModulRA::emIV(Int16 n, Int16 d, double b, double e, std::string_view A) {
     ZaehlerIV.bump();
-    ++inversTiefe_;
-    struct Verlassen {
-        int& tiefe;
-        ~Verlassen() { --tiefe; }
-    } verlassen{inversTiefe_};
+    const TiefenZaehler inverse(inversTiefe_);
     double ergebnis = 0;
     std::swap(n, d);
 

@@ -9,6 +9,7 @@
 #include "engine/modul_ra.h"
 #include "engine/nachsuche.h"
 #include "engine/solver_support.h"
+#include "engine/tiefen_zaehler.h"
 
 namespace staffel {
 
@@ -615,7 +616,7 @@ void Gegenloesung0::keineLoesungMelden() {
 }  // namespace
 
 double ModulRA::GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A) {
-    const LoeserTiefe tiefe(loeserTiefe_);
+    const TiefenZaehler tiefe(loeserTiefe_);
     Gegenloesung0 loesung(*this, n, d, b, e, A, tiefe.aeusserste());
     return loesung.loesen();
 }

@@ -6,6 +6,7 @@
 #include "engine/modul_ra.h"
 #include "engine/nachsuche.h"
 #include "engine/solver_support.h"
+#include "engine/tiefen_zaehler.h"
 
 namespace staffel {
 
@@ -66,7 +67,7 @@ class Exponentenprobe final : public Vorwaerts {
 // bisection), b = 0 skips the convergence test.
 double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A) {
     using solver::vorzeichen;
-    const LoeserTiefe tiefe(loeserTiefe_);
+    const TiefenZaehler tiefe(loeserTiefe_);
     const std::int64_t aufwandVorher = ZaehlerBer.get();
     ZaehlerG11 = 0;
     ZaehlerG1.bump();

@@ -73,18 +73,4 @@ inline std::int64_t nachsucheBudget(std::int64_t aufwand) noexcept {
     return aufwand * 19 / 10;
 }
 
-// Counts one inverse solve in progress for its lifetime.
-class LoeserTiefe {
-  public:
-    explicit LoeserTiefe(int& tiefe) noexcept : tiefe_(tiefe) { ++tiefe_; }
-    ~LoeserTiefe() { --tiefe_; }
-    LoeserTiefe(const LoeserTiefe&) = delete;
-    LoeserTiefe& operator=(const LoeserTiefe&) = delete;
-
-    bool aeusserste() const noexcept { return tiefe_ == 1; }
-
-  private:
-    int& tiefe_;
-};
-
 }  // namespace staffel::solver
