@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/jeder_zaehler.h"
 #include "engine/modul_ra.h"
 
 namespace staffel {
@@ -86,21 +87,6 @@ bool nenntGegenrechenart(const std::string& name) {
 
 }  // namespace
 
-// Every counter the window polls, with its place in MemoWirkung::zaehler.
-template <class F>
-void ModulRA::jedenZaehler(F&& f) {
-    f(0, ZaehlerBer);
-    f(1, ZaehlerNA);
-    f(2, ZaehlerIII);
-    f(3, ZaehlerIV);
-    f(4, ZaehlerG0);
-    f(5, ZaehlerG1);
-    f(6, ZaehlerG00);
-    f(7, ZaehlerG11);
-    f(8, AktIntervall);
-    f(9, AnzahlIntervalle);
-}
-
 MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std::string_view A) {
     MemoSchluessel s;
     s.b = std::bit_cast<std::uint64_t>(b);
@@ -145,7 +131,10 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
     });
     for (const std::string& meldung : w.meldungen) {
         if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(meldung);
-        if (host_ != nullptr) host_->zeigeMeldung(meldung);
+        if (host_ != nullptr) {
+            ++gezeigteMeldungen_;
+            host_->zeigeMeldung(meldung);
+        }
     }
     tiefsteTiefe_ = std::max(tiefsteTiefe_, tiefe_ + w.tiefe);
 }

@@ -59,6 +59,21 @@ struct MemoWirkung {
     std::vector<std::string> meldungen;  // boxes raised, in order
 };
 
+// The engine state before one pass of a recursion loop (ModulRA::emIII). A pass that gives
+// back its input and leaves all of this but the counters' values as it found it has a
+// successor that is the same call on the same state: every later pass does what it did.
+struct DurchlaufStand {
+    std::array<std::int64_t, kMemoZaehler> zaehler{};
+    std::array<std::uint64_t, kMemoZaehler> zuweisungen{};
+    std::uint64_t rechenzahlWert = 0;  // by its bits, as the result
+    std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
+    std::uint64_t gezeigteMeldungen = 0;
+    std::string meldung, name;
+    Int16 anzahlStellen = 0;
+    std::uint8_t naGefunden = 0;
+    bool still = false;
+};
+
 // The few texts that Meldung and NameRechenart take, each stored once and keyed by number.
 class MemoTexte {
   public:

@@ -47,6 +47,7 @@ void ModulRA::FehlerMeldung(std::string_view text) {
     }
     if (Fehlerstatus == 0) Fehlerstatus = 1;
     if (host_ == nullptr) return;
+    ++gezeigteMeldungen_;
     if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.emplace_back(text);
     host_->zeigeMeldung(std::string(text));
 }

@@ -168,6 +168,11 @@ class ModulRA {
     MemoSchluessel memoSchluessel(Int16 RZaehler, Int16 RNenner, double b, double e,
                                   std::string_view A);
     void memoAnwenden(const MemoWirkung& wirkung);
+    // The fixed-point shortcut of emIII's loop, only inside inverses and with the memo on:
+    // once a pass has left everything as it found it, the passes left are applied at once.
+    bool fixpunktErlaubt() const noexcept { return inversTiefe_ > 0 && memo_.aktiv(); }
+    DurchlaufStand durchlaufStand();
+    bool fixpunktUebertragen(const DurchlaufStand& vorher, std::int64_t restDurchlaeufe);
     // Whether a message sets Fehlerstatus without raising a box (graph and solver runs).
     bool meldungenStill() const noexcept;
     template <class F>
@@ -182,6 +187,7 @@ class ModulRA {
     int loeserTiefe_ = 0;
     int tiefsteTiefe_ = 0;  // deepest level reached, for the memo's depth rule
     int inversTiefe_ = 0;   // active inverses: only their trials repeat nested calculations
+    std::uint64_t gezeigteMeldungen_ = 0;  // boxes raised, so that a pass can tell it raised none
     Memo memo_;
 };
 

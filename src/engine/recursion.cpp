@@ -1,5 +1,7 @@
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/closed_form_cases.h"
 #include "engine/modul_ra.h"
@@ -47,6 +49,10 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
     const int direkt =
         k - 1 > 1 && !(GrenzwertModus && tiefe_ == 0) ? closedFormCase(*kleiner, d, rest) : 0;
 
+    // Inside an inverse, v often stands still long before the last pass: then the passes
+    // left are the same call on the same state, applied at once (fixpunktUebertragen).
+    const bool fixpunktSuchen = fixpunktErlaubt();
+    bool steht = false;  // the last pass gave back its input bit for bit
     for (std::int64_t i = 1; i <= k - 1; ++i) {
         if (haltBefolgen()) {
             Fehlerstatus = 1;
@@ -54,6 +60,10 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
         }
         const double basis = ziffer == '0' ? v : b;
         const double exponent = ziffer == '0' ? b : v;
+        // Measured from the second pass on: only the first may differ in kind (direkt).
+        std::optional<DurchlaufStand> stand;
+        if (fixpunktSuchen && steht) stand = durchlaufStand();
+        const std::uint64_t eingang = std::bit_cast<std::uint64_t>(v);
         if (direkt != 0 && i > 1) {
             ZaehlerBer.bump();
             ZaehlerNA.bump();
@@ -63,6 +73,8 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
         }
         v = Ergebnis;
         if (Fehlerstatus != 0) return 0;
+        steht = std::bit_cast<std::uint64_t>(v) == eingang;
+        if (stand && steht && fixpunktUebertragen(*stand, k - 1 - i)) return v;
     }
     return v;
 }

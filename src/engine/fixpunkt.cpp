@@ -1,0 +1,53 @@
+#include <bit>
+#include <cstdint>
+#include <limits>
+
+#include "engine/jeder_zaehler.h"
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+DurchlaufStand ModulRA::durchlaufStand() {
+    DurchlaufStand s;
+    jedenZaehler([&s](std::size_t i, const auto& zaehler) {
+        s.zaehler[i] = zaehler.get();
+        s.zuweisungen[i] = zaehler.zuweisungen();
+    });
+    s.rechenzahlWert = std::bit_cast<std::uint64_t>(RechenzahlWert);
+    s.fehlerstatus = Fehlerstatus;
+    s.nameUnbekannt = NameUnbekannt;
+    s.gezeigteMeldungen = gezeigteMeldungen_;
+    s.meldung = Meldung;
+    s.name = NameRechenart;
+    s.anzahlStellen = AnzahlStellen;
+    s.naGefunden = NAGefunden;
+    s.still = meldungenStill();
+    return s;
+}
+
+// The caller has seen the pass give back its input. A counter the pass assigned keeps the
+// value it was last given, since every later pass assigns the same; one it counted on grows by
+// the same amount per pass, saturating as counting one by one would.
+bool ModulRA::fixpunktUebertragen(const DurchlaufStand& vorher, std::int64_t restDurchlaeufe) {
+    if (haltAngefordert() || wurdeAngehalten()) return false;
+    if (std::bit_cast<std::uint64_t>(RechenzahlWert) != vorher.rechenzahlWert ||
+        Fehlerstatus != vorher.fehlerstatus || NameUnbekannt != vorher.nameUnbekannt ||
+        gezeigteMeldungen_ != vorher.gezeigteMeldungen || AnzahlStellen != vorher.anzahlStellen ||
+        NAGefunden != vorher.naGefunden || meldungenStill() != vorher.still ||
+        Meldung != vorher.meldung || NameRechenart != vorher.name) {
+        return false;
+    }
+    jedenZaehler([&](std::size_t i, auto& zaehler) {
+        using T = decltype(zaehler.get());
+        if (zaehler.zuweisungen() != vorher.zuweisungen[i]) return;
+        const std::int64_t schritt = zaehler.get() - vorher.zaehler[i];
+        if (schritt == 0) return;
+        const std::int64_t platz = std::int64_t{std::numeric_limits<T>::max()} - zaehler.get();
+        const std::int64_t zuwachs =
+            restDurchlaeufe > platz / schritt ? platz : schritt * restDurchlaeufe;
+        zaehler.set(static_cast<T>(zaehler.get() + zuwachs));
+    });
+    return true;
+}
+
+}  // namespace staffel
