@@ -100,6 +100,7 @@ MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std
     s.nameGegen = nenntGegenrechenart(NameRechenart);
     s.grenzwert = GrenzwertModus;
     s.still = meldungenStill();
+    s.streuwertSetzen();
     return s;
 }
 

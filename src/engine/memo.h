@@ -26,6 +26,9 @@ namespace staffel {
 // of the key: a call's effect is the same at every depth from which its deepest level stays
 // within kMaxTiefe (MemoWirkung::tiefe).
 struct MemoSchluessel {
+    // Taken once the fields are filled (streuwertSetzen); first, so that comparing two keys
+    // fails fast, and a lookup walking a bucket or a rehash never hashes a key again.
+    std::size_t streuwert = 0;
     std::uint64_t b = 0, e = 0;  // by their bits: -0 and 0 take different ways
     std::string A;
     std::int64_t fehlerstatus = 0;
@@ -35,6 +38,7 @@ struct MemoSchluessel {
     bool grenzwert = false;
     bool still = false;  // messages raise no box (ModulRA::meldungenStill)
     bool operator==(const MemoSchluessel&) const = default;
+    void streuwertSetzen() noexcept;
 };
 
 inline constexpr std::size_t kMemoZaehler = 10;
@@ -87,7 +91,7 @@ class MemoTexte {
 };
 
 struct MemoSchluesselHash {
-    std::size_t operator()(const MemoSchluessel& s) const noexcept;
+    std::size_t operator()(const MemoSchluessel& s) const noexcept { return s.streuwert; }
 };
 
 // The recorded effects, bounded in memory: when the newer half is full, the older half is

@@ -151,6 +151,9 @@ class ModulRA {
     void Berechnung(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
     double NARechart(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
     double emIII(Int16 n, Int16 d, double b, double e, std::string_view A);
+    // emIII's passes after the first where R - 1 has the closed form `direkt`.
+    double direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, double v, std::int64_t anzahl,
+                              bool fixpunktSuchen);
     double emIV(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);

@@ -25,6 +25,12 @@ class PolledCounter {
         const T v = get();
         if (v < std::numeric_limits<T>::max()) set(static_cast<T>(v + 1));
     }
+    // Counts n at once, saturating as n single counts would.
+    void bump(std::int64_t n) noexcept {
+        const T v = get();
+        const std::int64_t platz = std::int64_t{std::numeric_limits<T>::max()} - v;
+        set(static_cast<T>(v + (n < platz ? n : platz)));
+    }
     operator T() const noexcept { return get(); }
     PolledCounter& operator=(T value) noexcept {
         ++zuweisungen_;

@@ -46,35 +46,56 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
     // directly: the first pass has settled the depth, the Rechenzahl, NAGefunden and the
     // name, which the later passes would only write again. Called outside Berechnung in
     // limit mode, each pass is an outermost call and takes the limit rules instead.
+    const std::int64_t durchlaeufe = k - 1;
     const int direkt =
-        k - 1 > 1 && !(GrenzwertModus && tiefe_ == 0) ? closedFormCase(*kleiner, d, rest) : 0;
+        durchlaeufe > 1 && !(GrenzwertModus && tiefe_ == 0) ? closedFormCase(*kleiner, d, rest) : 0;
+    const std::int64_t ueberBerechnung = direkt != 0 ? 1 : durchlaeufe;
 
     // Inside an inverse, v often stands still long before the last pass: then the passes
     // left are the same call on the same state, applied at once (fixpunktUebertragen).
     const bool fixpunktSuchen = fixpunktErlaubt();
     bool steht = false;  // the last pass gave back its input bit for bit
-    for (std::int64_t i = 1; i <= k - 1; ++i) {
+    for (std::int64_t i = 1; i <= ueberBerechnung; ++i) {
         if (haltBefolgen()) {
             Fehlerstatus = 1;
             return 0;
         }
-        const double basis = ziffer == '0' ? v : b;
-        const double exponent = ziffer == '0' ? b : v;
-        // Measured from the second pass on: only the first may differ in kind (direkt).
+        // Measured from the second pass on, against the state the first one left.
         std::optional<DurchlaufStand> stand;
         if (fixpunktSuchen && steht) stand = durchlaufStand();
         const std::uint64_t eingang = std::bit_cast<std::uint64_t>(v);
-        if (direkt != 0 && i > 1) {
-            ZaehlerBer.bump();
-            ZaehlerNA.bump();
-            Ergebnis = NAWert(direkt, basis, exponent);
-        } else {
-            Berechnung(*kleiner, d, basis, exponent, rest);
-        }
+        Berechnung(*kleiner, d, ziffer == '0' ? v : b, ziffer == '0' ? b : v, rest);
         v = Ergebnis;
         if (Fehlerstatus != 0) return 0;
         steht = std::bit_cast<std::uint64_t>(v) == eingang;
-        if (stand && steht && fixpunktUebertragen(*stand, k - 1 - i)) return v;
+        if (stand && steht && fixpunktUebertragen(*stand, durchlaeufe - i)) return v;
+    }
+    // The direct passes are most of the work of a deep recursion: a loop of their own.
+    return direkteDurchlaeufe(direkt, ziffer == '0', b, v, durchlaeufe - ueberBerechnung,
+                              fixpunktSuchen);
+}
+
+double ModulRA::direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, double v,
+                                   std::int64_t anzahl, bool fixpunktSuchen) {
+    for (std::int64_t rest = anzahl - 1; rest >= 0; --rest) {
+        if (haltBefolgen()) {
+            Fehlerstatus = 1;
+            return 0;
+        }
+        ZaehlerBer.bump();
+        ZaehlerNA.bump();
+        const double neu = NAWert(direkt, basisLaeuft ? v : b, basisLaeuft ? b : v);
+        Ergebnis = neu;
+        if (Fehlerstatus != 0) return 0;
+        // A closed form depends on its inputs alone: once a pass gives back its input, every
+        // pass left computes the same and only its counts remain to be made.
+        if (fixpunktSuchen &&
+            std::bit_cast<std::uint64_t>(neu) == std::bit_cast<std::uint64_t>(v)) {
+            ZaehlerBer.bump(rest);
+            ZaehlerNA.bump(rest);
+            return v;
+        }
+        v = neu;
     }
     return v;
 }
