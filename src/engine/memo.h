@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/engine_texte.h"
 #include "engine/int16.h"
 
 namespace staffel {
@@ -40,13 +41,14 @@ struct MemoSchluessel {
 inline constexpr std::size_t kMemoZaehler = 10;
 
 // What a call did to a text: left it, put the inverse's prefix before it (NameRechenart
-// only), or wrote the text `id` (MemoTexte).
+// only), or wrote the text recorded in MemoWirkung.
 enum class TextWirkung : std::uint8_t { Unveraendert, Praefix, Gesetzt };
 
 struct MemoWirkung {
     double ergebnis = 0, rechenzahlWert = 0;
     std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
-    std::uint32_t meldung = 0, name = 0;
+    TextId meldung = TextId::Keine;
+    RechenartName name;
     TextWirkung meldungWirkung = TextWirkung::Unveraendert;
     TextWirkung nameWirkung = TextWirkung::Unveraendert;
     Int16 anzahlStellen = 0;
@@ -56,19 +58,7 @@ struct MemoWirkung {
     // bit i of gesetzt), or else how much the call counted on top of the start value.
     std::array<std::int64_t, kMemoZaehler> zaehler{};
     std::uint16_t gesetzt = 0;
-    std::vector<std::string> meldungen;  // boxes raised, in order
-};
-
-// The few texts that Meldung and NameRechenart take, each stored once and keyed by number.
-class MemoTexte {
-  public:
-    std::uint32_t id(const std::string& text);
-    const std::string& text(std::uint32_t id) const { return texte_[id]; }
-    void leeren();
-
-  private:
-    std::vector<std::string> texte_;
-    std::unordered_map<std::string, std::uint32_t> ids_;
+    std::vector<TextId> meldungen;  // boxes raised, in order
 };
 
 struct MemoSchluesselHash {
@@ -99,11 +89,9 @@ class Memo {
     // Forgets every effect: each top-level calculation starts empty.
     void leeren();
 
-    MemoTexte texte;
-
     // Boxes raised while some call records its effect; each recording notes where its own
     // start.
-    std::vector<std::string> meldungsLog;
+    std::vector<TextId> meldungsLog;
     int offeneAufnahmen = 0;
 
   private:
