@@ -74,6 +74,8 @@ class TestSprache : public QObject {
             QVERIFY2(quelle != nullptr && staffel::deutsch(id) == quelle, quelle);
             QVERIFY2(!uebersetzer->translate("EngineText", quelle).isEmpty(), quelle);
         }
+        QCOMPARE(engineText({staffel::TextId::NamePotenzierung, true}),
+                 " Inverse of  Power:  b ^ e");
         waehle(&s.fenster(), "mnuDeutsch");
         QCOMPARE(texte(&s.fenster()), deutsch);
         QCOMPARE(gemerkteSprache(), Sprache::Deutsch);
