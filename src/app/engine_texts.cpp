@@ -10,11 +10,6 @@ namespace {
 // The context of every text below; lupdate needs it spelt out in each.
 constexpr char kKontext[] = "EngineText";
 
-QString uebersetzt(TextId id) {
-    const char* quelle = engineTextQuelle(id);
-    return quelle == nullptr ? QString() : QCoreApplication::translate(kKontext, quelle);
-}
-
 }  // namespace
 
 // One case per id, without a default: a new id that is missing here does not compile.
@@ -243,12 +238,13 @@ const char* engineTextQuelle(TextId id) {
 }
 
 QString engineText(TextId id) {
-    return uebersetzt(id);
+    const char* quelle = engineTextQuelle(id);
+    return quelle == nullptr ? QString() : QCoreApplication::translate(kKontext, quelle);
 }
 
 QString engineText(RechenartName name) {
-    if (!name.gegenrechenart) return uebersetzt(name.basis);
-    return uebersetzt(TextId::NameGegenrechenart).arg(uebersetzt(name.basis));
+    if (!name.gegenrechenart) return engineText(name.basis);
+    return engineText(TextId::NameGegenrechenart).arg(engineText(name.basis));
 }
 
 QString gespeicherterEngineText(const QString& deutsch) {
@@ -261,11 +257,11 @@ QString gespeicherterEngineText(const QString& deutsch) {
         }
         return neu;
     }();
-    if (const auto it = ids.constFind(deutsch); it != ids.cend()) return uebersetzt(*it);
+    if (const auto it = ids.constFind(deutsch); it != ids.cend()) return engineText(*it);
     // The result label: a blank, then the Meldung (FormatErgebnis).
     if (deutsch.startsWith(QLatin1Char(' '))) {
         if (const auto it = ids.constFind(deutsch.mid(1)); it != ids.cend()) {
-            return QLatin1Char(' ') + uebersetzt(*it);
+            return QLatin1Char(' ') + engineText(*it);
         }
     }
     return deutsch;
