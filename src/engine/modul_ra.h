@@ -18,7 +18,9 @@ namespace staffel {
 namespace texte {
 inline constexpr std::string_view Angehalten = deutsch(TextId::Angehalten);
 inline constexpr std::string_view Ueberlauf = deutsch(TextId::Ueberlauf);
-inline constexpr std::string_view GegenrechenartPraefix = " Gegenrechenart von";
+// " Gegenrechenart von": the inverse's name before the name of what it inverts.
+inline constexpr std::string_view GegenrechenartPraefix =
+    deutsch(TextId::NameGegenrechenart).substr(0, deutsch(TextId::NameGegenrechenart).find('%'));
 }  // namespace texte
 
 // Deepest nesting of Berechnung calls that the engine admits. The Auflösungszahl has at

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <string_view>
 
 #include "engine/engine_texte.h"
 #include "engine/single_precision.h"

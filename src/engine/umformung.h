@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "engine/engine_texte.h"
 #include "engine/int16.h"
