@@ -334,6 +334,82 @@ More in: man staffelrechner
         <source>Die Berechnung ist an einem internen Fehler gescheitert!</source>
         <translation>The calculation failed with an internal error!</translation>
     </message>
+    <message>
+        <source> ???</source>
+        <translation> ???</translation>
+    </message>
+    <message>
+        <source>  Loge[Loge[b]] + 1</source>
+        <translation>  Loge[Loge[b]] + 1</translation>
+    </message>
+    <message>
+        <source>  -b + e</source>
+        <translation>  -b + e</translation>
+    </message>
+    <message>
+        <source>  (2-e)·b</source>
+        <translation>  (2-e)·b</translation>
+    </message>
+    <message>
+        <source>   2 - (b/e)</source>
+        <translation>   2 - (b/e)</translation>
+    </message>
+    <message>
+        <source>   b / (2-e)</source>
+        <translation>   b / (2-e)</translation>
+    </message>
+    <message>
+        <source>   Log(2-e)[b/e]</source>
+        <translation>   Log(2-e)[b/e]</translation>
+    </message>
+    <message>
+        <source>   b ^ (2-e)</source>
+        <translation>   b ^ (2-e)</translation>
+    </message>
+    <message>
+        <source>   b ^ (1/(2-e))</source>
+        <translation>   b ^ (1/(2-e))</translation>
+    </message>
+    <message>
+        <source>   2 - Loge[b]</source>
+        <translation>   2 - Loge[b]</translation>
+    </message>
+    <message>
+        <source>   b ^ (b^(1-e))</source>
+        <translation>   b ^ (b^(1-e))</translation>
+    </message>
+    <message>
+        <source>   1 - Loge[Loge[b]]</source>
+        <translation>   1 - Loge[Loge[b]]</translation>
+    </message>
+    <message>
+        <source>   b · (2-b)^(e-1)</source>
+        <translation>   b · (2-b)^(e-1)</translation>
+    </message>
+    <message>
+        <source>   b ^ ((2-b)^(e-1))</source>
+        <translation>   b ^ ((2-b)^(e-1))</translation>
+    </message>
+    <message>
+        <source>   b · (2-b)^(1-e)</source>
+        <translation>   b · (2-b)^(1-e)</translation>
+    </message>
+    <message>
+        <source>   b ^ ((2-b)^(1-e))</source>
+        <translation>   b ^ ((2-b)^(1-e))</translation>
+    </message>
+    <message>
+        <source>   Log(2-e)[Loge[b]] + 1</source>
+        <translation>   Log(2-e)[Loge[b]] + 1</translation>
+    </message>
+    <message>
+        <source>   1 - Log(2-e)[b/e]</source>
+        <translation>   1 - Log(2-e)[b/e]</translation>
+    </message>
+    <message>
+        <source>   1 - Loge[Log(2-e)[b]]</source>
+        <translation>   1 - Loge[Log(2-e)[b]]</translation>
+    </message>
 </context>
 <context>
     <name>Hilfe</name>

@@ -80,7 +80,7 @@ void EngineBridge::haltAndWait() {
     modul_.haltZuruecknehmen();
 }
 
-void EngineBridge::zeigeMeldung(const std::string& text) {
+void EngineBridge::zeigeMeldung(TextId text) {
     if (QThread::currentThread() == thread()) {
         vermerkeProblem(text);
         zeigeNachricht(window_, problem(engineText(text)));
@@ -110,8 +110,8 @@ void EngineBridge::zeigeMeldung(const std::string& text) {
     answered_.wait(lock, [&] { return pending->done || cancelled_; });
 }
 
-void EngineBridge::vermerkeProblem(const std::string& text) {
-    if (problemDesLaufs_.isEmpty()) problemDesLaufs_ = QString::fromStdString(text);
+void EngineBridge::vermerkeProblem(TextId text) {
+    if (problemDesLaufs_.isEmpty()) problemDesLaufs_ = QString::fromUtf8(deutsch(text));
 }
 
 void EngineBridge::postToUi(std::function<void()> task) {

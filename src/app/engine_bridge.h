@@ -57,7 +57,7 @@ class EngineBridge : public QObject, public EngineHost {
     // callback of the running job; callable from any thread.
     void postToUi(std::function<void()> task);
 
-    void zeigeMeldung(const std::string& text) override;
+    void zeigeMeldung(TextId text) override;
 
     // The text of the first "Problem" box the last calculation raised, in the engine's German;
     // empty when it raised none.
@@ -68,7 +68,7 @@ class EngineBridge : public QObject, public EngineHost {
     Q_INVOKABLE bool runPosted();
     // Ends the running calculation's thread; a message box it waits for is answered at once.
     void cancelAndJoin();
-    void vermerkeProblem(const std::string& text);
+    void vermerkeProblem(TextId text);
 
     struct PendingMessage {
         bool done = false;

@@ -1,18 +1,21 @@
 #pragma once
 
 #include <QString>
-#include <span>
-#include <string_view>
+
+#include "engine/engine_texte.h"
 
 namespace staffel::app {
 
-// The engine writes its messages and operation names in German; the windows show them
-// through this catalogue, which gives the text of the current language. A text the
-// catalogue does not know (a number, a formula) comes back unchanged.
-QString engineText(std::string_view german);
+// The engine's texts in the current language, by id: its messages, names and labels (with
+// %1, %2 for the parts that vary, which the caller puts in). Keine gives an empty text.
+QString engineText(TextId id);
+QString engineText(RechenartName name);
 
-// Every source text of the catalogue: exact engine texts and patterns, in which %1, %2
-// stand for the parts that vary (numbers, formulas, names).
-std::span<const char* const> engineTextSources();
+// The translation source of an id: the engine's German; nullptr for Keine.
+const char* engineTextQuelle(TextId id);
+
+// A German text the tape kept from an earlier run, in the current language when it is one of
+// the engine's texts or a result label showing one; any other text (a number) as it is.
+QString gespeicherterEngineText(const QString& deutsch);
 
 }  // namespace staffel::app

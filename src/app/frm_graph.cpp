@@ -59,9 +59,17 @@ constexpr FensterText kTexte[] = {
     {"cmdAnhalten", QT_TRANSLATE_NOOP("frmGraph", "Anhalten")},
 };
 
+QString beschriftungText(const graph::Beschriftung& b) {
+    if (b.muster == TextId::Keine) return QString::fromStdString(b.text);
+    if (b.muster == TextId::GraphName) return engineText(b.muster).arg(engineText(b.name));
+    QString text = engineText(b.muster);
+    for (const std::string& teil : b.teile) text = text.arg(QString::fromStdString(teil));
+    return text;
+}
+
 // A screen reader names the drawing by its headline, "Graph von x -> m[…]".
 QString flaechenName(const GraphEinstellungen& g, const std::string& formel) {
-    return engineText(graph::Kopfzeilen(g, formel).front().text);
+    return beschriftungText(graph::Kopfzeilen(g, formel).front());
 }
 
 bool druckeAufStandarddrucker(const QImage& bild) {
@@ -86,7 +94,7 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung wer
       modul_(bruecke.modul()),
       g_(modul_.Graph),
       formel_(modul_.FormelText),
-      name_(modul_.NameRechenart),
+      name_(modul_.NameRechenartId),
       werte_(std::move(werte)),
       punkte_(modul_.Graph.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
@@ -174,7 +182,7 @@ void FrmGraph::starteProben() {
         };
         auto senke = [&](const graph::Punkt& p) { ernte.punkte.push_back(p); };
         auto proben = [&](const graph::Probe& probe) {
-            if (ernte.name != modul_.NameRechenart) ernte.name = modul_.NameRechenart;
+            ernte.name = modul_.NameRechenartId;
             ernte.proben.push_back(probe);
             if (std::chrono::steady_clock::now() - abgegeben >= kAbgabeIntervall) abgeben();
         };
@@ -241,7 +249,7 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     auto schreibe = [&](const graph::Beschriftung& b) {
         const QPointF ecke = punkt(b.x, b.y);
         painter.drawText(QRectF(ecke, QSizeF(breite, hoehe)),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, engineText(b.text));
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, beschriftungText(b));
     };
 
     painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);

@@ -64,7 +64,7 @@ class FrmGraph : public QDialog {
     struct Ernte {
         std::vector<graph::Punkt> punkte;
         std::vector<graph::Probe> proben;
-        std::string name;
+        RechenartName name;
     };
 
     void starteProben();
@@ -78,7 +78,7 @@ class FrmGraph : public QDialog {
     ModulRA& modul_;
     const GraphEinstellungen g_;
     const std::string formel_;
-    std::string name_;
+    RechenartName name_;
     graph::Auswertung werte_;
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;

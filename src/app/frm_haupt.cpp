@@ -257,27 +257,30 @@ void FrmHaupt::retranslate() {
     setAccessibleNames(centralWidget());
     sprachwahlZeigen();
     zeigeName(nameAngezeigt_);
-    zeigeErgebnis(ergebnisAngezeigt_, groesse_->alsText());
+    zeigeErgebnis(ergebnisAngezeigt_, meldungAngezeigt_, groesse_->alsText());
     // The limit's exponent text changes language without resetting the limit mode: the change
     // handler ignores the limit text of the new language.
     const QString vorher = unendlichText_;
-    unendlichText_ = engineText(texte::Unendlich);
+    unendlichText_ = engineText(TextId::Unendlich);
     if (txtExponent_->text() == vorher && !vorher.isEmpty()) {
         txtExponent_->setText(unendlichText_);
     }
 }
 
-void FrmHaupt::zeigeName(const std::string& name) {
+void FrmHaupt::zeigeName(RechenartName name) {
     nameAngezeigt_ = name;
     lblNameRA_->setText(engineText(name));
 }
 
-void FrmHaupt::zeigeErgebnis(const std::string& ergebnis,
+void FrmHaupt::zeigeErgebnis(const std::string& ergebnis, TextId meldung,
                              const std::optional<std::string>& groesse) {
     ergebnisAngezeigt_ = ergebnis;
+    meldungAngezeigt_ = meldung;
     // The size first: the result's announcement carries it as its description.
     groesse_->zeige(groesse);
-    zeigeAngesagt(lblErgebnis_, engineText(ergebnis));
+    // A Meldung stands in the label behind a blank, as FormatErgebnis puts it.
+    zeigeAngesagt(lblErgebnis_,
+                  meldung == TextId::Keine ? qs(ergebnis) : QLatin1Char(' ') + engineText(meldung));
 }
 
 // The engine reads the limit's exponent text in German, as the tape keeps it.
@@ -417,14 +420,14 @@ void FrmHaupt::setExponentLimitColours() {
 }
 
 void FrmHaupt::SetDefault() {
-    zeigeName(modul_.NameRechenart);
+    zeigeName(modul_.NameRechenartId);
     lblSpeicher_->setText(qs(modul_.Speicher));
     txtRechenart_->setText(qs(modul_.RechenartText));
     txtAufzahl_->setText(qs(modul_.AufZahlText));
     txtBasis_->setText(QString());
     txtExponent_->setText(QString());
     setExponentNormalColours();
-    zeigeErgebnis(modul_.ErgebnisText);
+    zeigeErgebnis(modul_.ErgebnisText, TextId::Keine);
     lblStp_->setText(QString());
     StatusLoeschen();
     showValidity(false);
@@ -528,9 +531,9 @@ void FrmHaupt::applyResult(const RechenAnzeige& anzeige) {
     }
     switch (anzeige.ausgang) {
         case RechenAusgang::Wert: {
-            zeigeName(anzeige.nameText);
+            zeigeName(anzeige.nameId);
             RechenStatus();
-            zeigeErgebnis(anzeige.ergebnisText, anzeige.groesse);
+            zeigeErgebnis(anzeige.ergebnisText, anzeige.meldungId, anzeige.groesse);
             modul_.FormelBilden();
             // Printed and kept in the engine's German, as the command-line driver writes it.
             const QString zeile = qs(modul_.FormelText + " = " + modul_.ErgebnisText);
@@ -544,7 +547,7 @@ void FrmHaupt::applyResult(const RechenAnzeige& anzeige) {
         }
         case RechenAusgang::Graph:
             zeigeGraph(this, bridge_);
-            zeigeName(modul_.NameRechenart);
+            zeigeName(modul_.NameRechenartId);
             break;
         default:
             break;
@@ -573,9 +576,9 @@ void FrmHaupt::clear() {
     setCalculationControlsEnabled(true);
     modul_.Zuruecksetzen();
     SetDefault();
-    modul_.Meldung = texte::Angehalten;
+    modul_.meldungSetzen(TextId::Angehalten);
     // The stopped calculation reports that it was stopped, as the halt button's does.
-    if (wasRunning) zeigeErgebnis(FormatErgebnis(0, modul_.Meldung));
+    if (wasRunning) zeigeErgebnis(FormatErgebnis(0, modul_.Meldung), modul_.MeldungId);
 }
 
 void FrmHaupt::ende() {

@@ -69,9 +69,10 @@ class FrmHaupt : public QMainWindow {
     void buildCopying();
     void retranslate();
     void sprachwahlZeigen();
-    // The name and result labels show the engine's German texts in the current language.
-    void zeigeName(const std::string& name);
-    void zeigeErgebnis(const std::string& ergebnis,
+    // The name and result labels show the engine's texts in the current language; the result
+    // label's German text stands unless it shows a Meldung.
+    void zeigeName(RechenartName name);
+    void zeigeErgebnis(const std::string& ergebnis, TextId meldung,
                        const std::optional<std::string>& groesse = std::nullopt);
     QString exponentEingabe() const;
     void copyResult();
@@ -108,8 +109,9 @@ class FrmHaupt : public QMainWindow {
     // The step of the running calculation, handed from its thread to the counter poll.
     std::mutex stepMutex_;
     std::optional<std::string> neuerStep_;
-    std::string nameAngezeigt_;
+    RechenartName nameAngezeigt_;
     std::string ergebnisAngezeigt_;
+    TextId meldungAngezeigt_ = TextId::Keine;
     QString unendlichText_;  // the limit's exponent text in the current language
 
     QLineEdit* txtRechenart_ = nullptr;

@@ -88,7 +88,7 @@ void FrmHaupt::transform(Umformung art) {
     }
     modul_.RechenartText = text;
     const UmgeformterBruch neu = Umformen(art, modul_.BruchZaehler, modul_.BruchNenner);
-    if (!neu.fehler.empty()) {
+    if (neu.fehler != TextId::Keine) {
         zeigeNachricht(this, problem(engineText(neu.fehler)));
         return;
     }

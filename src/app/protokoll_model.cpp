@@ -41,9 +41,9 @@ QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
         QString formel = text.chopped(zeile.ergebnis.size());
         // The formula holds the marker as the engine read it, without its leading blank.
         formel.replace(QString::fromUtf8(texte::Unendlich).trimmed(),
-                       engineText(texte::Unendlich).trimmed());
+                       engineText(TextId::Unendlich).trimmed());
         const QString ausgang = ergebnisWeichtBox(zeile) ? zeile.fehlerMeldung : zeile.ergebnis;
-        text = formel + engineText(ausgang.toStdString());
+        text = formel + gespeicherterEngineText(ausgang);
     }
     if (zeile.groesse.isEmpty()) return text;
     // The same words as beneath the result label.

@@ -11,7 +11,7 @@ namespace {
 
 class SammelHost : public EngineHost {
   public:
-    void zeigeMeldung(const std::string& text) override { meldungen.push_back(text); }
+    void zeigeMeldung(TextId text) override { meldungen.emplace_back(deutsch(text)); }
     std::vector<std::string> meldungen;
 };
 
@@ -52,8 +52,9 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
     if (wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis)) {
         antwort.ergebnis = modul.Ergebnis;
     }
-    antwort.meldung = modul.Meldung;
-    antwort.name = wert ? anzeige.nameText : modul.NameRechenart;
+    // By id, as the windows show them: the golden answers hold the ids to their texts.
+    antwort.meldung = deutsch(modul.MeldungId);
+    antwort.name = deutsch(wert ? anzeige.nameId : modul.NameRechenartId);
     antwort.fehlerstatus = modul.Fehlerstatus;
     if (wert) antwort.groesse = std::move(anzeige.groesse);
     antwort.gueltig = wert && anzeige.gueltig;

@@ -10,9 +10,8 @@ namespace staffel {
 
 namespace {
 
-constexpr std::string_view kNull = "Die Rechenzahl darf nicht 0 sein!";
-constexpr std::string_view kSprengt =
-    "Die Auflösungsliste dieser Rechenzahl sprengt den Zahlenbereich von -32768 bis 32767!";
+constexpr TextId kNull = TextId::RechenzahlNull;
+constexpr TextId kSprengt = TextId::AuflListeBereich;
 
 constexpr int kMaxStellen = 32767;
 
@@ -47,9 +46,9 @@ class Liste {
 
 // Walks the chain of reductions on local copies; R is expected to be n / d. The state
 // changes only when the whole list fits the 16-bit arithmetic of the engine.
-std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
-    if (d == 0) return std::string(texte::NennerNull);
-    if (n == 0 || R == 0) return std::string(kNull);
+std::optional<TextId> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
+    if (d == 0) return TextId::NennerNull;
+    if (n == 0 || R == 0) return kNull;
 
     const std::string rechenart = Trimmen(RechenartText);
     const std::string bruchText = Trimmen(BruchText);
@@ -64,7 +63,7 @@ std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) 
         const auto absN = abs16(n);
         const auto absD = abs16(d);
         const auto summe = absN && absD ? add16(*absN, *absD) : std::nullopt;
-        if (!summe) return std::string(kSprengt);
+        if (!summe) return kSprengt;
         n = *absD;
         d = *summe;
         liste.trenner(" , ");
@@ -81,7 +80,7 @@ std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) 
 
     while (!aufloesungsneutral(R)) {
         if (R < 1) {
-            if (n == 0 || !zaehlen(1)) return std::string(kSprengt);
+            if (n == 0 || !zaehlen(1)) return kSprengt;
             std::swap(n, d);
             liste.element(GanzOderBruch(n, d));
             R = static_cast<double>(n) / d;
@@ -89,25 +88,25 @@ std::optional<std::string> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) 
             // Whole numbers, also those held unreduced (1000/125 from inverting 0.125), go
             // straight down to 5; counting the fraction down would end at 0/d.
             const int ganz = n / d;
-            if (!zaehlen(ganz - 5)) return std::string(kSprengt);
+            if (!zaehlen(ganz - 5)) return kSprengt;
             for (int k = ganz - 1; k >= 5; --k) liste.element(std::to_string(k));
             R = 5;
         } else if (d == 2) {
             const double k = std::floor(R);
-            if (!zaehlen(k - 1)) return std::string(kSprengt);
+            if (!zaehlen(k - 1)) return kSprengt;
             for (int i = 1; i < k; ++i) {
                 const auto kleiner = sub16(n, 2);
-                if (!kleiner) return std::string(kSprengt);
+                if (!kleiner) return kSprengt;
                 n = *kleiner;
                 liste.element(BruchFormat(n, d));
             }
             R = static_cast<double>(n) / d;
         } else {
             const double k = std::floor(R);
-            if (!zaehlen(k)) return std::string(kSprengt);
+            if (!zaehlen(k)) return kSprengt;
             for (int i = 0; i < k; ++i) {
                 const auto kleiner = sub16(n, d);
-                if (!kleiner) return std::string(kSprengt);
+                if (!kleiner) return kSprengt;
                 n = *kleiner;
                 liste.element(BruchFormat(n, d));
             }

@@ -8,10 +8,8 @@ namespace staffel {
 
 namespace {
 
-constexpr std::string_view kFalscheLaenge =
-    "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !";
-constexpr std::string_view kFalscheZiffer =
-    "Die Auflösungszahl darf nur die Ziffern 0 und 1 enthalten!";
+constexpr TextId kFalscheLaenge = TextId::AufZahlLaenge;
+constexpr TextId kFalscheZiffer = TextId::AufZahlZiffern;
 
 // Characters, not bytes: a typed "ä" is one wrong digit, not two.
 std::size_t zeichenAnzahl(std::string_view text) {

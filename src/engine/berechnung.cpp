@@ -24,8 +24,8 @@ void ModulRA::Berechnung(Int16 n, Int16 d, double b, double e, std::string_view 
         tiefsteTiefe_ = tiefe_;
     }
     if (tiefe_ > kMaxTiefe) {
-        Meldung = texte::ZuTief;
-        FehlerMeldung(texte::ZuTief);
+        meldungSetzen(TextId::ZuTief);
+        FehlerMeldung(TextId::ZuTief);
         return;
     }
     ZaehlerBer.bump();
@@ -127,13 +127,13 @@ bool ModulRA::Regeln(Int16 n, Int16 d, double b, double e, std::string_view A) {
     // Rule 8
     if (R > 0 && R < 1) {
         Ergebnis = emIV(n, d, b, e, A);
-        if (Fehlerstatus == 3) Meldung = texte::Unklar;
+        if (Fehlerstatus == 3) meldungSetzen(TextId::Unklar);
         return true;
     }
     // Rule 9
     Ergebnis = 0;
-    NameRechenart = texte::OhneCode;
-    Meldung = texte::Unklar;
+    nameSetzen(TextId::OhneCode);
+    meldungSetzen(TextId::Unklar);
     return true;
 }
 

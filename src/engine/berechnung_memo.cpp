@@ -31,7 +31,7 @@ class Aufnahme {
     Aufnahme(const Aufnahme&) = delete;
     Aufnahme& operator=(const Aufnahme&) = delete;
 
-    std::vector<std::string> meldungen() const {
+    std::vector<TextId> meldungen() const {
         return {memo_.meldungsLog.begin() + static_cast<std::ptrdiff_t>(logStart_),
                 memo_.meldungsLog.end()};
     }
@@ -44,18 +44,23 @@ class Aufnahme {
 // While a call records its effect, Meldung or NameRechenart holds a placeholder that the
 // engine never writes (one that names an inverse when the start text did), so that afterwards
 // the text shows whether the call wrote it. The start text comes back where the call left it,
-// also when the call is left by an exception.
+// also when the call is left by an exception, and then with its id.
+template <class Id>
 class TextPlatzhalter {
   public:
-    TextPlatzhalter(std::string& text, bool gegen)
+    TextPlatzhalter(std::string& text, Id& id, bool gegen)
         : text_(text),
           vorher_(std::move(text)),
+          id_(id),
+          idVorher_(id),
           platzhalter_(gegen ? "\x01Gegenrechenart" : "\x01") {
         text_.assign(platzhalter_);
     }
     // Left by an exception (short of memory): the start text comes back as it was.
     ~TextPlatzhalter() {
-        if (!beendet_) text_ = std::move(vorher_);
+        if (beendet_) return;
+        text_ = std::move(vorher_);
+        id_ = idVorher_;
     }
     TextPlatzhalter(const TextPlatzhalter&) = delete;
     TextPlatzhalter& operator=(const TextPlatzhalter&) = delete;
@@ -77,6 +82,8 @@ class TextPlatzhalter {
   private:
     std::string& text_;
     std::string vorher_;
+    Id& id_;
+    Id idVorher_;
     std::string_view platzhalter_;
     bool beendet_ = false;
 };
@@ -111,13 +118,11 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
     NameUnbekannt = w.nameUnbekannt;
     AnzahlStellen = w.anzahlStellen;
     NAGefunden = w.naGefunden;
-    if (w.meldungWirkung == TextWirkung::Gesetzt) Meldung = memo_.texte.text(w.meldung);
+    if (w.meldungWirkung == TextWirkung::Gesetzt) meldungSetzen(w.meldung);
     if (w.nameWirkung == TextWirkung::Gesetzt) {
-        if (const std::string& name = memo_.texte.text(w.name); NameRechenart != name) {
-            NameRechenart = name;
-        }
+        nameSetzen(w.name);
     } else if (w.nameWirkung == TextWirkung::Praefix) {
-        NameRechenart.insert(0, texte::GegenrechenartPraefix);
+        gegenrechenartVorsetzen();
     }
     jedenZaehler([&w](std::size_t i, auto& zaehler) {
         using T = decltype(zaehler.get());
@@ -130,7 +135,7 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
             zaehler.set(static_cast<T>(zaehler.get() + std::min(wert, platz)));
         }
     });
-    for (const std::string& meldung : w.meldungen) {
+    for (const TextId meldung : w.meldungen) {
         if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(meldung);
         if (host_ != nullptr) {
             ++gezeigteMeldungen_;
@@ -141,7 +146,7 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
 }
 
 void ModulRA::RegelnAnwenden(Int16 n, Int16 d, double b, double e, std::string_view A) {
-    if (!Regeln(n, d, b, e, A)) FehlerMeldung(texte::UmformungUeberlauf);
+    if (!Regeln(n, d, b, e, A)) FehlerMeldung(TextId::UmformungUeberlauf);
 }
 
 void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_view A) {
@@ -168,17 +173,17 @@ void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_vi
     const int tiefsteDavor = tiefsteTiefe_;
     tiefsteTiefe_ = tiefe_;
     const Aufnahme aufnahme(memo_);
-    TextPlatzhalter meldung(Meldung, false);
-    TextPlatzhalter name(NameRechenart, schluessel.nameGegen);
+    TextPlatzhalter meldung(Meldung, MeldungId, false);
+    TextPlatzhalter name(NameRechenart, NameRechenartId, schluessel.nameGegen);
 
     RegelnAnwenden(n, d, b, e, A);
     memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
     MemoWirkung w;
     // The texts written are taken before the start texts come back.
     w.meldungWirkung = meldung.beenden();
-    if (w.meldungWirkung == TextWirkung::Gesetzt) w.meldung = memo_.texte.id(Meldung);
+    if (w.meldungWirkung == TextWirkung::Gesetzt) w.meldung = MeldungId;
     w.nameWirkung = name.beenden();
-    if (w.nameWirkung == TextWirkung::Gesetzt) w.name = memo_.texte.id(NameRechenart);
+    if (w.nameWirkung == TextWirkung::Gesetzt) w.name = NameRechenartId;
 
     const int tiefste = tiefsteTiefe_;
     tiefsteTiefe_ = std::max(tiefsteDavor, tiefste);

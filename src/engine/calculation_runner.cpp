@@ -13,8 +13,8 @@ namespace {
 constexpr std::size_t kBytesProStufe = 1600;
 static_assert(CalculationRunner::kStackBytes >= 3 * kBytesProStufe * std::size_t{kMaxTiefe});
 
-constexpr const char* kSpeicherVoll = "Für diese Berechnung reicht der Arbeitsspeicher nicht!";
-constexpr const char* kInternerFehler = "Die Berechnung ist an einem internen Fehler gescheitert!";
+constexpr TextId kSpeicherVoll = TextId::SpeicherVoll;
+constexpr TextId kInternerFehler = TextId::InternerFehler;
 }  // namespace
 
 CalculationRunner::~CalculationRunner() {
@@ -62,7 +62,7 @@ void* CalculationRunner::threadMain(void* self) {
 
 // An exception leaving the thread would end the whole program.
 void CalculationRunner::runGuarded(const std::function<void()>& job, EngineHost* host) noexcept {
-    const char* fehler = nullptr;
+    TextId fehler = TextId::Keine;
     try {
         job();
         return;
@@ -79,7 +79,7 @@ void CalculationRunner::runGuarded(const std::function<void()>& job, EngineHost*
     } catch (...) {
         // Not even the message fits: say it where it needs no memory.
     }
-    std::fprintf(stderr, "%s\n", fehler);
+    std::fprintf(stderr, "%s\n", deutsch(fehler).data());
 }
 
 void CalculationRunner::join() {

@@ -10,34 +10,9 @@ namespace staffel {
 
 namespace {
 
+// The domain checks' messages.
 namespace meldung {
-constexpr std::string_view RationalerExponent = "Basis muss für rationale Exponenten positiv sein!";
-constexpr std::string_view DivisionDurchNull = "Division durch Null!";
-constexpr std::string_view NegativeBasisRational =
-    "Es tritt die Potenz einer negativen Basis auf (Exponent rational)!";
-constexpr std::string_view BasisPositiv = "Basis muss positiv sein!";
-constexpr std::string_view LogPositiv = "Basis und Exponent(nicht 1!) des Log müssen positiv sein!";
-constexpr std::string_view LogBasisEins =
-    " Der Logarithmus zur Basis 1 ist in diesem Fall nicht definiert!";
-constexpr std::string_view Unbestimmt = " unbestimmt (ganz R)";
-constexpr std::string_view BasisGroesserEins = "Basis muss größer als 1 sein!";
-constexpr std::string_view DivisionDurch0 = "Division durch 0!";
-constexpr std::string_view ExponentUngleich2 = "Der Exponent muss ungleich 2 sein!";
-constexpr std::string_view ExponentNullZwei = "Der Exponent muss aus ]0;2[ und  b/e>0  sein!";
-constexpr std::string_view BasisSollteGroesserNull = "Die Basis sollte größer als 0 sein!";
-constexpr std::string_view ExponentUngleich2BasisPositiv =
-    "Der Exponent muss ungleich 2 und die Basis größer als 0 sein!";
-constexpr std::string_view BasisPositivExponentPositiv =
-    "Die Basis muss größer als 0, der Exponent positiv (aber ungleich 1) sein!";
-constexpr std::string_view DieBasisGroesserNull = "Die Basis muss größer als 0 sein!";
-constexpr std::string_view DieBasisGroesserEins = "Die Basis muss größer als 1 sein!";
-constexpr std::string_view BasisKleinerZwei = "Die Basis muss kleiner als 2 sein!";
-constexpr std::string_view BasisNullZwei = "Die Basis muss aus [0;2] sein!";
-constexpr std::string_view BasisEinsExponentNullZwei =
-    "Die Basis muss größer als 1, der Exponent aus ]0;2[ ohne 1 sein!";
-constexpr std::string_view QuotientExponent =
-    "Der Quotient Basis/Exponent muss größer als 0 und der Exponent<2, aber ungleich 1 sein!";
-constexpr std::string_view WertUnbestimmt = " Wert unbestimmt";
+using enum TextId;
 }  // namespace meldung
 
 bool whole(double x) noexcept {
@@ -55,14 +30,14 @@ struct Outcome {
     // explains the missing value.
     enum class Kind : std::uint8_t { Value, Rejected, Indeterminate, ValueUnknown };
     Kind kind = Kind::Value;
-    std::string_view message{};
+    TextId message = TextId::Keine;
 };
 
-double ended(Outcome& outcome, Outcome::Kind kind, std::string_view message) noexcept {
+double ended(Outcome& outcome, Outcome::Kind kind, TextId message) noexcept {
     outcome = {kind, message};
     return 0;
 }
-double rejected(Outcome& outcome, std::string_view message) noexcept {
+double rejected(Outcome& outcome, TextId message) noexcept {
     return ended(outcome, Outcome::Kind::Rejected, message);
 }
 
@@ -182,41 +157,19 @@ double evaluate(int number, double b, double e, CheckedArithmetic& r, Outcome& o
     return 0;
 }
 
-constexpr std::string_view kNames[] = {
-    "",
-    "  Identität:  b",
-    "  Nachfolger:  b + 1",
-    "  Addition:  b + e",
-    "  Multiplikation:  b · e",
-    "  Potenzierung:  b ^ e",
-    "  Vorgänger:  b - 1",
-    "  Subtraktion:  b - e",
-    "  Division:  b / e",
-    "  Hyper-0-Potenzierung",
-    "  Radizieren:  b ^ (1/e)",
-    "  Logarithmieren:  Loge(b)",
-    "  Loge[Loge[b]] + 1",
-    "  -b + e",
-    "  (2-e)·b",
-    "   0 oder b",
-    "   2 - (b/e)",
-    "   b / (2-e)",
-    "   Log(2-e)[b/e]",
-    "   b ^ (2-e)",
-    "   b / (2-e)",
-    "   b ^ (1/(2-e))",
-    "   2 - Loge[b]",
-    "   b ^ (b^(1-e))",
-    "   1 - Loge[Loge[b]]",
-    "   b · (2-b)^(e-1)",
-    "   b ^ ((2-b)^(e-1))",
-    "   b · (2-b)^(1-e)",
-    "   b ^ ((2-b)^(1-e))",
-    "   Log(2-e)[Loge[b]] + 1",
-    "   1 - Log(2-e)[b/e]",
-    "   1 - Loge[Log(2-e)[b]]",
-    "   0 oder b",
-    "   unbestimmt  oder  b",
+constexpr TextId kNames[] = {
+    TextId::Keine,          TextId::NameIdentitaet,     TextId::NameNachfolger,
+    TextId::NameAddition,   TextId::NameMultiplikation, TextId::NamePotenzierung,
+    TextId::NameVorgaenger, TextId::NameSubtraktion,    TextId::NameDivision,
+    TextId::NameHyperNull,  TextId::NameRadizieren,     TextId::NameLogarithmieren,
+    TextId::NameFall12,     TextId::NameFall13,         TextId::NameFall14,
+    TextId::NameFall15,     TextId::NameFall16,         TextId::NameFall17,
+    TextId::NameFall18,     TextId::NameFall19,         TextId::NameFall17,
+    TextId::NameFall21,     TextId::NameFall22,         TextId::NameFall23,
+    TextId::NameFall24,     TextId::NameFall25,         TextId::NameFall26,
+    TextId::NameFall27,     TextId::NameFall28,         TextId::NameFall29,
+    TextId::NameFall30,     TextId::NameFall31,         TextId::NameFall15,
+    TextId::NameFall33,
 };
 static_assert(std::size(kNames) == 34);
 
@@ -231,9 +184,7 @@ double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view
         NAGefunden = 0;
         return 0;
     }
-    // Solvers and recursions write the same name again and again; comparing is cheaper.
-    const std::string_view name = kNames[number];
-    if (NameRechenart != name) NameRechenart.assign(name);
+    nameSetzen(kNames[number]);
     return NAWert(number, b, e);
 }
 
@@ -246,15 +197,15 @@ double ModulRA::NAWert(int number, double b, double e) {
         case Fault::None:
             break;
         case Fault::Overflow:
-            Meldung = texte::Ueberlauf;
+            meldungSetzen(TextId::Ueberlauf);
             Fehlerstatus = 4;
             return GroessteZahl;
         case Fault::Undefined:
-            Meldung = texte::NichtDefiniert;
+            meldungSetzen(TextId::NichtDefiniert);
             Fehlerstatus = 4;
             return GroessteZahl;
         case Fault::DivisionByZero:
-            Meldung = texte::DivisionDurchNull;
+            meldungSetzen(TextId::NullDivision);
             Fehlerstatus = 4;
             return GroessteZahl;
     }
@@ -266,11 +217,11 @@ double ModulRA::NAWert(int number, double b, double e) {
             FehlerMeldung(outcome.message);
             return 0;
         case Outcome::Kind::Indeterminate:
-            Meldung = outcome.message;
+            meldungSetzen(outcome.message);
             Fehlerstatus = 1;
             return 0;
         case Outcome::Kind::ValueUnknown:
-            Meldung = outcome.message;
+            meldungSetzen(outcome.message);
             return 0;
     }
     return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "engine/engine_texte.h"
 
 namespace staffel {
 
@@ -10,8 +10,9 @@ namespace staffel {
 class EngineHost {
   public:
     virtual ~EngineHost() = default;
-    // A message box titled "Problem" with the critical icon and a single OK button.
-    virtual void zeigeMeldung(const std::string& text) = 0;
+    // A message box titled "Problem" with the critical icon and a single OK button; its
+    // German text is deutsch(text).
+    virtual void zeigeMeldung(TextId text) = 0;
 };
 
 }  // namespace staffel

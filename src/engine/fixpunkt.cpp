@@ -19,6 +19,8 @@ DurchlaufStand ModulRA::durchlaufStand() {
     s.gezeigteMeldungen = gezeigteMeldungen_;
     s.meldung = Meldung;
     s.name = NameRechenart;
+    s.meldungId = MeldungId;
+    s.nameId = NameRechenartId;
     s.anzahlStellen = AnzahlStellen;
     s.naGefunden = NAGefunden;
     s.still = meldungenStill();
@@ -34,7 +36,8 @@ bool ModulRA::fixpunktUebertragen(const DurchlaufStand& vorher, std::int64_t res
         Fehlerstatus != vorher.fehlerstatus || NameUnbekannt != vorher.nameUnbekannt ||
         gezeigteMeldungen_ != vorher.gezeigteMeldungen || AnzahlStellen != vorher.anzahlStellen ||
         NAGefunden != vorher.naGefunden || meldungenStill() != vorher.still ||
-        Meldung != vorher.meldung || NameRechenart != vorher.name) {
+        Meldung != vorher.meldung || NameRechenart != vorher.name ||
+        MeldungId != vorher.meldungId || NameRechenartId != vorher.nameId) {
         return false;
     }
     jedenZaehler([&](std::size_t i, auto& zaehler) {

@@ -10,7 +10,7 @@ void ModulRA::FormelBilden() {
 // m[6, 1] has a name of its own although the recursion computes it.
 void ModulRA::NameHyperEins() {
     if (RDezimal == 6 && AufZahlText == "1") {
-        NameRechenart = " Hyper-1-Potenzierung";
+        nameSetzen(TextId::NameHyperEins);
         NameUnbekannt = 0;
     }
 }

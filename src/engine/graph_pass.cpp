@@ -154,21 +154,34 @@ std::vector<Linie> GitterLinien(double gitterX, double gitterY) {
     return linien;
 }
 
+namespace {
+Beschriftung zahlBeschriftung(double x, double y, double zahl) {
+    return {x, y, ZahlText(zahl), TextId::Keine, {}, {}};
+}
+}  // namespace
+
 std::vector<Beschriftung> Kopfzeilen(const GraphEinstellungen& g, const std::string& formelText) {
     return {
-        {10, 99, "Graph von x -> " + formelText},
-        {5, 4, ZahlText(g.Xmin)},
-        {190, 4, ZahlText(g.Xmax)},
-        {0, 6, ZahlText(g.Ymin)},
-        {0, 95, ZahlText(g.Ymax)},
+        {10, 99, eingesetzt(TextId::GraphVon, {formelText}), TextId::GraphVon, {formelText}, {}},
+        zahlBeschriftung(5, 4, g.Xmin),
+        zahlBeschriftung(190, 4, g.Xmax),
+        zahlBeschriftung(0, 6, g.Ymin),
+        zahlBeschriftung(0, 95, g.Ymax),
     };
 }
 
-std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, const std::string& name,
+std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, RechenartName name,
                                         Int16 punkte) {
+    const std::string punkteText = ZahlText(punkte);
+    const std::string dxText = ZahlTextSingle(g.DX);
     return {
-        {70, 4, "Name: " + name},
-        {160, 99, "Punkte: " + ZahlText(punkte) + " von " + ZahlTextSingle(g.DX)},
+        {70, 4, eingesetzt(TextId::GraphName, {deutsch(name)}), TextId::GraphName, {}, name},
+        {160,
+         99,
+         eingesetzt(TextId::GraphPunkte, {punkteText, dxText}),
+         TextId::GraphPunkte,
+         {punkteText, dxText},
+         {}},
     };
 }
 

@@ -134,15 +134,20 @@ struct Linie {
 std::vector<Linie> GitterLinien(double gitterX, double gitterY);
 
 // A text with its top-left corner at (x, y).
+// A label in German, and what a window needs to translate it: the id of its words (Keine for a
+// number alone) and the parts put into them; "Name: %1" takes the operation's name by id.
 struct Beschriftung {
     double x = 0;
     double y = 0;
     std::string text;
+    TextId muster = TextId::Keine;
+    std::vector<std::string> teile;
+    RechenartName name;
 };
 // Title and range bounds, drawn before the dots.
 std::vector<Beschriftung> Kopfzeilen(const GraphEinstellungen& g, const std::string& formelText);
 // Name and dot count, drawn after the dots.
-std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, const std::string& name,
+std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, RechenartName name,
                                         Int16 punkte);
 
 // A single-precision value as number text (7 significant digits), e.g. DX.

@@ -25,7 +25,7 @@ double ModulRA::emIV(Int16 n, Int16 d, double b, double e, std::string_view A) {
     }
 
     if (NameRechenart.find("Gegenrechenart") == std::string::npos) {
-        NameRechenart.insert(0, texte::GegenrechenartPraefix);
+        gegenrechenartVorsetzen();
     }
     return ergebnis;
 }

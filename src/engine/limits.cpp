@@ -17,7 +17,7 @@ std::string links(std::string_view A, std::size_t weg) {
 // by the ordinary rules.
 void ModulRA::Grenzwertregeln(Int16 n, Int16 d, double b, std::string_view A) {
     const double R = RechenzahlWert;
-    const auto ueberlauf = [this] { FehlerMeldung(texte::UmformungUeberlauf); };
+    const auto ueberlauf = [this] { FehlerMeldung(TextId::UmformungUeberlauf); };
 
     if (R > 2 && R != 3 && (A.ends_with('0') || A.ends_with('1'))) {  // L1, L2
         const auto zaehler = sub16(n, d);
@@ -50,8 +50,8 @@ void ModulRA::Grenzwertregeln(Int16 n, Int16 d, double b, std::string_view A) {
         return;
     }
     // L7
-    Meldung = " Grenzwert??";
-    FehlerMeldung(" In diesem Fall ist der Grenzwert unbekannt!");
+    meldungSetzen(TextId::GrenzwertFrage);
+    FehlerMeldung(TextId::GrenzwertUnbekannt);
 }
 
 }  // namespace staffel

@@ -28,28 +28,16 @@ std::size_t textBytes(const std::string& text) noexcept {
     return text.capacity() > 15 ? text.capacity() + 1 : 0;
 }
 
-// What one entry takes on the heap: the node with its hash and bucket, and the texts that
-// do not fit into their string.
+// What one entry takes on the heap: the node with its hash and bucket, the A that does not fit
+// into its string, and the boxes raised.
 std::size_t eintragBytes(const MemoSchluessel& s, const MemoWirkung& w) noexcept {
     std::size_t bytes = sizeof(std::pair<const MemoSchluessel, MemoWirkung>) + 3 * sizeof(void*);
     bytes += textBytes(s.A);
-    bytes += w.meldungen.capacity() * sizeof(std::string);
-    for (const std::string& meldung : w.meldungen) bytes += textBytes(meldung);
+    bytes += w.meldungen.capacity() * sizeof(TextId);
     return bytes;
 }
 
 }  // namespace
-
-std::uint32_t MemoTexte::id(const std::string& text) {
-    const auto [eintrag, neu] = ids_.try_emplace(text, static_cast<std::uint32_t>(texte_.size()));
-    if (neu) texte_.push_back(text);
-    return eintrag->second;
-}
-
-void MemoTexte::leeren() {
-    texte_.clear();
-    ids_.clear();
-}
 
 void MemoSchluessel::streuwertSetzen() noexcept {
     std::size_t h = std::hash<std::string_view>{}(A);
@@ -131,7 +119,6 @@ void Memo::leeren() {
     aeltere_ = Tabelle();
     neuereBytes_ = 0;
     gestalten_ = {};
-    texte.leeren();
     meldungsLog.clear();
     offeneAufnahmen = 0;
 }

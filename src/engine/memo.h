@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/engine_texte.h"
 #include "engine/int16.h"
 
 namespace staffel {
@@ -44,13 +45,14 @@ struct MemoSchluessel {
 inline constexpr std::size_t kMemoZaehler = 10;
 
 // What a call did to a text: left it, put the inverse's prefix before it (NameRechenart
-// only), or wrote the text `id` (MemoTexte).
+// only), or wrote the text recorded in MemoWirkung.
 enum class TextWirkung : std::uint8_t { Unveraendert, Praefix, Gesetzt };
 
 struct MemoWirkung {
     double ergebnis = 0, rechenzahlWert = 0;
     std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
-    std::uint32_t meldung = 0, name = 0;
+    TextId meldung = TextId::Keine;
+    RechenartName name;
     TextWirkung meldungWirkung = TextWirkung::Unveraendert;
     TextWirkung nameWirkung = TextWirkung::Unveraendert;
     Int16 anzahlStellen = 0;
@@ -60,7 +62,7 @@ struct MemoWirkung {
     // bit i of gesetzt), or else how much the call counted on top of the start value.
     std::array<std::int64_t, kMemoZaehler> zaehler{};
     std::uint16_t gesetzt = 0;
-    std::vector<std::string> meldungen;  // boxes raised, in order
+    std::vector<TextId> meldungen;  // boxes raised, in order
 };
 
 // The engine state before one pass of a recursion loop (ModulRA::emIII). A pass that gives
@@ -73,21 +75,11 @@ struct DurchlaufStand {
     std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
     std::uint64_t gezeigteMeldungen = 0;
     std::string meldung, name;
+    TextId meldungId = TextId::Keine;
+    RechenartName nameId;
     Int16 anzahlStellen = 0;
     std::uint8_t naGefunden = 0;
     bool still = false;
-};
-
-// The few texts that Meldung and NameRechenart take, each stored once and keyed by number.
-class MemoTexte {
-  public:
-    std::uint32_t id(const std::string& text);
-    const std::string& text(std::uint32_t id) const { return texte_[id]; }
-    void leeren();
-
-  private:
-    std::vector<std::string> texte_;
-    std::unordered_map<std::string, std::uint32_t> ids_;
 };
 
 struct MemoSchluesselHash {
@@ -118,11 +110,9 @@ class Memo {
     // Forgets every effect: each top-level calculation starts empty.
     void leeren();
 
-    MemoTexte texte;
-
     // Boxes raised while some call records its effect; each recording notes where its own
     // start.
-    std::vector<std::string> meldungsLog;
+    std::vector<TextId> meldungsLog;
     int offeneAufnahmen = 0;
 
   private:

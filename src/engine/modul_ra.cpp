@@ -22,8 +22,8 @@ void ModulRA::Zuruecksetzen() {
     ErgebnisText.clear();
     Speicher.clear();
     AufZahlText = "0";
-    NameRechenart = texte::NameStart;
-    Meldung.clear();
+    nameSetzen(TextId::NameStart);
+    meldungLoeschen();
     Groesse.reset();
 
     Fehlerstatus = 0;
@@ -40,7 +40,16 @@ bool ModulRA::meldungenStill() const noexcept {
     return ExponentText == "x" || BasisText == "x" || ZaehlerG0 > 0;
 }
 
-void ModulRA::FehlerMeldung(std::string_view text) {
+void ModulRA::nameSetzen(RechenartName name) {
+    if (!name.gegenrechenart) {
+        nameSetzen(name.basis);
+        return;
+    }
+    NameRechenartId = name;
+    NameRechenart = deutsch(name);
+}
+
+void ModulRA::FehlerMeldung(TextId text) {
     if (meldungenStill()) {
         Fehlerstatus = 1;
         return;
@@ -48,8 +57,8 @@ void ModulRA::FehlerMeldung(std::string_view text) {
     if (Fehlerstatus == 0) Fehlerstatus = 1;
     if (host_ == nullptr) return;
     ++gezeigteMeldungen_;
-    if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.emplace_back(text);
-    host_->zeigeMeldung(std::string(text));
+    if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(text);
+    host_->zeigeMeldung(text);
 }
 
 }  // namespace staffel

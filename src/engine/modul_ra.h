@@ -7,27 +7,20 @@
 #include <string_view>
 
 #include "engine/engine_host.h"
+#include "engine/engine_texte.h"
 #include "engine/int16.h"
 #include "engine/memo.h"
 #include "engine/polled_counter.h"
 
 namespace staffel {
 
-// Texts the engine itself writes into Meldung and NameRechenart.
+// Texts the engine itself writes into Meldung and NameRechenart, for comparing with them.
 namespace texte {
-inline constexpr std::string_view NameStart = "     Name der Rechenart ?";
-inline constexpr std::string_view NameUnbekanntAnzeige = " Name der Rechenart ?";
-inline constexpr std::string_view Angehalten = "   Berechnung angehalten!";
-inline constexpr std::string_view Unklar = " ???";
-inline constexpr std::string_view Ueberlauf = "     |Ergebnis| > 10^308";
-inline constexpr std::string_view NichtDefiniert = "   Nicht definiert!";
-inline constexpr std::string_view DivisionDurchNull = "Division durch Null";
-inline constexpr std::string_view OhneCode = "  derzeit ohne Code";
-inline constexpr std::string_view GegenrechenartPraefix = " Gegenrechenart von";
-inline constexpr std::string_view ZuTief = " Berechnung zu tief verschachtelt!";
-inline constexpr std::string_view UmformungUeberlauf =
-    "Bei der Umformung der Rechenzahl werden Zähler oder Nenner größer als 32767!";
-inline constexpr std::string_view NennerNull = "Der Nenner der Rechenzahl darf nicht 0 sein!";
+inline constexpr std::string_view Angehalten = deutsch(TextId::Angehalten);
+inline constexpr std::string_view Ueberlauf = deutsch(TextId::Ueberlauf);
+// " Gegenrechenart von": the inverse's name before the name of what it inverts.
+inline constexpr std::string_view GegenrechenartPraefix =
+    deutsch(TextId::NameGegenrechenart).substr(0, deutsch(TextId::NameGegenrechenart).find('%'));
 }  // namespace texte
 
 // Deepest nesting of Berechnung calls that the engine admits. The Auflösungszahl has at
@@ -69,8 +62,12 @@ class ModulRA {
 
     // --- Result and messages ---
     double Ergebnis = 0;
+    // Meldung and NameRechenart are written together with their ids, through the functions
+    // below; the ids let a window translate them.
     std::string Meldung;
     std::string NameRechenart;
+    TextId MeldungId = TextId::Keine;
+    RechenartName NameRechenartId;
     std::int64_t NameUnbekannt = 0;
     std::int64_t Fehlerstatus = 0;
     std::uint8_t NAGefunden = 0;
@@ -138,10 +135,39 @@ class ModulRA {
     // The reset procedure: every engine and operation-model field to its start value.
     void Zuruecksetzen();
 
+    void meldungSetzen(TextId id) {
+        MeldungId = id;
+        Meldung.assign(deutsch(id));
+    }
+    void meldungLoeschen() noexcept {
+        MeldungId = TextId::Keine;
+        Meldung.clear();
+    }
+    // Meldung to be put back as it was, a memo recording's placeholder included.
+    struct GemerkteMeldung {
+        std::string text;
+        TextId id;
+    };
+    GemerkteMeldung meldungMerken() const { return {Meldung, MeldungId}; }
+    void meldungZurueck(GemerkteMeldung gemerkt) {
+        Meldung = std::move(gemerkt.text);
+        MeldungId = gemerkt.id;
+    }
+    // Solvers and recursions write the same name again and again; comparing is cheaper.
+    void nameSetzen(TextId basis) {
+        NameRechenartId = {basis, false};
+        if (NameRechenart != deutsch(basis)) NameRechenart.assign(deutsch(basis));
+    }
+    void nameSetzen(RechenartName name);
+    void gegenrechenartVorsetzen() {
+        NameRechenartId.gegenrechenart = true;
+        NameRechenart.insert(0, texte::GegenrechenartPraefix);
+    }
+
     // --- Operation model ---
-    // Each returns the German message when it refuses its input, and then changes nothing.
-    std::optional<std::string> RechenzahlLesen(std::string& text);
-    std::optional<std::string> AuflListeBilden(Int16 n, Int16 d, double R);
+    // Each returns the message when it refuses its input, and then changes nothing.
+    std::optional<TextId> RechenzahlLesen(std::string& text);
+    std::optional<TextId> AuflListeBilden(Int16 n, Int16 d, double R);
     void AufZahlPruefen(std::string& A);
     std::string& AufZahlAuffuellen(std::string& A) const;
     void FormelBilden();
@@ -157,7 +183,7 @@ class ModulRA {
     double emIV(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
-    void FehlerMeldung(std::string_view text);
+    void FehlerMeldung(TextId text);
 
   private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);

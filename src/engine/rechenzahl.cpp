@@ -10,10 +10,8 @@ namespace staffel {
 
 namespace {
 
-constexpr std::string_view kAusserhalb =
-    "Zähler und Nenner der Rechenzahl müssen zwischen -32768 und 32767 liegen!";
-constexpr std::string_view kZuVieleStellen =
-    "Die Rechenzahl darf höchstens vier Nachkommastellen haben!";
+constexpr TextId kAusserhalb = TextId::RechenzahlBereich;
+constexpr TextId kZuVieleStellen = TextId::Nachkommastellen;
 
 // A 16-bit denominator that is a power of ten allows at most 10^4.
 constexpr int kMaxNachkommastellen = 4;
@@ -26,10 +24,10 @@ struct Bruch {
 // The outcome of one reading: a fraction or the message that refuses the text.
 struct Lesung {
     Bruch bruch;
-    std::optional<std::string_view> fehler;
+    std::optional<TextId> fehler;
 };
 
-Lesung abgelehnt(std::string_view fehler) {
+Lesung abgelehnt(TextId fehler) {
     return {{}, fehler};
 }
 
@@ -107,7 +105,7 @@ std::string BruchKuerzen(Int16& n, Int16& d) {
     return BruchFormat(n, d);
 }
 
-std::optional<std::string> ModulRA::RechenzahlLesen(std::string& text) {
+std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
     Bruch bruch;
     std::string bruchText = text;
 
@@ -115,10 +113,10 @@ std::optional<std::string> ModulRA::RechenzahlLesen(std::string& text) {
     if (strich != std::string::npos) {
         const auto n = ganzzahlVon(std::string_view(text).substr(0, strich));
         const auto d = ganzzahlVon(std::string_view(text).substr(strich + 1));
-        if (!n || !d) return std::string(kAusserhalb);
-        if (*d == 0) return std::string(texte::NennerNull);
+        if (!n || !d) return kAusserhalb;
+        if (*d == 0) return TextId::NennerNull;
         const auto reduziert = gekuerzt(*n, *d);
-        if (!reduziert) return std::string(kAusserhalb);
+        if (!reduziert) return kAusserhalb;
         bruch = *reduziert;
         bruchText = BruchFormat(bruch.zaehler, bruch.nenner);
     }
@@ -129,12 +127,12 @@ std::optional<std::string> ModulRA::RechenzahlLesen(std::string& text) {
     // A text with both "/" and "." ends up with its decimal reading.
     if (mitPunkt.find('.') != std::string::npos) {
         const Lesung lesung = dezimalLesen(mitPunkt);
-        if (lesung.fehler) return std::string(*lesung.fehler);
+        if (lesung.fehler) return lesung.fehler;
         bruch = lesung.bruch;
         bruchText = BruchFormat(bruch.zaehler, bruch.nenner);
     } else if (strich == std::string::npos) {
         const auto n = ganzzahlVon(mitPunkt);
-        if (!n) return std::string(kAusserhalb);
+        if (!n) return kAusserhalb;
         bruch = Bruch{*n, 1};
     }
 

@@ -6,10 +6,8 @@
 namespace staffel {
 
 namespace {
-constexpr std::string_view kEingabeFehlt = "Erst EINGABE , dann BERECHNUNG !";
-constexpr std::string_view kZahlAusserhalb =
-    "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "
-    "liegen!";
+constexpr TextId kEingabeFehlt = TextId::EingabeFehlt;
+constexpr TextId kZahlAusserhalb = TextId::ZahlAusserhalb;
 
 bool istX(const std::string& text) {
     return text == "x" || text == "X";
@@ -35,7 +33,7 @@ bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anze
     m.Groesse.reset();
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
-    if (m.Meldung == texte::Angehalten) m.Meldung.clear();
+    if (m.Meldung == texte::Angehalten) m.meldungLoeschen();
 
     m.RechenartText = eingabe.rechenart;
     m.BasisText = Trimmen(eingabe.basis);
@@ -97,7 +95,7 @@ bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anze
 void Auswerten(ModulRA& m) {
     m.Berechnung(m.RZaehler, m.RNenner, m.BasisWert, m.ExponentWert, m.AufZahl);
     if (m.wurdeAngehalten()) {
-        m.Meldung = texte::Angehalten;
+        m.meldungSetzen(TextId::Angehalten);
         if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
     }
 }
@@ -116,10 +114,12 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     }
 
     anzeige.ausgang = RechenAusgang::Wert;
-    anzeige.nameText =
-        m.NameUnbekannt == 0 ? m.NameRechenart : std::string(texte::NameUnbekanntAnzeige);
+    anzeige.nameId =
+        m.NameUnbekannt == 0 ? m.NameRechenartId : RechenartName{TextId::NameUnbekannt};
+    anzeige.nameText = m.NameUnbekannt == 0 ? m.NameRechenart : deutsch(anzeige.nameId);
     m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
     anzeige.ergebnisText = m.ErgebnisText;
+    anzeige.meldungId = m.MeldungId;
     anzeige.gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
     anzeige.groesse = m.Groesse;
     return anzeige;

@@ -11,7 +11,7 @@ namespace staffel {
 
 namespace texte {
 // What the Exponent field shows while the limit e -> +-oo is calculated.
-inline constexpr std::string_view Unendlich = " +- Unendlich";
+inline constexpr std::string_view Unendlich = deutsch(TextId::Unendlich);
 }  // namespace texte
 
 // The four texts as the user typed them into the fields.
@@ -38,6 +38,8 @@ struct RechenAnzeige {
     std::optional<bool> aufzahlGesperrt;  // A field locked (no Auflösungszahl needed)
     std::string ergebnisText;             // result label (value case)
     std::string nameText;                 // name label (value case)
+    RechenartName nameId;                 // the same by id
+    TextId meldungId = TextId::Keine;     // the Meldung in ergebnisText, by id
     bool gueltig = false;                 // valid display (value case)
     std::optional<std::string> groesse;   // size of a result beyond 10^308 (value case)
 };

@@ -8,18 +8,13 @@
 
 namespace staffel {
 
-namespace {
-constexpr std::string_view kRationalerExponent =
-    " In der Berechnung (Regel III) tritt ein rationaler Exponent auf!";
-}  // namespace
-
 double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) {
     if (Fehlerstatus == 3 || Fehlerstatus == 4) return 0;
     ZaehlerIII.bump();
 
     if (std::floor(e) != e) {
         Fehlerstatus = 3;
-        FehlerMeldung(kRationalerExponent);
+        FehlerMeldung(TextId::RationalerExponentIII);
         return 0;
     }
     if (e < -2147483648.0 || e > 2147483647.0) {
@@ -34,7 +29,7 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
 
     const auto kleiner = sub16(n, d);
     if (!kleiner) {
-        FehlerMeldung(texte::UmformungUeberlauf);
+        FehlerMeldung(TextId::UmformungUeberlauf);
         return 0;
     }
     const char ziffer = A.empty() ? '\0' : A.back();

@@ -25,10 +25,8 @@ constexpr int kSchlussIndex = 40;
 // Run boundaries are numbered 1 ... 52.
 constexpr int kGrenzen = 52;
 
-constexpr std::string_view kIntervallFehler =
-    "Fehler beim Suchen definierter Intervalle (Gegenlsg.)!";
-constexpr std::string_view kIntervallFehler2 =
-    "Fehler beim Suchen definierter Intervalle (Gegenlsg.(2))!";
+constexpr TextId kIntervallFehler = TextId::IntervallFehler;
+constexpr TextId kIntervallFehler2 = TextId::IntervallFehler2;
 
 const std::array<double, kPunkte>& Stuetzstellen() {
     static const std::array<double, kPunkte> s = [] {
@@ -165,7 +163,7 @@ class Gegenloesung0 : private Vorwaerts {
     std::array<bool, kPunkte + 1> D_{};    // D_[i + 1] is D(i); D(-1) is false
     std::array<Int16, kGrenzen + 1> M_{};  // M_[1 ... 52]
     std::array<Int16, kGrenzen + 1> M2_{};
-    std::string_view T_;
+    TextId T_ = TextId::Keine;
     double ergebnis_ = 0;
     double mitte_ = 0;
     bool fehler_ = false;
@@ -206,7 +204,7 @@ std::optional<double> Gegenloesung0::naechsteMitte(double a, double c) {
 }
 
 double Gegenloesung0::laufzeitfehler() {
-    m_.Meldung = kNichtDefiniert;
+    m_.meldungSetzen(kNichtDefiniert);
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
     fehler_ = true;
     laufzeitfehler_ = true;
@@ -238,7 +236,7 @@ double Gegenloesung0::loesen() {
 
     // Ended without a solution: the follow-up search runs before the message, and when it
     // finds nothing the answer is the one the search gave.
-    const std::string meldung = m_.Meldung;
+    auto meldung = m_.meldungMerken();
     const auto fehlerstatus = m_.Fehlerstatus;
     const auto& S = Stuetzstellen();
     std::array<Probewert, kPunkte> tabelle;
@@ -249,11 +247,11 @@ double Gegenloesung0::loesen() {
         ergebnis_ = nachsuche.loesung;
         T_ = {};
         m_.Fehlerstatus = 0;
-        m_.Meldung.clear();
+        m_.meldungLoeschen();
         return ergebnis_;
     }
     if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return ergebnis_;
-    m_.Meldung = meldung;
+    m_.meldungZurueck(std::move(meldung));
     m_.Fehlerstatus = fehlerstatus;
     if (keineLoesung_) keineLoesungMelden();
     return ergebnis_;
@@ -297,7 +295,7 @@ double Gegenloesung0::suchen() {
         if (laufBisektion(lauf) == Weiter::Ende) return ergebnis_;
     }
 
-    if (!T_.empty() && !loesung_) {
+    if (T_ != TextId::Keine && !loesung_) {
         if (zweiterVersuch(q) == Weiter::Ende) return ergebnis_;
     }
     return schluss();
@@ -346,7 +344,7 @@ bool Gegenloesung0::ersterDurchgang(int& q) {
 Gegenloesung0::Weiter Gegenloesung0::laufBisektion(int lauf) {
     const auto& S = Stuetzstellen();
     m_.Fehlerstatus = 0;
-    m_.Meldung.clear();
+    m_.meldungLoeschen();
     const int lo = M_[2 * lauf - 1];
     const int hi = M_[2 * lauf];
 
@@ -488,7 +486,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
         }
         m_.ZaehlerG00 = 0;
         m_.Fehlerstatus = 0;
-        m_.Meldung.clear();
+        m_.meldungLoeschen();
         const int lo = M2_[2 * lauf - 1];
         const int hi = M2_[2 * lauf];
         double a = S[lo], c = S[hi], fa = F_[lo];
@@ -566,7 +564,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
             ergebnis_ = mitte;
             T_ = {};
             m_.Fehlerstatus = 0;
-            m_.Meldung.clear();
+            m_.meldungLoeschen();
             return Weiter::Ende;
         }
     }
@@ -583,7 +581,7 @@ double Gegenloesung0::schluss() {
         ergebnis_ = x;
         T_ = {};
         m_.Fehlerstatus = 0;
-        m_.Meldung.clear();
+        m_.meldungLoeschen();
         return ergebnis_;
     };
 
@@ -608,8 +606,8 @@ double Gegenloesung0::schluss() {
 }
 
 void Gegenloesung0::keineLoesungMelden() {
-    if (!T_.empty()) m_.FehlerMeldung(T_);
-    m_.Meldung = kKeineLoesung;
+    if (T_ != TextId::Keine) m_.FehlerMeldung(T_);
+    m_.meldungSetzen(kKeineLoesung);
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
 }
 

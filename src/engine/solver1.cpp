@@ -74,7 +74,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     const auto& X = Probeexponenten();
 
     const auto keineLoesung = [this] {
-        Meldung = kKeineLoesung;
+        meldungSetzen(kKeineLoesung);
         if (Fehlerstatus == 0) Fehlerstatus = 1;
         return 0.0;
     };
@@ -99,7 +99,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     }
 
     Fehlerstatus = 0;
-    Meldung.clear();
+    meldungLoeschen();
     for (int i = 0; i < kPunkte; ++i) {
         if (definiert[i] && G[i] == 0) return X[i];
     }
@@ -135,7 +135,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     }
 
     if (!tiefe.aeusserste()) return keineLoesung();
-    const std::string meldung = Meldung;
+    auto meldung = meldungMerken();
     const auto fehlerstatus = Fehlerstatus;
     std::array<Probewert, kPunkte> tabelle;
     for (int i = 0; i < kPunkte; ++i) tabelle[i] = {X[i], G[i], definiert[i]};
@@ -145,10 +145,10 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return 0;
     if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
         Fehlerstatus = 0;
-        Meldung.clear();
+        meldungLoeschen();
         return nachsuche.loesung;
     }
-    Meldung = meldung;
+    meldungZurueck(std::move(meldung));
     Fehlerstatus = fehlerstatus;
     return keineLoesung();
 }

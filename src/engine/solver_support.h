@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <string_view>
 
+#include "engine/engine_texte.h"
 #include "engine/single_precision.h"
 
 namespace staffel::solver {
@@ -16,10 +16,9 @@ inline constexpr float kGenauigkeit = 4e-15f;
 // Largest relative deviation |f/b| that still counts as solving the equation.
 inline constexpr float kLoesungsGenauigkeit = 4e-11f;
 
-inline constexpr std::string_view kKeineLoesung = " keine Lösung!    (IV)";
-inline constexpr std::string_view kNichtDefiniert = "nicht definiert (IV)";
-inline constexpr std::string_view kKeinVorzeichenwechsel =
-    " Kein Vorzeichenwechsel für die Lösung der Gegenrechenart gefunden!";
+inline constexpr TextId kKeineLoesung = TextId::KeineLoesung;
+inline constexpr TextId kNichtDefiniert = TextId::NichtDefiniertIV;
+inline constexpr TextId kKeinVorzeichenwechsel = TextId::KeinVorzeichenwechsel;
 
 // Whether a deviation f = m(x) - b is small enough for x to be returned as a solution. Every
 // value a solver returns passes this test, whichever way it was found.

@@ -7,10 +7,8 @@
 namespace staffel {
 
 namespace {
-constexpr std::string_view kUeberlauf =
-    "Diese Umformung ist nicht möglich: Zähler oder Nenner lägen außerhalb von -32768 bis "
-    "32767!";
-constexpr std::string_view kNennerNull = "Diese Umformung ist nicht möglich: Der Nenner wäre 0!";
+constexpr TextId kUeberlauf = TextId::UmformungBereich;
+constexpr TextId kNennerNull = TextId::UmformungNenner;
 }  // namespace
 
 UmgeformterBruch Umformen(Umformung art, Int16 n, Int16 d) {
@@ -47,7 +45,7 @@ UmgeformterBruch Umformen(Umformung art, Int16 n, Int16 d) {
         nenner = sub16(0, *nenner);
     }
     if (!zaehler || !nenner) return {0, 1, {}, kUeberlauf};
-    return {*zaehler, *nenner, GanzOderBruch(*zaehler, *nenner), {}};
+    return {*zaehler, *nenner, GanzOderBruch(*zaehler, *nenner), TextId::Keine};
 }
 
 }  // namespace staffel

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
+#include "engine/engine_texte.h"
 #include "engine/int16.h"
 
 namespace staffel {
@@ -13,8 +13,8 @@ enum class Umformung { Plus1, Minus1, Kehrwert, Spiegel, Negativ };
 struct UmgeformterBruch {
     Int16 zaehler = 0;
     Int16 nenner = 1;
-    std::string text;         // "n" for a denominator of 1, else "n/d"
-    std::string_view fehler;  // not empty: the transform is not possible, and why
+    std::string text;               // "n" for a denominator of 1, else "n/d"
+    TextId fehler = TextId::Keine;  // the transform is not possible, and why
 };
 
 // R + 1, R - 1, 1/R, R/(R-1) or 1/(1-R) in 16-bit arithmetic, not reduced. R - 1, R/(R-1)

@@ -27,6 +27,7 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     // Every field that EingabenLesen writes.
     m.Fehlerstatus = vorlage_.Fehlerstatus;
     m.Meldung = vorlage_.Meldung;
+    m.MeldungId = vorlage_.MeldungId;
     m.RechenartText = vorlage_.RechenartText;
     m.BasisText = vorlage_.BasisText;
     m.ExponentText = vorlage_.ExponentText;

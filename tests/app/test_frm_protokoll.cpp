@@ -81,8 +81,7 @@ class TestFrmProtokoll : public QObject {
         QVERIFY(setzeSprache(Sprache::Englisch));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(zeile(liste, 0), "m[1/4 , ][1 , 0] = Division by zero!");
-        QVERIFY2(zeile(liste, 1).startsWith("m[5 , ][0 , +- infinity] = "),
-                 qPrintable(zeile(liste, 1)));
+        QCOMPARE(zeile(liste, 1), "m[5 , ][0 , +- infinity] =   Limit??");
         QCOMPARE(druckzeilen(modell.zeilen()), zeilen[0] + '\n' + zeilen[1] + '\n');
         setzeSprache(Sprache::Deutsch);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

@@ -67,9 +67,15 @@ class TestSprache : public QObject {
                 QVERIFY2(gleich(deutsch[i]), qPrintable(deutsch[i]));
             }
         }
-        for (const char* quelle : engineTextSources()) {
+        // Every engine text by id: its source is the engine's German, and it has English.
+        for (std::size_t i = 1; i < staffel::kTextIds; ++i) {
+            const auto id = static_cast<staffel::TextId>(i);
+            const char* quelle = engineTextQuelle(id);
+            QVERIFY2(quelle != nullptr && staffel::deutsch(id) == quelle, quelle);
             QVERIFY2(!uebersetzer->translate("EngineText", quelle).isEmpty(), quelle);
         }
+        QCOMPARE(engineText({staffel::TextId::NamePotenzierung, true}),
+                 " Inverse of  Power:  b ^ e");
         waehle(&s.fenster(), "mnuDeutsch");
         QCOMPARE(texte(&s.fenster()), deutsch);
         QCOMPARE(gemerkteSprache(), Sprache::Deutsch);

@@ -61,7 +61,8 @@ TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
         const char* box;
     } cases[] = {
         {"rule 9: R = 0", 0, 1, "", 2, 3, 0, " ???", ""},
-        {"rule 2 leaves 16 bits", -32768, 1, "", 2, 3, 1, "", texte::UmformungUeberlauf.data()},
+        {"rule 2 leaves 16 bits", -32768, 1, "", 2, 3, 1, "",
+         deutsch(TextId::UmformungUeberlauf).data()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.was);

@@ -75,7 +75,7 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
             }));
         }
         if (anzeige.ausgang == RechenAusgang::Wert) {
-            EXPECT_NE(modul.Meldung, texte::ZuTief) << "no admitted chain reaches the bound";
+            EXPECT_NE(modul.MeldungId, TextId::ZuTief) << "no admitted chain reaches the bound";
         } else {
             EXPECT_FALSE(host.boxes.empty()) << "a refused input is explained";
         }

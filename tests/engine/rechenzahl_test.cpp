@@ -23,13 +23,14 @@ TEST(RechenzahlLesen, FractionOrMessage) {
         {"4/-6", "-2/3", ""}, {"  7 ", "  7 ", ""}, {"3/2.5", "3/1", ""}, {"0.01", "1/100", ""},
         {"-3.2768", "-32768/10000", ""}, {"1.5E-3", "15/10000", ""}, {"5.1234", "", bereich},
         {"-32768/-1", "", bereich}, {"1E400/2", "", bereich}, {"0.12345", "", stellen},
-        {"1.5E-300", "", stellen}, {"3/0", "", std::string(texte::NennerNull)},
+        {"1.5E-300", "", stellen}, {"3/0", "", std::string(deutsch(TextId::NennerNull))},
         // clang-format on
     };
     for (const auto& fall : faelle) {
         ModulRA m;
         std::string text = fall.text;
-        EXPECT_EQ(m.RechenzahlLesen(text).value_or(""), fall.meldung) << fall.text;
+        EXPECT_EQ(deutsch(m.RechenzahlLesen(text).value_or(TextId::Keine)), fall.meldung)
+            << fall.text;
         if (fall.meldung.empty()) {
             EXPECT_EQ(m.BruchText, fall.bruchText) << fall.text;
         }
@@ -62,7 +63,8 @@ TEST(AuflListeBilden, WalksTheChainOfReductions) {
     const auto bilde = [](ModulRA& m, const char* rechenart) {
         m.RechenartText = rechenart;
         EXPECT_EQ(m.RechenzahlLesen(m.RechenartText), std::nullopt) << rechenart;
-        return m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal).value_or("");
+        return std::string(deutsch(
+            m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal).value_or(TextId::Keine)));
     };
     for (const auto& fall : faelle) {
         ModulRA m;
@@ -74,7 +76,7 @@ TEST(AuflListeBilden, WalksTheChainOfReductions) {
         EXPECT_EQ(m.AnzahlStellen, fall.stellen) << fall.rechenart;
     }
     ModulRA m;
-    EXPECT_EQ(m.AuflListeBilden(3, 0, 0), texte::NennerNull);
+    EXPECT_EQ(m.AuflListeBilden(3, 0, 0), TextId::NennerNull);
 }
 
 // -32768 has no 16-bit negative: the divisor and the reduction must not overflow.
@@ -103,7 +105,7 @@ TEST(Umformen, NewFractionOrWhyNot) {
     for (const auto& fall : faelle) {
         const UmgeformterBruch neu = Umformen(fall.art, fall.n, fall.d);
         EXPECT_EQ(neu.text, fall.text) << fall.n << "/" << fall.d;
-        EXPECT_EQ(neu.fehler.empty(), *fall.text != '\0') << fall.n << "/" << fall.d;
+        EXPECT_EQ(neu.fehler == TextId::Keine, *fall.text != '\0') << fall.n << "/" << fall.d;
     }
 }
 

@@ -19,7 +19,9 @@ TEST(Rechne, StopsAtTheFirstRefusedStep) {
     } faelle[] = {
         {{"", "0", "1", "2"}, RechenAusgang::EingabeFehlt, fehlt},
         {{"3", "0", "", "2"}, RechenAusgang::EingabeFehlt, fehlt},
-        {{"3/0", "0", "1", "2"}, RechenAusgang::RechenzahlAbgelehnt, texte::NennerNull.data()},
+        {{"3/0", "0", "1", "2"},
+         RechenAusgang::RechenzahlAbgelehnt,
+         deutsch(TextId::NennerNull).data()},
         {{"8", "0a", "1", "2"},
          RechenAusgang::AufZahlAbgelehnt,
          "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !"},

@@ -10,7 +10,7 @@ namespace staffel::test {
 // Stands in for the window: keeps the text of every message box instead of showing it.
 class RecordingHost : public EngineHost {
   public:
-    void zeigeMeldung(const std::string& text) override { boxes.push_back(text); }
+    void zeigeMeldung(TextId text) override { boxes.emplace_back(deutsch(text)); }
     std::vector<std::string> boxes;
 };
 

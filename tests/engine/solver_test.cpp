@@ -42,7 +42,7 @@ TEST_F(SolverTest, SuperRootOf27IsThreeAndNamedAsInverseOnce) {
     EXPECT_EQ(modul.ZaehlerG0, 1);
     EXPECT_TRUE(modul.Meldung.empty());
 
-    modul.NameRechenart = " Gegenrechenart von  Potenzierung:  b ^ e";
+    modul.nameSetzen({TextId::NamePotenzierung, true});
     modul.emIV(1, 5, 4, 2, "0");
     EXPECT_EQ(vorkommen(modul.NameRechenart, "Gegenrechenart"), 1) << modul.NameRechenart;
 }
