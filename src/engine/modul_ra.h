@@ -177,9 +177,11 @@ class ModulRA {
     void Berechnung(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
     double NARechart(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
     double emIII(Int16 n, Int16 d, double b, double e, std::string_view A);
-    // emIII's passes after the first where R - 1 has the closed form `direkt`.
-    double direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, double v, std::int64_t anzahl,
-                              bool fixpunktSuchen);
+    // emIII's passes after the first where R - 1 has the closed form `direkt`; with
+    // fixpunktSuchen they stop at a fixed point and count the passes left at once.
+    template <bool fixpunktSuchen>
+    double direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, double v,
+                              std::int64_t anzahl);
     double emIV(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);

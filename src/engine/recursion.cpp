@@ -8,6 +8,33 @@
 
 namespace staffel {
 
+template <bool fixpunktSuchen>
+double ModulRA::direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, double v,
+                                   std::int64_t anzahl) {
+    for (std::int64_t rest = anzahl - 1; rest >= 0; --rest) {
+        if (haltBefolgen()) {
+            Fehlerstatus = 1;
+            return 0;
+        }
+        ZaehlerBer.bump();
+        ZaehlerNA.bump();
+        const double neu = NAWert(direkt, basisLaeuft ? v : b, basisLaeuft ? b : v);
+        Ergebnis = neu;
+        if (Fehlerstatus != 0) return 0;
+        // A closed form depends on its inputs alone: once a pass gives back its input, every
+        // pass left computes the same and only its counts remain to be made.
+        if constexpr (fixpunktSuchen) {
+            if (std::bit_cast<std::uint64_t>(neu) == std::bit_cast<std::uint64_t>(v)) {
+                ZaehlerBer.bump(rest);
+                ZaehlerNA.bump(rest);
+                return v;
+            }
+        }
+        v = neu;
+    }
+    return v;
+}
+
 double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) {
     if (Fehlerstatus == 3 || Fehlerstatus == 4) return 0;
     ZaehlerIII.bump();
@@ -65,34 +92,11 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
         steht = std::bit_cast<std::uint64_t>(v) == eingang;
         if (stand && steht && fixpunktUebertragen(*stand, durchlaeufe - i)) return v;
     }
-    // The direct passes are most of the work of a deep recursion: a loop of their own.
-    return direkteDurchlaeufe(direkt, ziffer == '0', b, v, durchlaeufe - ueberBerechnung,
-                              fixpunktSuchen);
-}
-
-double ModulRA::direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, double v,
-                                   std::int64_t anzahl, bool fixpunktSuchen) {
-    for (std::int64_t rest = anzahl - 1; rest >= 0; --rest) {
-        if (haltBefolgen()) {
-            Fehlerstatus = 1;
-            return 0;
-        }
-        ZaehlerBer.bump();
-        ZaehlerNA.bump();
-        const double neu = NAWert(direkt, basisLaeuft ? v : b, basisLaeuft ? b : v);
-        Ergebnis = neu;
-        if (Fehlerstatus != 0) return 0;
-        // A closed form depends on its inputs alone: once a pass gives back its input, every
-        // pass left computes the same and only its counts remain to be made.
-        if (fixpunktSuchen &&
-            std::bit_cast<std::uint64_t>(neu) == std::bit_cast<std::uint64_t>(v)) {
-            ZaehlerBer.bump(rest);
-            ZaehlerNA.bump(rest);
-            return v;
-        }
-        v = neu;
-    }
-    return v;
+    // The direct passes are most of the work of a deep recursion: a loop of their own, and
+    // one without the fixed-point test where it is off, as the test alone would slow it.
+    const std::int64_t direkte = durchlaeufe - ueberBerechnung;
+    return fixpunktSuchen ? direkteDurchlaeufe<true>(direkt, ziffer == '0', b, v, direkte)
+                          : direkteDurchlaeufe<false>(direkt, ziffer == '0', b, v, direkte);
 }
 
 }  // namespace staffel
