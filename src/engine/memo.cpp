@@ -1,5 +1,6 @@
 #include "engine/memo.h"
 
+#include <algorithm>
 #include <functional>
 #include <new>
 #include <string_view>
@@ -23,6 +24,7 @@ std::size_t mischen(std::size_t h, std::uint64_t wert) noexcept {
 // to be worth remembering.
 constexpr std::int64_t kProbeAufrufe = 16;
 constexpr std::int64_t kLohnendeKosten = 32;
+constexpr std::int64_t kKostenDeckel = std::int64_t{1} << 20;
 
 std::size_t textBytes(const std::string& text) noexcept {
     return text.capacity() > 15 ? text.capacity() + 1 : 0;
@@ -70,7 +72,9 @@ void Memo::kostenMerken(std::size_t gestalt, std::int64_t kosten) noexcept {
     Gestalt& g = gestalten_[gestalt];
     if (g.aufrufe > std::int64_t{1} << 40) g = {g.marke, g.aufrufe / 2, g.kosten / 2};
     ++g.aufrufe;
-    g.kosten += kosten;
+    // A fixed point counts billions of passes at once: the sum only has to tell dear from
+    // cheap, so one call adds at most kKostenDeckel and the sum stays far inside 64 bits.
+    g.kosten += std::clamp<std::int64_t>(kosten, 0, kKostenDeckel);
 }
 
 const MemoWirkung* Memo::finden(const MemoSchluessel& schluessel) {
