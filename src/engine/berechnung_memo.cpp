@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <limits>
 #include <string>
 #include <utility>
 
@@ -130,9 +129,7 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
         if (w.gesetzt & (1u << i)) {
             zaehler = static_cast<T>(wert);
         } else if (wert != 0) {
-            // Saturates as counting one by one would.
-            const std::int64_t platz = std::int64_t{std::numeric_limits<T>::max()} - zaehler.get();
-            zaehler.set(static_cast<T>(zaehler.get() + std::min(wert, platz)));
+            zaehler.bump(wert);
         }
     });
     for (const TextId meldung : w.meldungen) {

@@ -40,15 +40,12 @@ bool ModulRA::fixpunktUebertragen(const DurchlaufStand& vorher, std::int64_t res
         MeldungId != vorher.meldungId || NameRechenartId != vorher.nameId) {
         return false;
     }
+    constexpr std::int64_t kGroesste = std::numeric_limits<std::int64_t>::max();
     jedenZaehler([&](std::size_t i, auto& zaehler) {
-        using T = decltype(zaehler.get());
         if (zaehler.zuweisungen() != vorher.zuweisungen[i]) return;
         const std::int64_t schritt = zaehler.get() - vorher.zaehler[i];
         if (schritt == 0) return;
-        const std::int64_t platz = std::int64_t{std::numeric_limits<T>::max()} - zaehler.get();
-        const std::int64_t zuwachs =
-            restDurchlaeufe > platz / schritt ? platz : schritt * restDurchlaeufe;
-        zaehler.set(static_cast<T>(zaehler.get() + zuwachs));
+        zaehler.bump(restDurchlaeufe > kGroesste / schritt ? kGroesste : schritt * restDurchlaeufe);
     });
     return true;
 }
