@@ -25,7 +25,8 @@ class Nachsucher {
     Nachsucher(double b, bool nurGanzeZahlen, std::int64_t budget, Vorwaerts& vorwaerts)
         : b_(b),
           ganz_(nurGanzeZahlen),
-          grenze_(vorwaerts.aufwand() + budget),
+          anfang_(vorwaerts.aufwand()),
+          budget_(budget),
           vorwaerts_(vorwaerts) {}
 
     Nachsuche suchen(std::span<const Probewert> tabelle);
@@ -49,7 +50,10 @@ class Nachsucher {
 
     const double b_;
     const bool ganz_;
-    const std::int64_t grenze_;
+    // What was spent is measured from the start: a counter near its end, after loops counted
+    // at once, leaves no room for a limit above it.
+    const std::int64_t anfang_;
+    const std::int64_t budget_;
     bool erschoepft_ = false;
     Vorwaerts& vorwaerts_;
 };
@@ -68,7 +72,7 @@ std::optional<Nachsuche> Nachsucher::pruefen(const Probewert& p) {
 }
 
 std::optional<Probewert> Nachsucher::auswerten(double x) {
-    if (vorwaerts_.aufwand() >= grenze_) {
+    if (vorwaerts_.aufwand() - anfang_ >= budget_) {
         erschoepft_ = true;
         return std::nullopt;
     }

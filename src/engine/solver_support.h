@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "engine/engine_texte.h"
 #include "engine/single_precision.h"
@@ -67,9 +68,12 @@ struct Bracket {
 
 // The evaluations the follow-up search may spend after a search that took `aufwand`. With
 // the trial that crosses the limit, a solve without a solution costs at most about three
-// times what the search alone did; a tenth is left for that trial.
+// times what the search alone did; a tenth is left for that trial. A search whose loops were
+// counted at once by their fixed point may have taken nearly the whole counter range: its
+// budget saturates instead of overflowing.
 inline std::int64_t nachsucheBudget(std::int64_t aufwand) noexcept {
-    return aufwand * 19 / 10;
+    constexpr std::int64_t kGroesst = std::numeric_limits<std::int64_t>::max();
+    return aufwand > kGroesst / 19 ? kGroesst : aufwand * 19 / 10;
 }
 
 }  // namespace staffel::solver
