@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "the result label starts with a blank");
     FUZZ_CHECK(anzeige.stepText.has_value(), "a value calculation shows its step");
     if (modul.wurdeAngehalten()) {
-        FUZZ_CHECK(modul.Meldung == texte::Angehalten && !anzeige.gueltig,
+        FUZZ_CHECK(modul.Meldung == deutsch(TextId::Angehalten) && !anzeige.gueltig,
                    "a halted calculation says so and is not valid");
     }
     if (anzeige.gueltig) {

@@ -10,9 +10,6 @@ namespace staffel {
 
 namespace {
 
-constexpr TextId kNull = TextId::RechenzahlNull;
-constexpr TextId kSprengt = TextId::AuflListeBereich;
-
 constexpr int kMaxStellen = 32767;
 
 bool aufloesungsneutral(double R) {
@@ -48,7 +45,7 @@ class Liste {
 // changes only when the whole list fits the 16-bit arithmetic of the engine.
 std::optional<TextId> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
     if (d == 0) return TextId::NennerNull;
-    if (n == 0 || R == 0) return kNull;
+    if (n == 0 || R == 0) return TextId::RechenzahlNull;
 
     const std::string rechenart = Trimmen(RechenartText);
     const std::string bruchText = Trimmen(BruchText);
@@ -63,7 +60,7 @@ std::optional<TextId> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
         const auto absN = abs16(n);
         const auto absD = abs16(d);
         const auto summe = absN && absD ? add16(*absN, *absD) : std::nullopt;
-        if (!summe) return kSprengt;
+        if (!summe) return TextId::AuflListeBereich;
         n = *absD;
         d = *summe;
         liste.trenner(" , ");
@@ -80,7 +77,7 @@ std::optional<TextId> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
 
     while (!aufloesungsneutral(R)) {
         if (R < 1) {
-            if (n == 0 || !zaehlen(1)) return kSprengt;
+            if (n == 0 || !zaehlen(1)) return TextId::AuflListeBereich;
             std::swap(n, d);
             liste.element(GanzOderBruch(n, d));
             R = static_cast<double>(n) / d;
@@ -88,25 +85,25 @@ std::optional<TextId> ModulRA::AuflListeBilden(Int16 n, Int16 d, double R) {
             // Whole numbers, also those held unreduced (1000/125 from inverting 0.125), go
             // straight down to 5; counting the fraction down would end at 0/d.
             const int ganz = n / d;
-            if (!zaehlen(ganz - 5)) return kSprengt;
+            if (!zaehlen(ganz - 5)) return TextId::AuflListeBereich;
             for (int k = ganz - 1; k >= 5; --k) liste.element(std::to_string(k));
             R = 5;
         } else if (d == 2) {
             const double k = std::floor(R);
-            if (!zaehlen(k - 1)) return kSprengt;
+            if (!zaehlen(k - 1)) return TextId::AuflListeBereich;
             for (int i = 1; i < k; ++i) {
                 const auto kleiner = sub16(n, 2);
-                if (!kleiner) return kSprengt;
+                if (!kleiner) return TextId::AuflListeBereich;
                 n = *kleiner;
                 liste.element(BruchFormat(n, d));
             }
             R = static_cast<double>(n) / d;
         } else {
             const double k = std::floor(R);
-            if (!zaehlen(k)) return kSprengt;
+            if (!zaehlen(k)) return TextId::AuflListeBereich;
             for (int i = 0; i < k; ++i) {
                 const auto kleiner = sub16(n, d);
-                if (!kleiner) return kSprengt;
+                if (!kleiner) return TextId::AuflListeBereich;
                 n = *kleiner;
                 liste.element(BruchFormat(n, d));
             }

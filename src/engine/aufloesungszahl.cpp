@@ -8,9 +8,6 @@ namespace staffel {
 
 namespace {
 
-constexpr TextId kFalscheLaenge = TextId::AufZahlLaenge;
-constexpr TextId kFalscheZiffer = TextId::AufZahlZiffern;
-
 // Characters, not bytes: a typed "ä" is one wrong digit, not two.
 std::size_t zeichenAnzahl(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
@@ -26,11 +23,11 @@ bool istKurzform(std::string_view A) {
 
 void ModulRA::AufZahlPruefen(std::string& A) {
     if (!istKurzform(A) && static_cast<long>(zeichenAnzahl(A)) != AnzahlStellen) {
-        FehlerMeldung(kFalscheLaenge);
+        FehlerMeldung(TextId::AufZahlLaenge);
         return;
     }
     if (A.find_first_not_of("01") != std::string::npos) {
-        FehlerMeldung(kFalscheZiffer);
+        FehlerMeldung(TextId::AufZahlZiffern);
         return;
     }
     AufZahlAuffuellen(A);

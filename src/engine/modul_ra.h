@@ -14,11 +14,9 @@
 
 namespace staffel {
 
-// Texts the engine itself writes into Meldung and NameRechenart, for comparing with them.
 namespace texte {
-inline constexpr std::string_view Angehalten = deutsch(TextId::Angehalten);
-inline constexpr std::string_view Ueberlauf = deutsch(TextId::Ueberlauf);
-// " Gegenrechenart von": the inverse's name before the name of what it inverts.
+// " Gegenrechenart von": what the engine puts before a name to make it the inverse's, and
+// looks for in NameRechenart.
 inline constexpr std::string_view GegenrechenartPraefix =
     deutsch(TextId::NameGegenrechenart).substr(0, deutsch(TextId::NameGegenrechenart).find('%'));
 }  // namespace texte

@@ -6,8 +6,6 @@
 namespace staffel {
 
 namespace {
-constexpr TextId kEingabeFehlt = TextId::EingabeFehlt;
-constexpr TextId kZahlAusserhalb = TextId::ZahlAusserhalb;
 
 bool istX(const std::string& text) {
     return text == "x" || text == "X";
@@ -33,7 +31,7 @@ bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anze
     m.Groesse.reset();
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
-    if (m.Meldung == texte::Angehalten) m.meldungLoeschen();
+    if (m.MeldungId == TextId::Angehalten) m.meldungLoeschen();
 
     m.RechenartText = eingabe.rechenart;
     m.BasisText = Trimmen(eingabe.basis);
@@ -42,7 +40,7 @@ bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anze
     m.AufZahl = m.AufZahlText;
 
     if (m.BasisText.empty() || m.RechenartText.empty() || m.ExponentText.empty()) {
-        m.FehlerMeldung(kEingabeFehlt);
+        m.FehlerMeldung(TextId::EingabeFehlt);
         anzeige.ausgang = RechenAusgang::EingabeFehlt;
         return false;
     }
@@ -75,7 +73,7 @@ bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anze
 
     const Werte werte = WerteLesen(m.BasisText, m.ExponentText);
     if (werte.ausserhalb) {
-        m.FehlerMeldung(kZahlAusserhalb);
+        m.FehlerMeldung(TextId::ZahlAusserhalb);
         anzeige.ausgang = RechenAusgang::ZahlAbgelehnt;
         return false;
     }
@@ -108,7 +106,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     m.NameHyperEins();
     // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
     // way a whole Rechenzahl outgrows the doubles.
-    if (m.Fehlerstatus == 4 && (m.Meldung == texte::Ueberlauf || m.Meldung.empty()) &&
+    if (m.Fehlerstatus == 4 && (m.MeldungId == TextId::Ueberlauf || m.MeldungId == TextId::Keine) &&
         m.RNenner == 1 && !m.GrenzwertModus && !m.wurdeAngehalten()) {
         m.Groesse = GroesseBerechnen(m.RZaehler, m.AufZahl, m.BasisWert, m.ExponentWert, m);
     }

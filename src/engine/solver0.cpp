@@ -25,9 +25,6 @@ constexpr int kSchlussIndex = 40;
 // Run boundaries are numbered 1 ... 52.
 constexpr int kGrenzen = 52;
 
-constexpr TextId kIntervallFehler = TextId::IntervallFehler;
-constexpr TextId kIntervallFehler2 = TextId::IntervallFehler2;
-
 const std::array<double, kPunkte>& Stuetzstellen() {
     static const std::array<double, kPunkte> s = [] {
         const double e10 = std::pow(10.0, 10);
@@ -204,7 +201,7 @@ std::optional<double> Gegenloesung0::naechsteMitte(double a, double c) {
 }
 
 double Gegenloesung0::laufzeitfehler() {
-    m_.meldungSetzen(kNichtDefiniert);
+    m_.meldungSetzen(TextId::NichtDefiniertIV);
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
     fehler_ = true;
     laufzeitfehler_ = true;
@@ -281,7 +278,7 @@ double Gegenloesung0::suchen() {
     int q = 0;
     if (!ersterDurchgang(q)) return ergebnis_;
     if (q % 2 != 0) {
-        m_.FehlerMeldung(kIntervallFehler);
+        m_.FehlerMeldung(TextId::IntervallFehler);
         return 0;
     }
     m_.AnzahlIntervalle = static_cast<std::uint8_t>(q / 2);
@@ -369,7 +366,7 @@ Gegenloesung0::Weiter Gegenloesung0::laufBisektion(int lauf) {
             laufzeitfehler();
             return Weiter::Ende;
         }
-        if (vorzeichen(F_[i - 1]) * vorzeichen(F_[i]) > 0) T_ = kKeinVorzeichenwechsel;
+        if (vorzeichen(F_[i - 1]) * vorzeichen(F_[i]) > 0) T_ = TextId::KeinVorzeichenwechsel;
     }
 
     while (true) {
@@ -427,7 +424,7 @@ Gegenloesung0::Ausgang Gegenloesung0::bisektion(Bracket k, bool cDefiniert) {
         const Half haelfte = k.narrow(*mitte, p->f);
         if (haelfte == Half::None) {
             // Neither half changes sign: this run holds no solution.
-            T_ = kKeinVorzeichenwechsel;
+            T_ = TextId::KeinVorzeichenwechsel;
             return Ausgang::Keine;
         }
         if (haelfte != Half::Upper) cDefiniert = true;
@@ -471,7 +468,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
         }
     }
     if (q % 2 != 0) {
-        m_.FehlerMeldung(kIntervallFehler2);
+        m_.FehlerMeldung(TextId::IntervallFehler2);
         return Weiter::Ende;
     }
     m_.AnzahlIntervalle = static_cast<std::uint8_t>(q / 2);
@@ -607,7 +604,7 @@ double Gegenloesung0::schluss() {
 
 void Gegenloesung0::keineLoesungMelden() {
     if (T_ != TextId::Keine) m_.FehlerMeldung(T_);
-    m_.meldungSetzen(kKeineLoesung);
+    m_.meldungSetzen(TextId::KeineLoesung);
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
 }
 

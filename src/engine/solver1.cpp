@@ -74,7 +74,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     const auto& X = Probeexponenten();
 
     const auto keineLoesung = [this] {
-        meldungSetzen(kKeineLoesung);
+        meldungSetzen(TextId::KeineLoesung);
         if (Fehlerstatus == 0) Fehlerstatus = 1;
         return 0.0;
     };

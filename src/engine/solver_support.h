@@ -17,10 +17,6 @@ inline constexpr float kGenauigkeit = 4e-15f;
 // Largest relative deviation |f/b| that still counts as solving the equation.
 inline constexpr float kLoesungsGenauigkeit = 4e-11f;
 
-inline constexpr TextId kKeineLoesung = TextId::KeineLoesung;
-inline constexpr TextId kNichtDefiniert = TextId::NichtDefiniertIV;
-inline constexpr TextId kKeinVorzeichenwechsel = TextId::KeinVorzeichenwechsel;
-
 // Whether a deviation f = m(x) - b is small enough for x to be returned as a solution. Every
 // value a solver returns passes this test, whichever way it was found.
 inline bool erfuelltGleichung(double f, double b) noexcept {

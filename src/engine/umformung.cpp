@@ -6,11 +6,6 @@
 
 namespace staffel {
 
-namespace {
-constexpr TextId kUeberlauf = TextId::UmformungBereich;
-constexpr TextId kNennerNull = TextId::UmformungNenner;
-}  // namespace
-
 UmgeformterBruch Umformen(Umformung art, Int16 n, Int16 d) {
     std::optional<Int16> zaehler;
     std::optional<Int16> nenner;
@@ -39,12 +34,12 @@ UmgeformterBruch Umformen(Umformung art, Int16 n, Int16 d) {
             nenner = sub16(d, n);
             break;
     }
-    if (zaehler && nenner && *nenner == 0) return {0, 1, {}, kNennerNull};
+    if (zaehler && nenner && *nenner == 0) return {0, 1, {}, TextId::UmformungNenner};
     if (zaehler && nenner && vorzeichenNachOben && *nenner < 0) {
         zaehler = sub16(0, *zaehler);
         nenner = sub16(0, *nenner);
     }
-    if (!zaehler || !nenner) return {0, 1, {}, kUeberlauf};
+    if (!zaehler || !nenner) return {0, 1, {}, TextId::UmformungBereich};
     return {*zaehler, *nenner, GanzOderBruch(*zaehler, *nenner), TextId::Keine};
 }
 
