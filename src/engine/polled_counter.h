@@ -25,11 +25,12 @@ class PolledCounter {
         const T v = get();
         if (v < std::numeric_limits<T>::max()) set(static_cast<T>(v + 1));
     }
-    // Counts n at once, saturating as n single counts would.
+    // Counts n >= 0 at once, saturating as n single counts would; a counter still at its
+    // negative start value leaves no room to be measured against the maximum.
     void bump(std::int64_t n) noexcept {
-        const T v = get();
-        const std::int64_t platz = std::int64_t{std::numeric_limits<T>::max()} - v;
-        set(static_cast<T>(v + (n < platz ? n : platz)));
+        constexpr std::int64_t kGroesst = std::numeric_limits<T>::max();
+        const std::int64_t v = get();
+        set(static_cast<T>(v > kGroesst - n ? kGroesst : v + n));
     }
     operator T() const noexcept { return get(); }
     PolledCounter& operator=(T value) noexcept {
