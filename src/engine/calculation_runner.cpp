@@ -12,9 +12,6 @@ namespace {
 // rounded up; the reservation keeps a threefold margin over the deepest admitted chain.
 constexpr std::size_t kBytesProStufe = 1600;
 static_assert(CalculationRunner::kStackBytes >= 3 * kBytesProStufe * std::size_t{kMaxTiefe});
-
-constexpr TextId kSpeicherVoll = TextId::SpeicherVoll;
-constexpr TextId kInternerFehler = TextId::InternerFehler;
 }  // namespace
 
 CalculationRunner::~CalculationRunner() {
@@ -67,9 +64,9 @@ void CalculationRunner::runGuarded(const std::function<void()>& job, EngineHost*
         job();
         return;
     } catch (const std::bad_alloc&) {
-        fehler = kSpeicherVoll;
+        fehler = TextId::SpeicherVoll;
     } catch (...) {
-        fehler = kInternerFehler;
+        fehler = TextId::InternerFehler;
     }
     try {
         if (host != nullptr) {

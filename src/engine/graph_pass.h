@@ -133,9 +133,9 @@ struct Linie {
 // The dotted grid: horizontal lines first, then vertical ones. Counts of 1 or less draw none.
 std::vector<Linie> GitterLinien(double gitterX, double gitterY);
 
-// A text with its top-left corner at (x, y).
-// A label in German, and what a window needs to translate it: the id of its words (Keine for a
-// number alone) and the parts put into them; "Name: %1" takes the operation's name by id.
+// A label with its top-left corner at (x, y), in German, and what a window needs to translate
+// it: the id of its words (Keine for a number alone) and the parts put into them; "Name: %1"
+// takes the operation's name by id.
 struct Beschriftung {
     double x = 0;
     double y = 0;

@@ -10,9 +10,6 @@ namespace staffel {
 
 namespace {
 
-constexpr TextId kAusserhalb = TextId::RechenzahlBereich;
-constexpr TextId kZuVieleStellen = TextId::Nachkommastellen;
-
 // A 16-bit denominator that is a power of ten allows at most 10^4.
 constexpr int kMaxNachkommastellen = 4;
 
@@ -62,16 +59,16 @@ Lesung dezimalLesen(std::string_view text) {
     ziffern.erase(0, ersteZiffer);
 
     const long nachkommastellen = zehnerExponent < 0 ? -zehnerExponent : 0;
-    if (nachkommastellen > kMaxNachkommastellen) return abgelehnt(kZuVieleStellen);
+    if (nachkommastellen > kMaxNachkommastellen) return abgelehnt(TextId::Nachkommastellen);
     if (static_cast<long>(ziffern.size()) + (zehnerExponent > 0 ? zehnerExponent : 0) > 5) {
-        return abgelehnt(kAusserhalb);
+        return abgelehnt(TextId::RechenzahlBereich);
     }
     int ganzzahl = 0;
     std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), ganzzahl);
     double betrag = ganzzahl;
     for (long i = 0; i < zehnerExponent; ++i) betrag *= 10;
     const auto zaehler = toInt16(zahl.negativ ? -betrag : betrag);
-    if (!zaehler) return abgelehnt(kAusserhalb);
+    if (!zaehler) return abgelehnt(TextId::RechenzahlBereich);
     Int16 nenner = 1;
     for (long i = 0; i < nachkommastellen; ++i) nenner = static_cast<Int16>(nenner * 10);
     return {{*zaehler, nenner}, std::nullopt};
@@ -113,10 +110,10 @@ std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
     if (strich != std::string::npos) {
         const auto n = ganzzahlVon(std::string_view(text).substr(0, strich));
         const auto d = ganzzahlVon(std::string_view(text).substr(strich + 1));
-        if (!n || !d) return kAusserhalb;
+        if (!n || !d) return TextId::RechenzahlBereich;
         if (*d == 0) return TextId::NennerNull;
         const auto reduziert = gekuerzt(*n, *d);
-        if (!reduziert) return kAusserhalb;
+        if (!reduziert) return TextId::RechenzahlBereich;
         bruch = *reduziert;
         bruchText = BruchFormat(bruch.zaehler, bruch.nenner);
     }
@@ -132,7 +129,7 @@ std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
         bruchText = BruchFormat(bruch.zaehler, bruch.nenner);
     } else if (strich == std::string::npos) {
         const auto n = ganzzahlVon(mitPunkt);
-        if (!n) return kAusserhalb;
+        if (!n) return TextId::RechenzahlBereich;
         bruch = Bruch{*n, 1};
     }
 
