@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "engine/antwort.h"
+#include "engine/run/antwort.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "cli/batch_runner.h"
 #include "cli/batch_workers.h"
-#include "engine/calculation_runner.h"
+#include "engine/run/calculation_runner.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/graph_pass.h"
+#include "engine/graph/graph_pass.h"
 #include "engine/modul_ra.h"
 
 namespace {

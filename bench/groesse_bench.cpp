@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/groesse.h"
+#include "engine/size/groesse.h"
 
 namespace {
 

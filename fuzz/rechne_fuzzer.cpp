@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculation_runner.h"
-#include "engine/halt_watchdog.h"
-#include "engine/rechnen.h"
+#include "engine/run/calculation_runner.h"
+#include "engine/run/halt_watchdog.h"
+#include "engine/run/rechnen.h"
 #include "fuzz_check.h"
 #include "recording_host.h"
 

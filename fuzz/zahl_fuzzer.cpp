@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/numbers/number_text.h"
 #include "fuzz_check.h"
 
 using namespace staffel;

@@ -1,13 +1,13 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/befehlszeile.h"
-#include "app/ende_bei_signal.h"
-#include "app/fenster_foto.h"
-#include "app/frm_haupt.h"
-#include "app/protokoll_ablage.h"
-#include "app/protokoll_model.h"
-#include "app/sprache.h"
+#include "app/language/sprache.h"
+#include "app/main_window/frm_haupt.h"
+#include "app/shared/befehlszeile.h"
+#include "app/shared/ende_bei_signal.h"
+#include "app/shared/fenster_foto.h"
+#include "app/tape/protokoll_ablage.h"
+#include "app/tape/protokoll_model.h"
 
 int main(int argc, char** argv) {
     using namespace staffel::app;

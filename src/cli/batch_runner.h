@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "engine/antwort.h"
-#include "engine/halt_watchdog.h"
-#include "engine/rechnen.h"
+#include "engine/run/antwort.h"
+#include "engine/run/halt_watchdog.h"
+#include "engine/run/rechnen.h"
 
 namespace staffel::cli {
 

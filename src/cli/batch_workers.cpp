@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "engine/calculation_runner.h"
-#include "engine/halt_watchdog.h"
+#include "engine/run/calculation_runner.h"
+#include "engine/run/halt_watchdog.h"
 
 namespace staffel::cli {
 

@@ -11,7 +11,7 @@
 #include "cli/json_text.h"
 #include "cli/signal_waechter.h"
 #include "cli/unterbrechbare_eingabe.h"
-#include "engine/calculation_runner.h"
+#include "engine/run/calculation_runner.h"
 
 namespace {
 

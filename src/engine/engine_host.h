@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/engine_texte.h"
+#include "engine/model/engine_texte.h"
 
 namespace staffel {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "engine/engine_host.h"
-#include "engine/engine_texte.h"
-#include "engine/int16.h"
-#include "engine/memo.h"
+#include "engine/memo/memo.h"
+#include "engine/model/engine_texte.h"
+#include "engine/numbers/int16.h"
 #include "engine/polled_counter.h"
 
 namespace staffel {

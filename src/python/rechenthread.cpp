@@ -8,7 +8,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "engine/calculation_runner.h"
+#include "engine/run/calculation_runner.h"
 
 namespace py = pybind11;
 

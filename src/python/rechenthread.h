@@ -7,7 +7,7 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/halt_watchdog.h"
+#include "engine/run/halt_watchdog.h"
 
 namespace staffel::python {
 

@@ -2,7 +2,7 @@
 
 #include <pybind11/pybind11.h>
 
-#include "engine/antwort.h"
+#include "engine/run/antwort.h"
 
 namespace staffel::python {
 

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <thread>
 
-#include "engine/wertreihe.h"
+#include "engine/graph/wertreihe.h"
 #include "python/rechenthread.h"
 #include "python/rechne.h"
 

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/window_design.h"
+#include "app/shared/window_design.h"
 
 namespace staffel::apptest {
 

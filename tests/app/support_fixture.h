@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/frm_haupt.h"
-#include "app/message_seam.h"
+#include "app/main_window/frm_haupt.h"
+#include "app/shared/message_seam.h"
 
 class QLineEdit;
 

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/graph/graph_export.h"
+#include "app/shared/engine_bridge.h"
+#include "engine/graph/graph_pass.h"
+#include "engine/modul_ra.h"
+
+class QAction;
+
+namespace staffel::app {
+
+class GraphFlaeche;
+class GraphFortschritt;
+
+// frmGraph, "Graph": draws the operation of bruecke's ModulRA as a function of x. The samples
+// are evaluated once, on bruecke's calculation thread, while the window shows the dots as they
+// arrive and the bar below tells how far the sampling is; every change of size redraws them
+// from that store and counts them again in PunkteZahl. "Anhalten" (or Esc while sampling) halts
+// the sampling at once and keeps what is drawn; closing the window halts it too.
+class FrmGraph : public QDialog {
+    Q_OBJECT
+
+  public:
+    // werte replaces the engine's evaluation of a sample (tests); by default each sample is one
+    // Berechnung call on the bridge's ModulRA.
+    explicit FrmGraph(EngineBridge& bruecke, QWidget* parent = nullptr,
+                      graph::Auswertung werte = {});
+    ~FrmGraph() override;
+
+    // Prints an image; false when it could not be printed. The default sends it to the
+    // default printer.
+    using Drucker = std::function<bool(const QImage&)>;
+    void setzeDrucker(Drucker drucker) { drucker_ = std::move(drucker); }
+
+    bool rechnetNoch() const { return laeuft_; }
+    Int16 punkteZahl() const { return punkte_; }
+    // The graph as drawn, the same image printing sends.
+    QImage bild() const;
+
+    void Graphikdruck();
+
+    // What "Bild speichern …" and "Werte speichern …" write: the graph as drawn so far, and
+    // every sample evaluated so far. False when saving failed (the user has been told).
+    bool bildSpeichern(const QString& pfad);
+    bool werteSpeichern(const QString& pfad);
+
+    void done(int ergebnis) override;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    friend class GraphFlaeche;
+
+    // What the calculation thread hands over to the window in one batch.
+    struct Ernte {
+        std::vector<graph::Punkt> punkte;
+        std::vector<graph::Probe> proben;
+        RechenartName name;
+    };
+
+    void starteProben();
+    void uebernehmen(Ernte ernte);
+    void anhalten();
+    void neuerDurchgang();
+    void beendet();
+    void malen(QPainter& painter, const QSize& groesse) const;
+
+    EngineBridge& bruecke_;
+    ModulRA& modul_;
+    const GraphEinstellungen g_;
+    const std::string formel_;
+    RechenartName name_;
+    graph::Auswertung werte_;
+    Int16 punkte_;
+    std::vector<graph::Punkt> gespeichertePunkte_;
+    std::vector<graph::Probe> gespeicherteProben_;
+    Drucker drucker_;
+
+    GraphFlaeche* flaeche_ = nullptr;
+    QAction* mnuGraphdruck_ = nullptr;
+    QAction* mnuAnhalten_ = nullptr;
+    GraphFortschritt* fortschritt_ = nullptr;
+    bool gestartet_ = false;
+    bool laeuft_ = false;
+};
+
+}  // namespace staffel::app

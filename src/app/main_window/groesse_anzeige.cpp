@@ -1,0 +1,58 @@
+#include "app/main_window/groesse_anzeige.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "app/main_window/accessible_names.h"
+
+namespace staffel::app {
+
+namespace {
+
+constexpr int kAbstand = 2;
+constexpr int kZeilen = 3;  // the longest size, "(10^)^k m.mmmE+n", needs two at most
+
+// The number text stays as the engine wrote it; only the words around it are translated.
+QString satz(const QString& groesse) {
+    QString zahl = groesse;
+    const QString mehrAls = QStringLiteral("mehr als ");
+    if (zahl.startsWith(mehrAls)) {
+        zahl = QCoreApplication::translate("frmHaupt", "mehr als") + QLatin1Char(' ') +
+               zahl.mid(mehrAls.size());
+    }
+    return QCoreApplication::translate("frmHaupt", "Größe: %1").arg(zahl);
+}
+
+}  // namespace
+
+GroesseAnzeige::GroesseAnzeige(QLabel* ergebnis)
+    : QObject(ergebnis), ergebnis_(ergebnis), zeile_(new QLabel(ergebnis->parentWidget())) {
+    zeile_->setObjectName(QStringLiteral("lblGroesse"));
+    QFont schrift = ergebnis->font();
+    schrift.setBold(false);
+    schrift.setPointSizeF(schrift.pointSizeF() * 0.85);
+    zeile_->setFont(schrift);
+    zeile_->setWordWrap(true);
+    zeile_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    zeile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    zeile_->setFocusPolicy(Qt::NoFocus);
+    const QRect unter = ergebnis->geometry();
+    zeile_->setGeometry(unter.x(), unter.bottom() + 1 + kAbstand, unter.width(),
+                        QFontMetrics(schrift).lineSpacing() * kZeilen);
+    zeile_->hide();
+}
+
+void GroesseAnzeige::zeige(const std::optional<std::string>& groesse) {
+    groesse_ = groesse ? QString::fromStdString(*groesse) : QString();
+    const QString text = groesse ? satz(groesse_) : QString();
+    zeigeAngesagt(zeile_, text);
+    zeile_->setVisible(groesse.has_value());
+    ergebnis_->setAccessibleDescription(text);
+}
+
+std::optional<std::string> GroesseAnzeige::alsText() const {
+    if (groesse_.isEmpty()) return std::nullopt;
+    return groesse_.toStdString();
+}
+
+}  // namespace staffel::app

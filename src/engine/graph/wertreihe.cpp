@@ -1,0 +1,52 @@
+#include "engine/graph/wertreihe.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/run/rechnen.h"
+
+namespace staffel {
+
+namespace {
+// What the texts of b and e stand in for while R and A are read: neither is empty nor "x".
+constexpr const char* kPlatzhalter = "0";
+}  // namespace
+
+Wertreihe::Wertreihe(const std::string& rechenart, const std::string& aufzahl) {
+    RechenAnzeige anzeige;
+    auswerten_ = EingabenLesen(vorlage_, {rechenart, aufzahl, kPlatzhalter, kPlatzhalter}, anzeige);
+}
+
+Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
+    constexpr double kKeinWert = std::numeric_limits<double>::quiet_NaN();
+    if (!auswerten_) return {kKeinWert, false, vorlage_.Fehlerstatus};
+    // The shortest text of a finite double reads back to it (ZahlLesen is exact). Infinity
+    // and NaN have no such text: they are refused like a text beyond the double range.
+    if (!std::isfinite(b) || !std::isfinite(e)) return {kKeinWert, false, 1};
+
+    // Every field that EingabenLesen writes.
+    m.Fehlerstatus = vorlage_.Fehlerstatus;
+    m.Meldung = vorlage_.Meldung;
+    m.MeldungId = vorlage_.MeldungId;
+    m.RechenartText = vorlage_.RechenartText;
+    m.BasisText = vorlage_.BasisText;
+    m.ExponentText = vorlage_.ExponentText;
+    m.AufZahlText = vorlage_.AufZahlText;
+    m.AufZahl = vorlage_.AufZahl;
+    m.BruchZaehler = vorlage_.BruchZaehler;
+    m.BruchNenner = vorlage_.BruchNenner;
+    m.BruchText = vorlage_.BruchText;
+    m.RDezimal = vorlage_.RDezimal;
+    m.RZaehler = vorlage_.RZaehler;
+    m.RNenner = vorlage_.RNenner;
+    m.AuflListe = vorlage_.AuflListe;
+    m.AnzahlStellen = vorlage_.AnzahlStellen;
+    m.BasisWert = b;
+    m.ExponentWert = e;
+
+    Auswerten(m);
+    const bool gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
+    return {gueltig && std::isfinite(m.Ergebnis) ? m.Ergebnis : kKeinWert, gueltig, m.Fehlerstatus};
+}
+
+}  // namespace staffel

@@ -1,0 +1,207 @@
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <string>
+#include <utility>
+
+#include "engine/memo/jeder_zaehler.h"
+#include "engine/modul_ra.h"
+
+namespace staffel {
+
+namespace {
+
+struct ZaehlerStart {
+    std::int64_t wert = 0;
+    std::uint64_t zuweisungen = 0;
+};
+
+// Marks a recording as open while its call runs, so that the boxes raised meanwhile are
+// logged; the log ends with the outermost recording, also when the call is left by an
+// exception.
+class Aufnahme {
+  public:
+    explicit Aufnahme(Memo& memo) noexcept : memo_(memo), logStart_(memo.meldungsLog.size()) {
+        ++memo_.offeneAufnahmen;
+    }
+    ~Aufnahme() {
+        if (--memo_.offeneAufnahmen == 0) memo_.meldungsLog.clear();
+    }
+    Aufnahme(const Aufnahme&) = delete;
+    Aufnahme& operator=(const Aufnahme&) = delete;
+
+    std::vector<TextId> meldungen() const {
+        return {memo_.meldungsLog.begin() + static_cast<std::ptrdiff_t>(logStart_),
+                memo_.meldungsLog.end()};
+    }
+
+  private:
+    Memo& memo_;
+    std::size_t logStart_;
+};
+
+// While a call records its effect, Meldung or NameRechenart holds a placeholder that the
+// engine never writes (one that names an inverse when the start text did), so that afterwards
+// the text shows whether the call wrote it. The start text comes back where the call left it,
+// also when the call is left by an exception, and then with its id.
+template <class Id>
+class TextPlatzhalter {
+  public:
+    TextPlatzhalter(std::string& text, Id& id, bool gegen)
+        : text_(text),
+          vorher_(std::move(text)),
+          id_(id),
+          idVorher_(id),
+          platzhalter_(gegen ? "\x01Gegenrechenart" : "\x01") {
+        text_.assign(platzhalter_);
+    }
+    // Left by an exception (short of memory): the start text comes back as it was.
+    ~TextPlatzhalter() {
+        if (beendet_) return;
+        text_ = std::move(vorher_);
+        id_ = idVorher_;
+    }
+    TextPlatzhalter(const TextPlatzhalter&) = delete;
+    TextPlatzhalter& operator=(const TextPlatzhalter&) = delete;
+
+    TextWirkung beenden() {
+        beendet_ = true;
+        if (text_ == platzhalter_) {
+            text_ = std::move(vorher_);
+            return TextWirkung::Unveraendert;
+        }
+        if (text_.size() == texte::GegenrechenartPraefix.size() + platzhalter_.size() &&
+            text_.starts_with(texte::GegenrechenartPraefix) && text_.ends_with(platzhalter_)) {
+            text_.assign(texte::GegenrechenartPraefix).append(vorher_);
+            return TextWirkung::Praefix;
+        }
+        return TextWirkung::Gesetzt;
+    }
+
+  private:
+    std::string& text_;
+    std::string vorher_;
+    Id& id_;
+    Id idVorher_;
+    std::string_view platzhalter_;
+    bool beendet_ = false;
+};
+
+bool nenntGegenrechenart(const std::string& name) {
+    return name.find("Gegenrechenart") != std::string::npos;
+}
+
+}  // namespace
+
+MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    MemoSchluessel s;
+    s.b = std::bit_cast<std::uint64_t>(b);
+    s.e = std::bit_cast<std::uint64_t>(e);
+    s.A.assign(A);
+    s.fehlerstatus = Fehlerstatus;
+    s.nameUnbekannt = NameUnbekannt;
+    s.n = n;
+    s.d = d;
+    s.anzahlStellen = AnzahlStellen;
+    s.nameGegen = nenntGegenrechenart(NameRechenart);
+    s.grenzwert = GrenzwertModus;
+    s.still = meldungenStill();
+    s.streuwertSetzen();
+    return s;
+}
+
+void ModulRA::memoAnwenden(const MemoWirkung& w) {
+    Ergebnis = w.ergebnis;
+    RechenzahlWert = w.rechenzahlWert;
+    Fehlerstatus = w.fehlerstatus;
+    NameUnbekannt = w.nameUnbekannt;
+    AnzahlStellen = w.anzahlStellen;
+    NAGefunden = w.naGefunden;
+    if (w.meldungWirkung == TextWirkung::Gesetzt) meldungSetzen(w.meldung);
+    if (w.nameWirkung == TextWirkung::Gesetzt) {
+        nameSetzen(w.name);
+    } else if (w.nameWirkung == TextWirkung::Praefix) {
+        gegenrechenartVorsetzen();
+    }
+    jedenZaehler([&w](std::size_t i, auto& zaehler) {
+        using T = decltype(zaehler.get());
+        const std::int64_t wert = w.zaehler[i];
+        if (w.gesetzt & (1u << i)) {
+            zaehler = static_cast<T>(wert);
+        } else if (wert != 0) {
+            zaehler.bump(wert);
+        }
+    });
+    for (const TextId meldung : w.meldungen) {
+        if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(meldung);
+        if (host_ != nullptr) {
+            ++gezeigteMeldungen_;
+            host_->zeigeMeldung(meldung);
+        }
+    }
+    tiefsteTiefe_ = std::max(tiefsteTiefe_, tiefe_ + w.tiefe);
+}
+
+void ModulRA::RegelnAnwenden(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    if (!Regeln(n, d, b, e, A)) FehlerMeldung(TextId::UmformungUeberlauf);
+}
+
+void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_view A) {
+    const std::size_t gestalt = memo_.gestalt(n, d, A);
+    const std::int64_t berVorher = ZaehlerBer.get();
+    if (!memo_.lohnend(gestalt)) {
+        RegelnAnwenden(n, d, b, e, A);
+        memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
+        return;
+    }
+    MemoSchluessel schluessel = memoSchluessel(n, d, b, e, A);
+    if (const MemoWirkung* w = memo_.finden(schluessel)) {
+        if (tiefe_ + w->tiefe <= kMaxTiefe) {
+            memoAnwenden(*w);
+            memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
+            return;
+        }
+    }
+
+    std::array<ZaehlerStart, kMemoZaehler> start;
+    jedenZaehler([&start](std::size_t i, const auto& zaehler) {
+        start[i] = {zaehler.get(), zaehler.zuweisungen()};
+    });
+    const int tiefsteDavor = tiefsteTiefe_;
+    tiefsteTiefe_ = tiefe_;
+    const Aufnahme aufnahme(memo_);
+    TextPlatzhalter meldung(Meldung, MeldungId, false);
+    TextPlatzhalter name(NameRechenart, NameRechenartId, schluessel.nameGegen);
+
+    RegelnAnwenden(n, d, b, e, A);
+    memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
+    MemoWirkung w;
+    // The texts written are taken before the start texts come back.
+    w.meldungWirkung = meldung.beenden();
+    if (w.meldungWirkung == TextWirkung::Gesetzt) w.meldung = MeldungId;
+    w.nameWirkung = name.beenden();
+    if (w.nameWirkung == TextWirkung::Gesetzt) w.name = NameRechenartId;
+
+    const int tiefste = tiefsteTiefe_;
+    tiefsteTiefe_ = std::max(tiefsteDavor, tiefste);
+    // A halted call has not run to its end, and one that went too deep depends on the depth
+    // it started at.
+    if (wurdeAngehalten() || tiefste > kMaxTiefe) return;
+
+    w.ergebnis = Ergebnis;
+    w.rechenzahlWert = RechenzahlWert;
+    w.fehlerstatus = Fehlerstatus;
+    w.nameUnbekannt = NameUnbekannt;
+    w.anzahlStellen = AnzahlStellen;
+    w.naGefunden = NAGefunden;
+    w.tiefe = tiefste - tiefe_;
+    jedenZaehler([&w, &start](std::size_t i, const auto& zaehler) {
+        const bool gesetzt = zaehler.zuweisungen() != start[i].zuweisungen;
+        w.zaehler[i] = gesetzt ? zaehler.get() : zaehler.get() - start[i].wert;
+        if (gesetzt) w.gesetzt |= static_cast<std::uint16_t>(1u << i);
+    });
+    w.meldungen = aufnahme.meldungen();
+    memo_.merken(std::move(schluessel), std::move(w));
+}
+
+}  // namespace staffel

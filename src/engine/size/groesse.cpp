@@ -1,0 +1,107 @@
+#include "engine/size/groesse.h"
+
+namespace staffel {
+
+namespace {
+
+// Berechnung for a whole Rechenzahl on wide numbers: the same closed forms, rules and
+// recursion, each with the outcome that the double calculation would reach with room
+// enough.
+class WeiteRechnung {
+  public:
+    explicit WeiteRechnung(const ModulRA& modul) : modul_(modul) {}
+
+    OptStufenzahl berechnung(int n, std::string_view A, const Stufenzahl& b, const Stufenzahl& e) {
+        if (modul_.haltAngefordert()) return std::nullopt;
+        switch (n) {
+            case 3:
+                return summe(b, e);
+            case 4:
+                return produkt(b, e);
+            case 5:
+                return potenz(b, e);
+            case 6:
+                if (A == "0") return hyperNull(b, e);
+                break;
+            default:
+                break;
+        }
+        return regeln(n, A, b, e);
+    }
+
+  private:
+    // b ^ (b ^ (e - 1)); potenz refuses a negative base with a non-whole exponent.
+    OptStufenzahl hyperNull(const Stufenzahl& b, const Stufenzahl& e) {
+        const OptStufenzahl vorher = summe(e, alsStufenzahl(-1));
+        if (!vorher) return std::nullopt;
+        const OptStufenzahl innen = potenz(b, *vorher);
+        if (!innen) return std::nullopt;
+        return potenz(b, *innen);
+    }
+
+    OptStufenzahl regeln(int n, std::string_view A, const Stufenzahl& b, const Stufenzahl& e) {
+        const auto eNull = istGleich(e, 0);
+        const auto eNegativ = istNegativ(e);
+        if (!eNull || !eNegativ) return std::nullopt;
+        if (*eNull) return alsStufenzahl(1);  // rules 1 and 4 for R > 4
+        // A negative exponent leaves the whole Rechenzahlen (rule 5).
+        if (*eNegativ) return std::nullopt;
+        const auto bZwei = istGleich(b, 2);
+        const auto eZwei = istGleich(e, 2);
+        const auto eEins = istGleich(e, 1);
+        const auto bEins = istGleich(b, 1);
+        if (!bZwei || !eZwei || !eEins || !bEins) return std::nullopt;
+        if (*bZwei && *eZwei) return alsStufenzahl(4);
+        if (*eEins) return b;
+        if (*bEins) return alsStufenzahl(1);
+        return emIII(n, A, b, e);
+    }
+
+    OptStufenzahl emIII(int n, std::string_view A, const Stufenzahl& b, const Stufenzahl& e) {
+        const auto ganz = istGanz(e);
+        if (!ganz || !*ganz) return std::nullopt;
+        const auto k = alsAnzahl(e);
+        if (!k) return std::nullopt;
+        const char ziffer = A.empty() ? '\0' : A.back();
+        if (*k < 2 || (ziffer != '0' && ziffer != '1')) return b;
+        const std::string_view rest = A.substr(0, A.size() - 1);
+
+        Stufenzahl v = b;
+        for (std::uint64_t i = 1; i <= *k - 1; ++i) {
+            OptStufenzahl naechster =
+                ziffer == '0' ? berechnung(n - 1, rest, v, b) : berechnung(n - 1, rest, b, v);
+            if (!naechster) return std::nullopt;
+            if (liegtIn(*naechster, v)) return v;
+            // Beyond the countable layers a growing recursion tells nothing more.
+            if (naechster->stufen >= kStufenGrenze && naechster->vorzeichen > 0) return naechster;
+            const std::uint64_t uebrig = *k >= kStufenGrenze ? kStufenGrenze : *k - 1 - i;
+            if (uebrig > 0 && wiederholtSich(v, *naechster)) {
+                const std::uint64_t jeDurchlauf = naechster->stufen - v.stufen;
+                const std::uint64_t mehr =
+                    uebrig > kStufenGrenze / jeDurchlauf ? kStufenGrenze : uebrig * jeDurchlauf;
+                return mitWeiterenStufen(std::move(*naechster), mehr);
+            }
+            v = std::move(*naechster);
+        }
+        return v;
+    }
+
+    const ModulRA& modul_;
+};
+
+}  // namespace
+
+std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,
+                                            const ModulRA& modul) {
+    if (n < 3) return std::nullopt;
+    std::optional<std::string> text;
+    if (const OptStufenzahl x =
+            WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e))) {
+        text = GroesseText(*x);
+    }
+    // MPFR keeps its constants (log 2) per thread; a calculation thread that ends would leak them.
+    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
+    return text;
+}
+
+}  // namespace staffel

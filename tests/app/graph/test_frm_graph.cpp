@@ -1,0 +1,232 @@
+// The graph window, its settings window and the calculation thread of the windows.
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QtTest>
+#include <atomic>
+#include <thread>
+
+#include "app/graph/frm_graph.h"
+#include "app/graph/frm_werte.h"
+#include "app/graph/graph_fortschritt.h"
+#include "app/graph/graph_launcher.h"
+#include "app/support_fixture.h"
+#include "engine/run/rechnen.h"
+
+using staffel::Int16;
+using staffel::ModulRA;
+using staffel::app::EngineBridge;
+using staffel::app::FrmGraph;
+namespace graph = staffel::graph;
+
+namespace {
+
+// Undefined at the first sample, which the saved values then leave empty.
+std::optional<double> quadrat(float x) {
+    if (x == -10) return std::nullopt;
+    return double{x} * double{x};
+}
+
+// The dots one drawing pass gives, as the engine's pass counts them.
+Int16 punkteProDurchgang(const staffel::GraphEinstellungen& g, const graph::Auswertung& f) {
+    int n = 0;
+    graph::Durchlauf(g, f, [&n](const graph::Punkt&) { ++n; });
+    return static_cast<Int16>(n);
+}
+
+// The pixel of logical point (x, y) of the drawing.
+QColor farbeBei(const QImage& bild, double x, double y) {
+    return bild.pixelColor(static_cast<int>(x * bild.width() / graph::kBreite),
+                           static_cast<int>((graph::kHoehe - y) * bild.height() / graph::kHoehe));
+}
+
+QImage gezeichnet(FrmGraph& fenster) {
+    return fenster.findChild<QWidget*>("drawingArea")->grab().toImage();
+}
+
+}  // namespace
+
+class TestFrmGraph : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<staffel::apptest::Sitzung> s_;
+
+  private slots:
+    void init() {
+        s_ = std::make_unique<staffel::apptest::Sitzung>();
+        s_->modaleSelbstBeantworten();
+    }
+    void cleanup() { s_.reset(); }
+
+    // Drawn and counted per pass; a new size is a new pass: the same dots, counted again.
+    // Printing is tried on every other choice of the menu entry. Saved as PNG and SVG as shown,
+    // and as CSV with every sample.
+    void parabolaDrawnCountedPrintedAndSaved() {
+        ModulRA m;
+        EngineBridge bruecke(m, nullptr);
+        FrmGraph fenster(bruecke, nullptr, quadrat);
+        QList<QImage> gedruckt;
+        fenster.setzeDrucker(
+            [&](const QImage& bild) { return gedruckt.append(bild), gedruckt.size() > 1; });
+        fenster.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        QCOMPARE(fenster.findChild<QProgressBar*>("prgFortschritt")->accessibleName(),
+                 "Punkte 1 020 von 1 020");
+        const Int16 proDurchgang = punkteProDurchgang(m.Graph, quadrat);
+        QCOMPARE(fenster.punkteZahl(), proDurchgang);
+        QCOMPARE(farbeBei(gezeichnet(fenster), 103, 30), QColor(255, 0, 0));  // the cross
+        QCOMPARE(farbeBei(gezeichnet(fenster), 150, 30), QColor(Qt::white));
+        auto* leinwand =
+            QAccessible::queryAccessibleInterface(fenster.findChild<QWidget*>("drawingArea"));
+        QCOMPARE(leinwand->role(), QAccessible::Canvas);
+        QCOMPARE(leinwand->text(QAccessible::Name),
+                 "Graph von x -> " + QString::fromStdString(m.FormelText));
+        fenster.resize(fenster.width() + 40, fenster.height() + 30);
+        QTRY_COMPARE(fenster.punkteZahl(), 2 * proDurchgang);
+
+        auto* druck = fenster.findChild<QAction*>("mnuGraphdruck");
+        for (int i = 0; i < 3; ++i) druck->trigger();
+        QCOMPARE(gedruckt.size(), 2);
+        QCOMPARE(farbeBei(gedruckt[1], 103, 30), QColor(255, 0, 0));
+
+        const QImage gezeigt = gezeichnet(fenster);
+        QTemporaryDir ordner;
+        QVERIFY(fenster.bildSpeichern(ordner.filePath("g.png")));
+        QVERIFY(fenster.bildSpeichern(ordner.filePath("g.svg")));
+        QVERIFY(fenster.werteSpeichern(ordner.filePath("w.csv")));
+        QCOMPARE(QImage(ordner.filePath("g.png")).convertToFormat(QImage::Format_RGB32),
+                 gezeigt.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QSvgRenderer(ordner.filePath("g.svg")).viewBox().size(),
+                 gezeigt.deviceIndependentSize().toSize());
+        QFile csv(ordner.filePath("w.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList werte = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02, by x.
+        QCOMPARE(werte.size(), 1021);
+        QCOMPARE(werte.mid(0, 4), (QStringList{"x;y;Durchgang", "-10;;grob", "-10;;fein",
+                                               "-9.98;99.60039086303732;fein"}));
+        QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
+        fenster.close();
+        QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
+    }
+
+    // "Anhalten" (the menu entry, the button, or Esc) halts the sampling, keeps what is drawn
+    // and the bar says how far it came; Esc then closes.
+    void anhaltenKeepsTheDrawingThenEscCloses() {
+        for (const auto& anhalten : std::initializer_list<std::function<void(FrmGraph&)>>{
+                 [](FrmGraph& f) { f.findChild<QAction*>("mnuAnhalten")->trigger(); },
+                 [](FrmGraph& f) { f.findChild<QPushButton*>("cmdAnhalten")->click(); },
+                 [](FrmGraph& f) { QTest::keyClick(&f, Qt::Key_Escape); }}) {
+            ModulRA m;
+            std::atomic<int> proben = 0;
+            EngineBridge bruecke(m, nullptr);
+            FrmGraph fenster(bruecke, nullptr, [&proben](float) -> std::optional<double> {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return ++proben, 1.0;
+            });
+            fenster.show();
+            QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 10, 20000);
+            anhalten(fenster);
+            QVERIFY(fenster.isVisible() && !fenster.rechnetNoch());
+            const int bisher = proben;
+            QTest::qWait(50);
+            QCOMPARE(int(proben), bisher);
+            const auto* balken = fenster.findChild<QProgressBar*>("prgFortschritt");
+            const QString bisHier = staffel::app::tausenderText(balken->value());
+            QCOMPARE(balken->accessibleName(), "Punkte " + bisHier + " von 1 020");
+            QVERIFY(balken->value() >= fenster.punkteZahl());
+            QTest::keyClick(&fenster, Qt::Key_Escape);
+            QVERIFY(!fenster.isVisible());
+            QVERIFY(!m.haltAngefordert());
+        }
+    }
+
+    // What a stopped run had handed to the UI thread (a message box, say) never shows, not even
+    // once the next run has started.
+    void stoppedRunsTasksNeverRun() {
+        ModulRA m;
+        EngineBridge bruecke(m, nullptr);
+        QStringList gelaufen;
+        std::atomic<bool> gepostet = false;
+        QVERIFY(bruecke.start(
+            [&] {
+                bruecke.postToUi([&] { gelaufen << "alt"; });
+                gepostet = true;
+                while (!m.haltAngefordert()) std::this_thread::yield();
+            },
+            [&] { gelaufen << "alt fertig"; }));
+        while (!gepostet) std::this_thread::yield();
+        bruecke.stopAndWait();
+        QVERIFY(bruecke.start([&] { bruecke.postToUi([&] { gelaufen << "neu"; }); },
+                              [&] { gelaufen << "neu fertig"; }));
+        QTRY_VERIFY(!bruecke.busy());
+        QCOMPARE(gelaufen, (QStringList{"neu", "neu fertig"}));
+    }
+
+    // Enter draws from a field or an option and presses a focused button; Esc cancels. A
+    // screen reader tells the seven controls apart by their own captions.
+    void settingsByKeyboardAndScreenReader() {
+        const std::tuple<const char*, Qt::Key, int> schritte[] = {
+            {"txtOXGrenz", Qt::Key_Return, QDialog::Accepted},
+            {"optGanz", Qt::Key_Enter, QDialog::Accepted},
+            {"cmdWeAbbr", Qt::Key_Return, QDialog::Rejected},
+            {"txtUXGrenz", Qt::Key_Escape, QDialog::Rejected}};
+        for (const auto& [name, taste, ergebnis] : schritte) {
+            staffel::GraphEinstellungen g;
+            staffel::app::FrmWerte fenster(g);
+            fenster.show();
+            QVERIFY(QTest::qWaitForWindowActive(&fenster));
+            fenster.findChild<QWidget*>(name)->setFocus();
+            QTest::keyClick(fenster.findChild<QWidget*>(name), taste);
+            QVERIFY2(!fenster.isVisible() && fenster.result() == ergebnis, name);
+        }
+        staffel::GraphEinstellungen g;
+        staffel::app::FrmWerte fenster(g);
+        QSet<QString> namen;
+        for (QWidget* w : fenster.findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QRadioButton*>(w))
+                namen << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        }
+        QCOMPARE(namen.size(), 7);
+        QVERIFY(namen.contains("Untergrenze Xmin") && namen.contains("jede ganze Zahl"));
+    }
+
+    // The whole graph case: settings window, then the graph window, each modal; the settings
+    // count only once "Zeichnen" took them.
+    void settingsThenGraph() {
+        for (const bool zeichnen : {true, false}) {
+            ModulRA m;
+            staffel::Rechne(m, {"6", "1", "x", "0"});  // 1 for every positive x
+            m.Graph.Xmin = 0.5;
+            m.Graph.PunkteZahl = 7;
+            QStringList gesehen;
+            QTimer fahrer;
+            connect(&fahrer, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
+                if (!gesehen.contains(modal->objectName())) gesehen << modal->objectName();
+                if (modal->objectName() == "frmWerte") {
+                    modal->findChild<QLineEdit*>("txtOXGrenz")->setText("3");
+                    modal->findChild<QPushButton*>(zeichnen ? "cmdWeEnd" : "cmdWeAbbr")->click();
+                } else if (auto* g = qobject_cast<FrmGraph*>(modal); g && !g->rechnetNoch()) {
+                    g->findChild<QAction*>("mnuGraphEnd")->trigger();
+                }
+            });
+            fahrer.start(20);
+            EngineBridge bruecke(m, nullptr);
+            staffel::app::zeigeGraph(nullptr, bruecke);
+            QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
+            QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
+            const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
+            QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmGraph)
+#include "test_frm_graph.moc"

@@ -1,0 +1,54 @@
+#include "engine/run/rechnen.h"
+
+#include <gtest/gtest.h>
+
+#include "recording_host.h"
+
+namespace staffel {
+namespace {
+
+// Every refusal is explained by a box, except in graph mode. The Auflösungszahl is checked
+// for its length (in characters) before its digits; "0" and "1" widen to the length needed.
+TEST(Rechne, StopsAtTheFirstRefusedStep) {
+    const char* const fehlt = "Erst EINGABE , dann BERECHNUNG !";
+    const char* const ziffer = "Die Auflösungszahl darf nur die Ziffern 0 und 1 enthalten!";
+    const struct {
+        RechenEingabe eingabe;
+        RechenAusgang ausgang;
+        const char* box;  // message box shown, or nullptr
+    } faelle[] = {
+        {{"", "0", "1", "2"}, RechenAusgang::EingabeFehlt, fehlt},
+        {{"3", "0", "", "2"}, RechenAusgang::EingabeFehlt, fehlt},
+        {{"3/0", "0", "1", "2"},
+         RechenAusgang::RechenzahlAbgelehnt,
+         deutsch(TextId::NennerNull).data()},
+        {{"8", "0a", "1", "2"},
+         RechenAusgang::AufZahlAbgelehnt,
+         "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !"},
+        {{"8", "0a0", "1", "2"}, RechenAusgang::AufZahlAbgelehnt, ziffer},
+        {{"1/5", "ä", "1", "2"}, RechenAusgang::AufZahlAbgelehnt, ziffer},
+        {{"3", "0", "1E400", "2"},
+         RechenAusgang::ZahlAbgelehnt,
+         "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "
+         "liegen!"},
+        {{"8", "1", "X", "2,5,5"}, RechenAusgang::Graph, nullptr},  // the first comma only
+        {{"8", "01", "x", "2"}, RechenAusgang::AufZahlAbgelehnt, nullptr},
+    };
+    for (const auto& fall : faelle) {
+        test::RecordingHost host;
+        ModulRA modul(&host);
+        const RechenAnzeige anzeige = Rechne(modul, fall.eingabe);
+        SCOPED_TRACE(fall.eingabe.rechenart + " " + fall.eingabe.aufzahl + " " +
+                     fall.eingabe.basis);
+        EXPECT_EQ(anzeige.ausgang, fall.ausgang);
+        EXPECT_FALSE(anzeige.gueltig);
+        EXPECT_EQ(host.boxes,
+                  fall.box ? std::vector<std::string>{fall.box} : std::vector<std::string>{});
+        if (fall.ausgang == RechenAusgang::Graph) {
+            EXPECT_EQ(modul.FormelText, "m[8 , 111][x , 2.5,5]");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace staffel
