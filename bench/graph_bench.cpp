@@ -4,6 +4,7 @@
 
 #include "engine/graph/graph_pass.h"
 #include "engine/modul_ra.h"
+#include "engine/run/antwort.h"
 
 namespace {
 
@@ -11,17 +12,14 @@ namespace {
 // The window runs the same pass on its calculation thread.
 void inverseGraph(benchmark::State& state, double schritte) {
     staffel::ModulRA modul;
-    modul.RZaehler = 1;
-    modul.RNenner = 6;
-    modul.AufZahl = "00";
-    modul.BasisText = "x";
-    modul.ExponentText = "2";
-    modul.Graph.DX = schritte;
+    modul.rechne({"1/6", "00", "x", "2"});
+    staffel::GraphEinstellungen g;
+    g.DX = schritte;
     std::int64_t punkte = 0;
     for (auto _ : state) {
         punkte = 0;
         staffel::graph::Durchlauf(
-            modul.Graph, [&](float x) { return staffel::graph::Stichprobe(modul, x); },
+            g, [&](float x) { return modul.graphPunkt(x).wert; },
             [&](const staffel::graph::Punkt&) { ++punkte; });
     }
     state.counters["dots"] = static_cast<double>(punkte);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/size/groesse.h"
+#include "modul_pruefstand.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ constexpr std::array kBeispiele{
 // The size alone, as the calculate command adds it after an overflow.
 void BM_Groesse(benchmark::State& state) {
     const Beispiel& beispiel = kBeispiele[static_cast<std::size_t>(state.range(0))];
-    const staffel::ModulRA modul;
+    const staffel::ModulRAPruefstand modul;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             staffel::GroesseBerechnen(beispiel.n, beispiel.A, beispiel.b, beispiel.e, modul));

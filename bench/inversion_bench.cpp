@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/modul_ra.h"
+#include "modul_pruefstand.h"
 
 namespace {
 
@@ -9,7 +10,7 @@ namespace {
 // Berechnung calls) that one solve costs.
 void BM_InverseSolve(benchmark::State& state) {
     const double b = static_cast<double>(state.range(0));
-    staffel::ModulRA modul;
+    staffel::ModulRAPruefstand modul;
     std::int64_t auswertungen = 0;
     for (auto _ : state) {
         modul.Fehlerstatus = 0;
@@ -39,7 +40,7 @@ constexpr GescheiterteLoesung kGescheitert[] = {{1, 6, 0.5, 2, "00", 1306},
 
 void BM_FailedInverseSolve(benchmark::State& state) {
     const auto& fall = kGescheitert[state.range(0)];
-    staffel::ModulRA modul;
+    staffel::ModulRAPruefstand modul;
     std::int64_t auswertungen = 0;
     for (auto _ : state) {
         modul.Fehlerstatus = 0;

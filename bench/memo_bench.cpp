@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/modul_ra.h"
+#include "modul_pruefstand.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void BM_MemoBeispielLong(benchmark::State& state) {
                                          {6, 13, 1.433463, -2, "01000"}};
     const Beispiel& beispiel = beispiele[state.range(0)];
     for (auto _ : state) {
-        staffel::ModulRA modul;
+        staffel::ModulRAPruefstand modul;
         modul.memoEinschalten(state.range(1) != 0);
         modul.Berechnung(beispiel.n, beispiel.d, beispiel.b, beispiel.e, beispiel.A);
         benchmark::DoNotOptimize(modul.Ergebnis);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/modul_ra.h"
+#include "modul_pruefstand.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ BENCHMARK(BM_BarePowerLoop)->Arg(kDurchlaeufe)->Unit(benchmark::kMillisecond);
 // the power m[5][1.2, v].
 void BM_Recursion(benchmark::State& state) {
     const auto passes = state.range(0);
-    staffel::ModulRA modul;
+    staffel::ModulRAPruefstand modul;
     for (auto _ : state) {
         modul.Fehlerstatus = 0;
         modul.Berechnung(6, 1, 1.2, static_cast<double>(passes), "1");

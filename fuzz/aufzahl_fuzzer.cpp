@@ -6,6 +6,7 @@
 
 #include "engine/modul_ra.h"
 #include "fuzz_check.h"
+#include "modul_pruefstand.h"
 #include "recording_host.h"
 
 using namespace staffel;
@@ -16,7 +17,7 @@ constexpr std::string_view kFalscheLaenge =
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     test::RecordingHost host;
-    ModulRA m(&host);
+    ModulRAPruefstand m(&host);
     m.AnzahlStellen = static_cast<Int16>(data[0] % 64);
     const std::string eingabe(fuzz::alsText(data + 1, size - 1));
     std::string A = eingabe;

@@ -6,11 +6,12 @@
 
 #include "engine/modul_ra.h"
 #include "fuzz_check.h"
+#include "modul_pruefstand.h"
 
 using namespace staffel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ModulRA m;
+    ModulRAPruefstand m;
     // A fraction from an earlier reading, which a refused text must leave in place.
     std::string vorher = "8/3";
     FUZZ_CHECK(!m.RechenzahlLesen(vorher), "8/3 is accepted");

@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/run/antwort.h"
 #include "engine/run/calculation_runner.h"
 #include "engine/run/halt_watchdog.h"
 #include "engine/run/rechnen.h"
 #include "fuzz_check.h"
+#include "modul_pruefstand.h"
 #include "recording_host.h"
 
 using namespace staffel;
@@ -37,19 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RechenEingabe eingabe{felder[0], felder[1], felder[2], felder[3]};
 
     test::RecordingHost host;
-    ModulRA modul(&host);
-    if (felder.size() == 5 && felder[4] == "lim") {
-        modul.GrenzwertModus = true;
-        eingabe.exponent = texte::Unendlich;
-    }
+    ModulRAPruefstand modul(&host);
+    const RechenModus modus{felder.size() == 5 && felder[4] == "lim"};
+    if (modus.grenzwert) eingabe.exponent = texte::Unendlich;
 
-    RechenAnzeige anzeige;
+    Antwort anzeige;
     const auto start = std::chrono::steady_clock::now();
     {
         HaltWatchdog waechter;
         FUZZ_CHECK(waechter.arm(modul, kHaltNach), "the watchdog starts");
-        FUZZ_CHECK(CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, eingabe); }, &host),
-                   "the calculation thread starts");
+        FUZZ_CHECK(
+            CalculationRunner::runBlocking([&] { anzeige = modul.rechne(eingabe, modus); }, &host),
+            "the calculation thread starts");
     }
     const auto dauer = std::chrono::steady_clock::now() - start;
     FUZZ_CHECK(dauer < kHaltNach + kSpielraum, "the halt button stops the calculation");
@@ -57,16 +58,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& meldung : host.boxes) {
         FUZZ_CHECK(!meldung.empty(), "a message box has a text");
     }
+    FUZZ_CHECK(anzeige.meldungen == host.boxes, "the answer tells the boxes raised");
     if (anzeige.ausgang != RechenAusgang::Wert) return 0;
-    FUZZ_CHECK(anzeige.ergebnisText.size() > 1 && anzeige.ergebnisText.front() == ' ',
+    FUZZ_CHECK(anzeige.ergebnisText->size() > 1 && anzeige.ergebnisText->front() == ' ',
                "the result label starts with a blank");
-    FUZZ_CHECK(anzeige.stepText.has_value(), "a value calculation shows its step");
+    FUZZ_CHECK(anzeige.step.has_value(), "a value calculation shows its step");
     if (modul.wurdeAngehalten()) {
-        FUZZ_CHECK(modul.Meldung == deutsch(TextId::Angehalten) && !anzeige.gueltig,
+        FUZZ_CHECK(anzeige.meldungId == TextId::Angehalten && !anzeige.gueltig,
                    "a halted calculation says so and is not valid");
     }
     if (anzeige.gueltig) {
-        FUZZ_CHECK(modul.Fehlerstatus == 0 && modul.Meldung.empty(), "a valid result has no error");
+        FUZZ_CHECK(anzeige.fehlerstatus == 0 && anzeige.meldung.empty(),
+                   "a valid result has no error");
         FUZZ_CHECK(!std::isnan(modul.Ergebnis), "a valid result is a number");
     }
     return 0;

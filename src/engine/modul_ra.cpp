@@ -19,12 +19,9 @@ void ModulRA::Zuruecksetzen() {
     BruchText.clear();
     AuflListe.clear();
     RechenartText.clear();
-    ErgebnisText.clear();
-    Speicher.clear();
     AufZahlText = "0";
     nameSetzen(TextId::NameStart);
     meldungLoeschen();
-    Groesse.reset();
 
     Fehlerstatus = 0;
     NameUnbekannt = 0;
@@ -32,8 +29,6 @@ void ModulRA::Zuruecksetzen() {
     RechenzahlWert = 0;
 
     GrenzwertModus = false;
-
-    Graph = GraphEinstellungen{};
 }
 
 bool ModulRA::meldungenStill() const noexcept {
@@ -56,9 +51,20 @@ void ModulRA::FehlerMeldung(TextId text) {
     }
     if (Fehlerstatus == 0) Fehlerstatus = 1;
     if (host_ == nullptr) return;
-    ++gezeigteMeldungen_;
     if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(text);
+    meldungZeigen(text);
+}
+
+void ModulRA::meldungZeigen(TextId text) {
+    ++gezeigteMeldungen_;
+    meldungenDesLaufs_.push_back(text);
     host_->zeigeMeldung(text);
+}
+
+Zaehlerstand ModulRA::zaehlerLesen() const noexcept {
+    return {AktIntervall.get(), ZaehlerBer.get(), ZaehlerG0.get(),  ZaehlerG00.get(),
+            ZaehlerG1.get(),    ZaehlerG11.get(), ZaehlerIII.get(), AnzahlIntervalle.get(),
+            ZaehlerIV.get(),    ZaehlerNA.get()};
 }
 
 }  // namespace staffel

@@ -2,17 +2,26 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/engine_host.h"
 #include "engine/memo/memo.h"
 #include "engine/model/engine_texte.h"
 #include "engine/numbers/int16.h"
 #include "engine/polled_counter.h"
+#include "engine/run/eingabe.h"
 
 namespace staffel {
+
+struct Antwort;
+namespace solver {
+class Gegenloesung0;
+class Exponentenprobe;
+}  // namespace solver
 
 namespace texte {
 // " Gegenrechenart von": what the engine puts before a name to make it the inverse's, and
@@ -30,22 +39,11 @@ inline constexpr int kMaxTiefe = 110000;
 // 1.79769313486231E+308: the engine's stand-in for "beyond every number".
 inline constexpr double GroessteZahl = 1.79769313486231E+308;
 
-// The graph settings; they live with the engine state because the reset sets them too.
-struct GraphEinstellungen {
-    double Xmin = -10;
-    double Xmax = 10;
-    double Ymin = -10;
-    double Ymax = 10;
-    double DX = 1000;
-    double GitterX = 20;
-    double GitterY = 20;
-    Int16 PunkteZahl = 0;  // dots drawn since the last "Zeichnen"
-};
-
-// The whole state of one calculator: operation model, engine and the texts the calculate
-// command works on. A window, the command-line driver and every test each own one.
-// One thread runs the engine at a time; another thread may only poll the counters and
-// request a halt while it runs.
+// The whole state of one calculator: operation model and engine. A window, the command-line
+// driver, the Python module and every test each own one. Front ends reach it through its
+// input (the four texts and the mode) and read back one answer; everything else is the
+// engine's own. One thread runs the engine at a time; another thread may only poll the
+// counters and request a halt while it runs.
 class ModulRA {
   public:
     // May throw std::bad_alloc: the reset allocates the start texts.
@@ -58,6 +56,50 @@ class ModulRA {
     // texts, messages and counters are the same either way).
     void memoEinschalten(bool an) noexcept { memo_.einschalten(an); }
 
+    // The calculate command ("Rechne !", with modus.grenzwert "Lim e->+-oo") on the texts as
+    // typed, on the state that the last reset or calculation left: the window's counters run
+    // on from one calculation to the next until an input changes. stepGebildet, when given,
+    // receives the step label's caption as soon as the resolution list stands, before the
+    // evaluation starts. A halt request ends it early with "   Berechnung angehalten!".
+    Antwort rechne(const RechenEingabe& eingabe, const RechenModus& modus = {},
+                   const std::function<void(const std::string&)>& stepGebildet = {});
+    // After an answer whose ausgang is Graph: the operation at x in place of the "x", for the
+    // graph's drawing pass. Fehlerstatus goes back to 0 afterwards, so that the next point
+    // sees only its own failure; the counters count on.
+    GraphPunkt graphPunkt(float x);
+
+    // The counters in the order of kZaehlerNamen; callable from any thread while a
+    // calculation runs.
+    Zaehlerstand zaehlerLesen() const noexcept;
+
+    // The reset procedure: every engine and operation-model field to its start value.
+    void Zuruecksetzen();
+
+    // --- Halting: the only thing another thread may change while a calculation runs ---
+    void anhalten() noexcept { halt_.store(true, std::memory_order_relaxed); }
+    bool haltAngefordert() const noexcept { return halt_.load(std::memory_order_relaxed); }
+    void haltZuruecknehmen() noexcept {
+        halt_.store(false, std::memory_order_relaxed);
+        befolgt_.store(false, std::memory_order_relaxed);
+    }
+    bool wurdeAngehalten() const noexcept { return befolgt_.load(std::memory_order_relaxed); }
+
+  private:
+    // The engine's own rooms, which work on its state directly.
+    friend class Wertreihe;
+    friend class ModulRAPruefstand;
+    friend class solver::Gegenloesung0;
+    friend class solver::Exponentenprobe;
+
+    // The halt test of the engine's loops. Only a request that one of them obeyed has
+    // stopped the calculation: one that came after the last test stopped nothing, and the
+    // result stands.
+    bool haltBefolgen() noexcept {
+        if (!haltAngefordert()) return false;
+        befolgt_.store(true, std::memory_order_relaxed);
+        return true;
+    }
+
     // --- Result and messages ---
     double Ergebnis = 0;
     // Meldung and NameRechenart are written together with their ids, through the functions
@@ -69,9 +111,6 @@ class ModulRA {
     std::int64_t NameUnbekannt = 0;
     std::int64_t Fehlerstatus = 0;
     std::uint8_t NAGefunden = 0;
-    // The size of a result beyond 10^308 ("2.00352993040685E+19728"), set by the calculate
-    // command when a whole Rechenzahl overflows and its wide calculation gives one.
-    std::optional<std::string> Groesse;
 
     // --- Arguments and mode ---
     double RechenzahlWert = 0;
@@ -95,11 +134,6 @@ class ModulRA {
     // --- Texts of the calculate command ---
     std::string RechenartText;
     std::string AufZahlText;
-    std::string ErgebnisText;
-    std::string Speicher;
-    std::string FormelText;
-
-    GraphEinstellungen Graph;
 
     // --- Counters, polled by the window while a calculation runs ---
     PolledCounter<std::int64_t> ZaehlerBer{-1};
@@ -112,26 +146,6 @@ class ModulRA {
     PolledCounter<std::int32_t> ZaehlerG11{0};
     PolledCounter<std::int64_t> AktIntervall{0};
     PolledCounter<std::uint8_t> AnzahlIntervalle{0};
-
-    // --- Halting: the only thing another thread may change while a calculation runs ---
-    void anhalten() noexcept { halt_.store(true, std::memory_order_relaxed); }
-    bool haltAngefordert() const noexcept { return halt_.load(std::memory_order_relaxed); }
-    void haltZuruecknehmen() noexcept {
-        halt_.store(false, std::memory_order_relaxed);
-        befolgt_.store(false, std::memory_order_relaxed);
-    }
-    // The halt test of the engine's loops. Only a request that one of them obeyed has
-    // stopped the calculation: one that came after the last test stopped nothing, and the
-    // result stands.
-    bool haltBefolgen() noexcept {
-        if (!haltAngefordert()) return false;
-        befolgt_.store(true, std::memory_order_relaxed);
-        return true;
-    }
-    bool wurdeAngehalten() const noexcept { return befolgt_.load(std::memory_order_relaxed); }
-
-    // The reset procedure: every engine and operation-model field to its start value.
-    void Zuruecksetzen();
 
     void meldungSetzen(TextId id) {
         MeldungId = id;
@@ -168,8 +182,17 @@ class ModulRA {
     std::optional<TextId> AuflListeBilden(Int16 n, Int16 d, double R);
     void AufZahlPruefen(std::string& A);
     std::string& AufZahlAuffuellen(std::string& A) const;
-    void FormelBilden();
+    // "m[R , A][b , e]" from the texts as the calculate command read them.
+    std::string FormelBilden() const;
     void NameHyperEins();
+
+    // --- The calculate command ---
+    // Everything up to the evaluation; false when the command ends there, with
+    // antwort.ausgang saying why.
+    bool eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
+                       const std::function<void(const std::string&)>& stepGebildet);
+    // The evaluation of what eingabenLesen read.
+    void auswerten();
 
     // --- Engine ---
     void Berechnung(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);
@@ -184,8 +207,9 @@ class ModulRA {
     double GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
     void FehlerMeldung(TextId text);
+    // Raises the box: through the host, and into the calculation's answer.
+    void meldungZeigen(TextId text);
 
-  private:
     void Grenzwertregeln(Int16 RZaehler, Int16 RNenner, double b, std::string_view A);
     // The closed form number `fall` at (b, e), with its run-time faults and domain checks:
     // NARechart once the form is chosen and its name written.
@@ -216,7 +240,8 @@ class ModulRA {
     int loeserTiefe_ = 0;
     int tiefsteTiefe_ = 0;  // deepest level reached, for the memo's depth rule
     int inversTiefe_ = 0;   // active inverses: only their trials repeat nested calculations
-    std::uint64_t gezeigteMeldungen_ = 0;  // boxes raised, so that a pass can tell it raised none
+    std::uint64_t gezeigteMeldungen_ = 0;    // boxes raised, so that a pass can tell it raised none
+    std::vector<TextId> meldungenDesLaufs_;  // boxes raised since the calculate command began
     Memo memo_;
 };
 
@@ -227,6 +252,16 @@ std::string BruchKuerzen(Int16& n, Int16& d);
 std::string BruchFormat(Int16 n, Int16 d);
 // "n" for a denominator of 1, else "n/d".
 std::string GanzOderBruch(Int16 n, Int16 d);
+
+// A Rechenart text read as a fraction, as RechenzahlLesen reads it.
+struct GelesenerBruch {
+    Int16 zaehler = 0;
+    Int16 nenner = 1;
+    std::string text;      // the fraction as the program writes it back
+    std::string mitPunkt;  // the Rechenart text with its first comma a point
+};
+// The message that refuses the text, or nothing and the fraction in bruch.
+std::optional<TextId> RechenzahlAusText(std::string_view text, GelesenerBruch& bruch);
 std::string AufZahlKippen(std::string_view A);
 
 }  // namespace staffel

@@ -9,6 +9,7 @@
 
 #include "cli_process.h"
 #include "engine/modul_ra.h"
+#include "engine/run/antwort.h"
 
 namespace {
 
@@ -25,14 +26,9 @@ QByteArray zeilenErzeugen(int anzahl, std::mt19937_64& zufall) {
     for (int zeile = 0; zeile < anzahl;) {
         const int q = 1 + wahl(9);
         std::string r = std::to_string(wahl(31) - 8) + (q > 1 ? "/" + std::to_string(q) : "");
-        staffel::ModulRA modul;
-        std::string text = r;
-        if (modul.RechenzahlLesen(text) ||
-            modul.AuflListeBilden(modul.BruchZaehler, modul.BruchNenner, modul.RDezimal) ||
-            modul.AnzahlStellen > 5) {
-            continue;
-        }
-        int stellen = modul.AnzahlStellen;
+        const std::optional<int> step = staffel::ModulRA().rechne({r, "0", "x", "x"}).step;
+        if (!step || *step > 5) continue;
+        int stellen = *step;
         if (wahl(8) == 0) stellen = wahl(4);
         std::string a;
         for (int i = 0; i < stellen; ++i) a.push_back(static_cast<char>('0' + wahl(2)));

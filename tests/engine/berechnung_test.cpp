@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/modul_ra.h"
+#include "modul_pruefstand.h"
 #include "recording_host.h"
 
 namespace staffel {
@@ -12,7 +13,7 @@ namespace {
 class BerechnungTest : public ::testing::Test {
   protected:
     test::RecordingHost host;
-    ModulRA modul{&host};
+    ModulRAPruefstand modul{&host};
 };
 
 // The rewriting rules and the recursion, where no closed form applies.
@@ -93,7 +94,7 @@ TEST(Grenzwert, EachRuleRewritesIntoOneOrdinaryCall) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.n) + "/" + std::to_string(f.d) + " " + f.A);
         test::RecordingHost grenzHost, gewoehnlichHost;
-        ModulRA grenz(&grenzHost), gewoehnlich(&gewoehnlichHost);
+        ModulRAPruefstand grenz(&grenzHost), gewoehnlich(&gewoehnlichHost);
         grenz.GrenzwertModus = true;
         grenz.Berechnung(f.n, f.d, 3, 12345, f.A);
         if (f.rn != 0) gewoehnlich.Berechnung(f.rn, f.rd, 3, f.re, f.rA);

@@ -88,19 +88,28 @@ bool druckeAufStandarddrucker(const QImage& bild) {
 
 }  // namespace
 
-FrmGraph::FrmGraph(EngineBridge& bruecke, QWidget* parent, graph::Auswertung werte)
+FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std::string formel,
+                   RechenartName name, QWidget* parent, graph::Auswertung werte)
     : QDialog(parent),
       bruecke_(bruecke),
       modul_(bruecke.modul()),
-      g_(modul_.Graph),
-      formel_(modul_.FormelText),
-      name_(modul_.NameRechenartId),
+      einstellungen_(einstellungen),
+      g_(einstellungen),
+      formel_(std::move(formel)),
+      name_(name),
+      nameDesLaufs_(name),
       werte_(std::move(werte)),
-      punkte_(modul_.Graph.PunkteZahl) {
+      punkte_(einstellungen.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
     resize(twipsToPixels(9990), twipsToPixels(8445));
     move(twipsToPixels(2220), twipsToPixels(2055));
-    if (!werte_) werte_ = [this](float x) { return graph::Stichprobe(modul_, x); };
+    if (!werte_) {
+        werte_ = [this](float x) {
+            GraphPunkt punkt = modul_.graphPunkt(x);
+            nameDesLaufs_ = punkt.name;
+            return punkt.wert;
+        };
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -182,7 +191,7 @@ void FrmGraph::starteProben() {
         };
         auto senke = [&](const graph::Punkt& p) { ernte.punkte.push_back(p); };
         auto proben = [&](const graph::Probe& probe) {
-            ernte.name = modul_.NameRechenartId;
+            ernte.name = nameDesLaufs_;
             ernte.proben.push_back(probe);
             if (std::chrono::steady_clock::now() - abgegeben >= kAbgabeIntervall) abgeben();
         };
@@ -223,7 +232,7 @@ void FrmGraph::neuerDurchgang() {
 
 void FrmGraph::done(int ergebnis) {
     anhalten();
-    modul_.Graph.PunkteZahl = punkte_;
+    einstellungen_.PunkteZahl = punkte_;
     QDialog::done(ergebnis);
 }
 

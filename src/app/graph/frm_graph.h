@@ -27,10 +27,11 @@ class FrmGraph : public QDialog {
     Q_OBJECT
 
   public:
-    // werte replaces the engine's evaluation of a sample (tests); by default each sample is one
-    // Berechnung call on the bridge's ModulRA.
-    explicit FrmGraph(EngineBridge& bruecke, QWidget* parent = nullptr,
-                      graph::Auswertung werte = {});
+    // The graph of formel, whose operation is named name so far, drawn with einstellungen;
+    // closing counts the dots drawn into them. werte replaces the engine's evaluation of a
+    // sample (tests); by default each sample is one point of the bridge's ModulRA.
+    FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std::string formel,
+             RechenartName name, QWidget* parent = nullptr, graph::Auswertung werte = {});
     ~FrmGraph() override;
 
     // Prints an image; false when it could not be printed. The default sends it to the
@@ -76,9 +77,11 @@ class FrmGraph : public QDialog {
 
     EngineBridge& bruecke_;
     ModulRA& modul_;
+    GraphEinstellungen& einstellungen_;
     const GraphEinstellungen g_;
     const std::string formel_;
     RechenartName name_;
+    RechenartName nameDesLaufs_;  // as the last sample left it; the calculation thread's
     graph::Auswertung werte_;
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "engine/modul_ra.h"
+#include "engine/graph/graph_einstellungen.h"
 
 class QLineEdit;
 class QRadioButton;

@@ -3,15 +3,17 @@
 #include "app/graph/frm_graph.h"
 #include "app/graph/frm_werte.h"
 #include "app/shared/engine_bridge.h"
+#include "engine/run/antwort.h"
 
 namespace staffel::app {
 
-void zeigeGraph(QWidget* parent, EngineBridge& bruecke) {
+void zeigeGraph(QWidget* parent, EngineBridge& bruecke, GraphEinstellungen& einstellungen,
+                const Antwort& antwort) {
     {
-        FrmWerte werte(bruecke.modul().Graph, parent);
+        FrmWerte werte(einstellungen, parent);
         werte.exec();
     }
-    FrmGraph graph(bruecke, parent);
+    FrmGraph graph(bruecke, einstellungen, antwort.formel, antwort.nameId, parent);
     graph.exec();
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "engine/graph/graph_einstellungen.h"
+
 class QWidget;
+
+namespace staffel {
+struct Antwort;
+}
 
 namespace staffel::app {
 
@@ -8,8 +14,10 @@ class EngineBridge;
 
 // The graph case of the calculate command: the settings window, then the graph window,
 // both modal, the graph sampled on bruecke's calculation thread. Returns when the graph window
-// has been closed. FormelText, the Rechenzahl (RZaehler, RNenner), AufZahl, BasisText and
-// ExponentText are set in the bridge's ModulRA, and no calculation runs on it.
-void zeigeGraph(QWidget* parent, EngineBridge& bruecke);
+// has been closed. antwort is the bridge's ModulRA's answer whose ausgang is Graph, and no
+// calculation runs on it; einstellungen are the window's graph settings, which both windows
+// change.
+void zeigeGraph(QWidget* parent, EngineBridge& bruecke, GraphEinstellungen& einstellungen,
+                const Antwort& antwort);
 
 }  // namespace staffel::app

@@ -178,7 +178,7 @@ FrmHaupt::FrmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(twipsToPixels(1590), twipsToPixels(1665));
 
-    modul_.Zuruecksetzen();
+    zuruecksetzen();
     SetDefault();
     txtRechenart_->setFocus();
 }
@@ -316,21 +316,15 @@ void FrmHaupt::copyResult() {
 
 void FrmHaupt::setupCounters() {
     QWidget* surface = centralWidget();
-    const auto counter = [surface](const char* name, auto getter) {
-        return CounterDisplay{child<QLabel>(surface, name),
-                              [getter](const ModulRA& m) -> std::int64_t { return getter(m); }};
+    const auto counter = [surface](const char* name, Zaehler zaehler) {
+        return CounterDisplay{child<QLabel>(surface, name), static_cast<std::size_t>(zaehler)};
     };
     counters_ = {
-        counter("lblRecBer", [](const ModulRA& m) { return m.ZaehlerBer.get(); }),
-        counter("lblRecIII", [](const ModulRA& m) { return m.ZaehlerIII.get(); }),
-        counter("lblRecNA", [](const ModulRA& m) { return m.ZaehlerNA.get(); }),
-        counter("lblRecIV", [](const ModulRA& m) { return m.ZaehlerIV.get(); }),
-        counter("lblRecG0", [](const ModulRA& m) { return m.ZaehlerG0.get(); }),
-        counter("lblRecG1", [](const ModulRA& m) { return m.ZaehlerG1.get(); }),
-        counter("lblRecG00", [](const ModulRA& m) { return m.ZaehlerG00.get(); }),
-        counter("lblRecG11", [](const ModulRA& m) { return m.ZaehlerG11.get(); }),
-        counter("lblInterv", [](const ModulRA& m) { return m.AnzahlIntervalle.get(); }),
-        counter("lblAktIntv", [](const ModulRA& m) { return m.AktIntervall.get(); }),
+        counter("lblRecBer", Zaehler::Ber),        counter("lblRecIII", Zaehler::III),
+        counter("lblRecNA", Zaehler::NA),          counter("lblRecIV", Zaehler::IV),
+        counter("lblRecG0", Zaehler::G0),          counter("lblRecG1", Zaehler::G1),
+        counter("lblRecG00", Zaehler::G00),        counter("lblRecG11", Zaehler::G11),
+        counter("lblInterv", Zaehler::Intervalle), counter("lblAktIntv", Zaehler::AktIntervall),
     };
 }
 
@@ -394,8 +388,8 @@ void FrmHaupt::inputChanged(QLineEdit* field) {
         setCalculationControlsEnabled(true);
     }
     showValidity(false);
-    modul_.Zuruecksetzen();
-    lblStp_->setText(qs(ZahlText(modul_.AnzahlStellen)));
+    zuruecksetzen();
+    lblStp_->setText(qs(ZahlText(anzahlStellen_)));
     setBackColour(txtAufzahl_, kAufzahlHell);
     if (field == txtExponent_) return;
     if (txtExponent_->text() == unendlichText_) txtExponent_->setText(QString());
@@ -419,15 +413,23 @@ void FrmHaupt::setExponentLimitColours() {
     setForeColour(txtExponent_, Qt::white);
 }
 
+void FrmHaupt::zuruecksetzen() {
+    modul_.Zuruecksetzen();
+    grenzwert_ = false;
+    graph_ = GraphEinstellungen{};
+    auflListe_.clear();
+    anzahlStellen_ = 0;
+}
+
 void FrmHaupt::SetDefault() {
-    zeigeName(modul_.NameRechenartId);
-    lblSpeicher_->setText(qs(modul_.Speicher));
-    txtRechenart_->setText(qs(modul_.RechenartText));
-    txtAufzahl_->setText(qs(modul_.AufZahlText));
+    zeigeName({TextId::NameStart});
+    lblSpeicher_->clear();
+    txtRechenart_->clear();
+    txtAufzahl_->setText(QStringLiteral("0"));
     txtBasis_->setText(QString());
     txtExponent_->setText(QString());
     setExponentNormalColours();
-    zeigeErgebnis(modul_.ErgebnisText, TextId::Keine);
+    zeigeErgebnis({}, TextId::Keine);
     lblStp_->setText(QString());
     StatusLoeschen();
     showValidity(false);
@@ -444,16 +446,18 @@ void FrmHaupt::StatusLoeschen() {
 }
 
 void FrmHaupt::RechenStatus() {
+    const Zaehlerstand stand = modul_.zaehlerLesen();
     for (CounterDisplay& counter : std::span(counters_).first<kStatusCounters>()) {
-        counter.label->setText(qs(ZahlText(static_cast<double>(counter.value(modul_)))));
+        counter.label->setText(qs(ZahlText(static_cast<double>(stand[counter.index]))));
     }
 }
 
 // A label shows its counter once the engine has changed it, as the engine's own refresh
 // calls would; counters the calculation never touched keep what they showed.
 void FrmHaupt::pollCounters(bool final) {
+    const Zaehlerstand stand = modul_.zaehlerLesen();
     for (CounterDisplay& counter : counters_) {
-        const std::int64_t value = counter.value(modul_);
+        const std::int64_t value = stand[counter.index];
         if (value != counter.atStart) counter.touched = true;
         if (counter.touched) counter.label->setText(qs(ZahlText(static_cast<double>(value))));
     }
@@ -467,7 +471,7 @@ void FrmHaupt::pollCounters(bool final) {
         return;
     }
     for (CounterDisplay& counter : counters_) {
-        counter.atStart = counter.value(modul_);
+        counter.atStart = stand[counter.index];
         counter.touched = false;
     }
 }
@@ -476,13 +480,14 @@ void FrmHaupt::pollCounters(bool final) {
 
 void FrmHaupt::calculate() {
     if (bridge_.busy()) return;
-    if (!modul_.GrenzwertModus) setExponentNormalColours();
+    if (!grenzwert_) setExponentNormalColours();
 
     const RechenEingabe eingabe{txtRechenart_->text().toStdString(),
                                 txtAufzahl_->text().toStdString(), txtBasis_->text().toStdString(),
                                 exponentEingabe().toStdString()};
+    const Zaehlerstand stand = modul_.zaehlerLesen();
     for (CounterDisplay& counter : counters_) {
-        counter.atStart = counter.value(modul_);
+        counter.atStart = stand[counter.index];
         counter.touched = false;
     }
 
@@ -508,46 +513,48 @@ void FrmHaupt::calculate() {
         if (fokus != nullptr && focusWidget() == fokusGesperrt) fokus->setFocus();
     };
 
-    auto anzeige = std::make_shared<RechenAnzeige>();
+    auto antwort = std::make_shared<Antwort>();
     counterTimer_->start();
-    const bool started =
-        bridge_.start([this, eingabe, anzeige,
-                       stepGebildet] { *anzeige = Rechne(modul_, eingabe, stepGebildet); },
-                      [this, anzeige, entsperren] {
-                          entsperren();
-                          pollCounters(true);
-                          applyResult(*anzeige);
-                          emit calculationFinished();
-                      });
+    const bool started = bridge_.start(
+        [this, eingabe, antwort, stepGebildet, modus = RechenModus{grenzwert_}] {
+            *antwort = modul_.rechne(eingabe, modus, stepGebildet);
+        },
+        [this, antwort, entsperren] {
+            entsperren();
+            pollCounters(true);
+            applyResult(*antwort);
+            emit calculationFinished();
+        });
     if (!started) entsperren();
 }
 
-void FrmHaupt::applyResult(const RechenAnzeige& anzeige) {
-    if (anzeige.stepText) lblStp_->setText(qs(*anzeige.stepText));
-    if (anzeige.aufzahlGesperrt) {
-        const bool gesperrt = *anzeige.aufzahlGesperrt;
+void FrmHaupt::applyResult(const Antwort& antwort) {
+    auflListe_ = antwort.aufloesungsliste;
+    anzahlStellen_ = antwort.anzahlStellen;
+    if (antwort.step) lblStp_->setText(qs(ZahlText(*antwort.step)));
+    if (antwort.aufzahlGesperrt) {
+        const bool gesperrt = *antwort.aufzahlGesperrt;
         setBackColour(txtAufzahl_, gesperrt ? kAufzahlGesperrt : kAufzahlHell);
         txtAufzahl_->setReadOnly(gesperrt);
     }
-    switch (anzeige.ausgang) {
+    switch (antwort.ausgang) {
         case RechenAusgang::Wert: {
-            zeigeName(anzeige.nameId);
+            zeigeName(antwort.nameId);
             RechenStatus();
-            zeigeErgebnis(anzeige.ergebnisText, anzeige.meldungId, anzeige.groesse);
-            modul_.FormelBilden();
+            zeigeErgebnis(*antwort.ergebnisText, antwort.meldungId, antwort.groesse);
             // Printed and kept in the engine's German, as the command-line driver writes it.
-            const QString zeile = qs(modul_.FormelText + " = " + modul_.ErgebnisText);
+            const QString zeile = qs(antwort.formel + " = " + *antwort.ergebnisText);
             drucker_.RechnungsDruck(this, mitGroesse(zeile, groesse_->groesse()));
             protokoll_->anhaengen({zeile, txtRechenart_->text(), txtAufzahl_->text(),
-                                   txtBasis_->text(), exponentEingabe(), qs(anzeige.ergebnisText),
-                                   qs(modul_.Meldung), qs(anzeige.nameText), anzeige.gueltig,
+                                   txtBasis_->text(), exponentEingabe(), qs(*antwort.ergebnisText),
+                                   qs(antwort.meldung), qs(antwort.name), antwort.gueltig,
                                    bridge_.problemDesLaufs(), groesse_->groesse()});
-            showValidity(anzeige.gueltig);
+            showValidity(antwort.gueltig);
             break;
         }
         case RechenAusgang::Graph:
-            zeigeGraph(this, bridge_);
-            zeigeName(modul_.NameRechenartId);
+            zeigeGraph(this, bridge_, graph_, antwort);
+            zeigeName(antwort.nameId);
             break;
         default:
             break;
@@ -574,11 +581,13 @@ void FrmHaupt::clear() {
     counterTimer_->stop();
     bridge_.stopAndWait();
     setCalculationControlsEnabled(true);
-    modul_.Zuruecksetzen();
+    zuruecksetzen();
     SetDefault();
-    modul_.meldungSetzen(TextId::Angehalten);
     // The stopped calculation reports that it was stopped, as the halt button's does.
-    if (wasRunning) zeigeErgebnis(FormatErgebnis(0, modul_.Meldung), modul_.MeldungId);
+    if (wasRunning) {
+        zeigeErgebnis(FormatErgebnis(0, std::string(deutsch(TextId::Angehalten))),
+                      TextId::Angehalten);
+    }
 }
 
 void FrmHaupt::ende() {

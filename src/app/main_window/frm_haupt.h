@@ -12,8 +12,10 @@
 #include "app/main_window/calculation_printer.h"
 #include "app/main_window/groesse_anzeige.h"
 #include "app/shared/engine_bridge.h"
+#include "engine/graph/graph_einstellungen.h"
 #include "engine/model/umformung.h"
 #include "engine/modul_ra.h"
+#include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
 
 class QAction;
@@ -35,7 +37,9 @@ class FrmHaupt : public QMainWindow {
     explicit FrmHaupt(QWidget* parent = nullptr);
     ~FrmHaupt() override;
 
-    ModulRA& modul() { return modul_; }
+    // The counters as the engine left them, for a look from outside.
+    Zaehlerstand zaehler() const { return modul_.zaehlerLesen(); }
+    bool grenzwertModus() const { return grenzwert_; }
     bool calculationRunning() const { return bridge_.busy(); }
 
     // The default display after a reset: empty inputs, "0" as Auflösungszahl, invalid faces.
@@ -60,7 +64,7 @@ class FrmHaupt : public QMainWindow {
   private:
     struct CounterDisplay {
         QLabel* label;
-        std::function<std::int64_t(const ModulRA&)> value;
+        std::size_t index;  // in the engine's Zaehlerstand
         std::int64_t atStart = 0;
         bool touched = false;
     };
@@ -85,7 +89,9 @@ class FrmHaupt : public QMainWindow {
     void setExponentNormalColours();
     void setExponentLimitColours();
 
-    void applyResult(const RechenAnzeige& anzeige);
+    void applyResult(const Antwort& antwort);
+    // What the reset of an input change sets back on the window's side.
+    void zuruecksetzen();
     void setCalculationControlsEnabled(bool enabled);
     void pollCounters(bool final);
     void halt();
@@ -98,6 +104,12 @@ class FrmHaupt : public QMainWindow {
 
     ModulRA modul_;
     EngineBridge bridge_;
+    // The window's side of the state: the limit button's mode until an input changes, the
+    // graph settings, and the last calculation's resolution list and step for frmAufloes.
+    bool grenzwert_ = false;
+    GraphEinstellungen graph_;
+    std::string auflListe_;
+    int anzahlStellen_ = 0;
     RechnungsDrucker drucker_;
     ProtokollModell* protokoll_ = nullptr;
     QTimer* counterTimer_ = nullptr;

@@ -32,10 +32,10 @@ void FrmHaupt::connectControls() {
     onClick("cmdHalt", [this] { halt(); });
     onClick("cmdClear", [this] { clear(); });
     onClick("cmdEnde", [this] { ende(); });
-    onClick("cmdAufl", [this] { zeigeAuflListe(this, modul_); });
+    onClick("cmdAufl", [this] { zeigeAuflListe(this, auflListe_, anzahlStellen_); });
     onClick("cmdEulersch", [this] {
         if (bridge_.busy()) return;
-        modul_.GrenzwertModus = true;
+        grenzwert_ = true;
         setExponentLimitColours();
         txtExponent_->setText(unendlichText_);
         calculate();
@@ -70,38 +70,25 @@ void FrmHaupt::connectControls() {
 
 void FrmHaupt::operationButton(const char* rechenart, const char* aufzahl) {
     txtRechenart_->setText(QLatin1String(rechenart));
-    modul_.RechenartText = txtRechenart_->text().toStdString();
-    if (aufzahl != nullptr) {
-        txtAufzahl_->setText(QLatin1String(aufzahl));
-        modul_.AufZahlText = Trimmen(txtAufzahl_->text().toStdString());
-        modul_.AufZahl = modul_.AufZahlText;
-    }
-    // The fraction only mirrors the field here; a refusal has nothing to report.
-    (void)modul_.RechenzahlLesen(modul_.RechenartText);
+    if (aufzahl != nullptr) txtAufzahl_->setText(QLatin1String(aufzahl));
 }
 
 void FrmHaupt::transform(Umformung art) {
-    std::string text = txtRechenart_->text().toStdString();
-    if (const auto fehler = modul_.RechenzahlLesen(text)) {
+    GelesenerBruch bruch;
+    if (const auto fehler = RechenzahlAusText(txtRechenart_->text().toStdString(), bruch)) {
         zeigeNachricht(this, problem(engineText(*fehler)));
         return;
     }
-    modul_.RechenartText = text;
-    const UmgeformterBruch neu = Umformen(art, modul_.BruchZaehler, modul_.BruchNenner);
+    const UmgeformterBruch neu = Umformen(art, bruch.zaehler, bruch.nenner);
     if (neu.fehler != TextId::Keine) {
         zeigeNachricht(this, problem(engineText(neu.fehler)));
         return;
     }
-    modul_.BruchZaehler = neu.zaehler;
-    modul_.BruchNenner = neu.nenner;
-    modul_.RDezimal = static_cast<double>(neu.zaehler) / static_cast<double>(neu.nenner);
-    modul_.BruchText = neu.text;
-    txtRechenart_->setText(QString::fromStdString(modul_.BruchText));
+    txtRechenart_->setText(QString::fromStdString(neu.text));
 }
 
 void FrmHaupt::storeInMemory(const QString& text) {
-    modul_.Speicher = text.toStdString();
-    lblSpeicher_->setText(QString::fromStdString(modul_.Speicher));
+    lblSpeicher_->setText(text);
 }
 
 }  // namespace staffel::app

@@ -6,7 +6,6 @@
 
 #include "app/language/fenster_texte.h"
 #include "app/secondary/secondary_layout.h"
-#include "engine/modul_ra.h"
 
 namespace staffel::app {
 
@@ -21,7 +20,8 @@ constexpr FensterText kTexte[] = {
 
 }  // namespace
 
-FrmAufloes::FrmAufloes(const ModulRA& modul, QWidget* parent) : QDialog(parent) {
+FrmAufloes::FrmAufloes(const std::string& auflListe, int anzahlStellen, QWidget* parent)
+    : QDialog(parent) {
     using namespace layout;
     setupWindow(this, "frmAufloes", QString(), twipsRect(1740, 6240, 12810, 3270),
                 QColor(0xff, 0xff, 0xc0));
@@ -41,8 +41,8 @@ FrmAufloes::FrmAufloes(const ModulRA& modul, QWidget* parent) : QDialog(parent) 
     zurueck->setFont(designFont(8.25, true));
     connect(zurueck, &QPushButton::clicked, this, &QDialog::reject);
 
-    lblListwert_->setText(QString::fromStdString(modul.AuflListe));
-    lblStpwert_->setText(QString::number(modul.AnzahlStellen));
+    lblListwert_->setText(QString::fromStdString(auflListe));
+    lblStpwert_->setText(QString::number(anzahlStellen));
     beschrifte(this, "frmAufloes", kTexte);
 }
 

@@ -1,22 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QLabel;
 class QPushButton;
 
-namespace staffel {
-class ModulRA;
-}
-
 namespace staffel::app {
 
-// frmAufloes: the resolution list and step count the last calculation left in the engine
-// state, taken once when the window is built.
+// frmAufloes: the resolution list and step count the last calculation left, taken once when
+// the window is built.
 class FrmAufloes : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmAufloes(const ModulRA& modul, QWidget* parent = nullptr);
+    FrmAufloes(const std::string& auflListe, int anzahlStellen, QWidget* parent = nullptr);
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -53,8 +53,8 @@ void zeigeHilfe(Hilfe hilfe) {
 
 }  // namespace
 
-void zeigeAuflListe(QWidget* parent, const ModulRA& modul) {
-    FrmAufloes fenster(modul, parent);
+void zeigeAuflListe(QWidget* parent, const std::string& auflListe, int anzahlStellen) {
+    FrmAufloes fenster(auflListe, anzahlStellen, parent);
     fenster.exec();
 }
 

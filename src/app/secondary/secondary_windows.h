@@ -1,17 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class QWidget;
-
-namespace staffel {
-class ModulRA;
-}
 
 namespace staffel::app {
 
 // frmAufloes, modal: the resolution list and step count of the last calculation.
-void zeigeAuflListe(QWidget* parent, const ModulRA& modul);
+void zeigeAuflListe(QWidget* parent, const std::string& auflListe, int anzahlStellen);
 // frmEnde, modal: true when the user chose "Ja".
 bool frageEnde(QWidget* parent);
 // The four help windows: not modal, one of each, brought forward when chosen again. They are

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/modul_ra.h"
 #include "engine/numbers/number_text.h"
 
 namespace staffel::graph {
@@ -106,17 +107,6 @@ Argumente ArgumenteFuer(const std::string& basisText, const std::string& exponen
     a.b = basisText == "x" ? wert : ZahlLesen(basisText).wert;
     a.e = exponentText == "x" ? wert : ZahlLesen(exponentText).wert;
     return a;
-}
-
-std::optional<double> Stichprobe(ModulRA& modul, float x) {
-    const Argumente a = ArgumenteFuer(modul.BasisText, modul.ExponentText, x);
-    modul.Berechnung(modul.RZaehler, modul.RNenner, a.b, a.e, modul.AufZahl);
-    // A halted evaluation may have stopped anywhere; its value means nothing.
-    const bool definiert = modul.Fehlerstatus == 0 && !modul.haltAngefordert();
-    const double y = modul.Ergebnis;
-    modul.Fehlerstatus = 0;
-    if (!definiert) return std::nullopt;
-    return y;
 }
 
 Int16 PunkteAddieren(Int16 punkte, std::size_t n) {
@@ -229,3 +219,16 @@ void Gitter20(GraphEinstellungen& g) {
 }
 
 }  // namespace staffel::graph
+
+namespace staffel {
+
+GraphPunkt ModulRA::graphPunkt(float x) {
+    const graph::Argumente a = graph::ArgumenteFuer(BasisText, ExponentText, x);
+    Berechnung(RZaehler, RNenner, a.b, a.e, AufZahl);
+    // A halted evaluation may have stopped anywhere; its value means nothing.
+    const bool definiert = Fehlerstatus == 0 && !haltAngefordert();
+    Fehlerstatus = 0;
+    return {definiert ? std::optional<double>(Ergebnis) : std::nullopt, NameRechenartId};
+}
+
+}  // namespace staffel

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/modul_ra.h"
+#include "engine/graph/graph_einstellungen.h"
+#include "engine/model/engine_texte.h"
 #include "engine/numbers/int16.h"
 #include "engine/numbers/single_precision.h"
 
@@ -113,10 +114,6 @@ struct Argumente {
     double e = 0;
 };
 Argumente ArgumenteFuer(const std::string& basisText, const std::string& exponentText, float x);
-
-// Evaluates one sample with the engine and sets Fehlerstatus back to 0 afterwards, so the next
-// sample sees only its own failure. Runs on the calculation thread.
-std::optional<double> Stichprobe(ModulRA& modul, float x);
 
 // PunkteZahl + n, held at the 16-bit limit.
 Int16 PunkteAddieren(Int16 punkte, std::size_t n);

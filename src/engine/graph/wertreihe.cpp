@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/run/rechnen.h"
+#include "engine/run/antwort.h"
 
 namespace staffel {
 
@@ -13,8 +13,9 @@ constexpr const char* kPlatzhalter = "0";
 }  // namespace
 
 Wertreihe::Wertreihe(const std::string& rechenart, const std::string& aufzahl) {
-    RechenAnzeige anzeige;
-    auswerten_ = EingabenLesen(vorlage_, {rechenart, aufzahl, kPlatzhalter, kPlatzhalter}, anzeige);
+    Antwort antwort;
+    auswerten_ =
+        vorlage_.eingabenLesen({rechenart, aufzahl, kPlatzhalter, kPlatzhalter}, antwort, {});
 }
 
 Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
@@ -44,7 +45,7 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     m.BasisWert = b;
     m.ExponentWert = e;
 
-    Auswerten(m);
+    m.auswerten();
     const bool gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
     return {gueltig && std::isfinite(m.Ergebnis) ? m.Ergebnis : kKeinWert, gueltig, m.Fehlerstatus};
 }

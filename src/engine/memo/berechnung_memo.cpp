@@ -134,10 +134,7 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
     });
     for (const TextId meldung : w.meldungen) {
         if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(meldung);
-        if (host_ != nullptr) {
-            ++gezeigteMeldungen_;
-            host_->zeigeMeldung(meldung);
-        }
+        if (host_ != nullptr) meldungZeigen(meldung);
     }
     tiefsteTiefe_ = std::max(tiefsteTiefe_, tiefe_ + w.tiefe);
 }

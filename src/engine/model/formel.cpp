@@ -2,9 +2,9 @@
 
 namespace staffel {
 
-void ModulRA::FormelBilden() {
-    FormelText =
-        "m[" + RechenartText + " , " + AufZahlText + "][" + BasisText + " , " + ExponentText + "]";
+std::string ModulRA::FormelBilden() const {
+    return "m[" + RechenartText + " , " + AufZahlText + "][" + BasisText + " , " + ExponentText +
+           "]";
 }
 
 // m[6, 1] has a name of its own although the recursion computes it.

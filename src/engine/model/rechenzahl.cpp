@@ -102,14 +102,14 @@ std::string BruchKuerzen(Int16& n, Int16& d) {
     return BruchFormat(n, d);
 }
 
-std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
+std::optional<TextId> RechenzahlAusText(std::string_view text, GelesenerBruch& gelesen) {
     Bruch bruch;
-    std::string bruchText = text;
+    std::string bruchText(text);
 
     const auto strich = text.find('/');
     if (strich != std::string::npos) {
-        const auto n = ganzzahlVon(std::string_view(text).substr(0, strich));
-        const auto d = ganzzahlVon(std::string_view(text).substr(strich + 1));
+        const auto n = ganzzahlVon(text.substr(0, strich));
+        const auto d = ganzzahlVon(text.substr(strich + 1));
         if (!n || !d) return TextId::RechenzahlBereich;
         if (*d == 0) return TextId::NennerNull;
         const auto reduziert = gekuerzt(*n, *d);
@@ -118,7 +118,7 @@ std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
         bruchText = BruchFormat(bruch.zaehler, bruch.nenner);
     }
 
-    std::string mitPunkt = text;
+    std::string mitPunkt(text);
     KommaZuPunkt(mitPunkt);
 
     // A text with both "/" and "." ends up with its decimal reading.
@@ -133,10 +133,17 @@ std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
         bruch = Bruch{*n, 1};
     }
 
-    text = std::move(mitPunkt);
+    gelesen = {bruch.zaehler, bruch.nenner, std::move(bruchText), std::move(mitPunkt)};
+    return std::nullopt;
+}
+
+std::optional<TextId> ModulRA::RechenzahlLesen(std::string& text) {
+    GelesenerBruch bruch;
+    if (const auto fehler = RechenzahlAusText(text, bruch)) return fehler;
+    text = std::move(bruch.mitPunkt);
     BruchZaehler = bruch.zaehler;
     BruchNenner = bruch.nenner;
-    BruchText = std::move(bruchText);
+    BruchText = std::move(bruch.text);
     RDezimal = static_cast<double>(bruch.zaehler) / bruch.nenner;
     return std::nullopt;
 }

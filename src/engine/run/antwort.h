@@ -5,11 +5,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "engine/run/eingabe.h"
 #include "engine/run/halt_watchdog.h"
-#include "engine/run/rechnen.h"
 
 namespace staffel {
 
@@ -26,8 +27,9 @@ inline constexpr std::array<const char*, 10> kZaehlerNamen = {
 
 inline constexpr const char* kNichtGestartet = "Die Berechnung konnte nicht gestartet werden.";
 
-// What the command line and the Python module tell of one calculation; fehler alone when it
-// could not run. The texts are the engine's bytes, which need not be valid UTF-8.
+// What one calculation tells every front end: the window's labels, the command line's JSON,
+// the Python module's Rechnung; fehler alone when it could not run. The texts are the
+// engine's bytes, which need not be valid UTF-8.
 struct Antwort {
     std::string fehler;
     std::optional<std::string> ergebnisText;
@@ -42,7 +44,16 @@ struct Antwort {
     std::optional<int> step;
     std::array<std::pair<const char*, std::int64_t>, kZaehlerNamen.size()>
         zaehler{};  // kZaehlerNamen
+
+    // Beside the fields of the JSON line, for the windows.
+    RechenAusgang ausgang = RechenAusgang::EingabeFehlt;
+    TextId meldungId = TextId::Keine;  // meldung and name by id, for translating them
+    RechenartName nameId;
+    std::optional<bool> aufzahlGesperrt;  // A needs no digits: its field is locked
+    std::string formel;                   // "m[R , A][b , e]" as read (value and graph)
+    int anzahlStellen = 0;                // the step count as the calculation left it
 };
+static_assert(std::tuple_size_v<Zaehlerstand> == kZaehlerNamen.size());
 
 // One calculation as "Rechne !" (or, with grenzwert, "Lim e->+-oo") runs it on a freshly
 // reset state, halted by the watchdog after haltNach. Runs on a CalculationRunner's thread (or

@@ -1,6 +1,10 @@
 #include "engine/run/rechnen.h"
 
+#include <cmath>
+
+#include "engine/modul_ra.h"
 #include "engine/numbers/number_text.h"
+#include "engine/run/antwort.h"
 #include "engine/size/groesse.h"
 
 namespace staffel {
@@ -25,102 +29,112 @@ Werte WerteLesen(std::string_view basisText, std::string_view exponentText) {
     return {basis.wert, exponent.wert, basis.ausserhalb || exponent.ausserhalb};
 }
 
-bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anzeige,
-                   const std::function<void(const std::string&)>& stepGebildet) {
-    m.Fehlerstatus = 0;
-    m.Groesse.reset();
+bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
+                            const std::function<void(const std::string&)>& stepGebildet) {
+    Fehlerstatus = 0;
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
-    if (m.MeldungId == TextId::Angehalten) m.meldungLoeschen();
+    if (MeldungId == TextId::Angehalten) meldungLoeschen();
 
-    m.RechenartText = eingabe.rechenart;
-    m.BasisText = Trimmen(eingabe.basis);
-    m.ExponentText = Trimmen(eingabe.exponent);
-    m.AufZahlText = Trimmen(eingabe.aufzahl);
-    m.AufZahl = m.AufZahlText;
+    RechenartText = eingabe.rechenart;
+    BasisText = Trimmen(eingabe.basis);
+    ExponentText = Trimmen(eingabe.exponent);
+    AufZahlText = Trimmen(eingabe.aufzahl);
+    AufZahl = AufZahlText;
 
-    if (m.BasisText.empty() || m.RechenartText.empty() || m.ExponentText.empty()) {
-        m.FehlerMeldung(TextId::EingabeFehlt);
-        anzeige.ausgang = RechenAusgang::EingabeFehlt;
+    if (BasisText.empty() || RechenartText.empty() || ExponentText.empty()) {
+        FehlerMeldung(TextId::EingabeFehlt);
+        antwort.ausgang = RechenAusgang::EingabeFehlt;
         return false;
     }
 
-    if (auto fehler = m.RechenzahlLesen(m.RechenartText)) {
-        m.FehlerMeldung(*fehler);
-        anzeige.ausgang = RechenAusgang::RechenzahlAbgelehnt;
+    if (auto fehler = RechenzahlLesen(RechenartText)) {
+        FehlerMeldung(*fehler);
+        antwort.ausgang = RechenAusgang::RechenzahlAbgelehnt;
         return false;
     }
-    KommaZuPunkt(m.BasisText);
-    KommaZuPunkt(m.ExponentText);
-    m.RZaehler = m.BruchZaehler;
-    m.RNenner = m.BruchNenner;
+    KommaZuPunkt(BasisText);
+    KommaZuPunkt(ExponentText);
+    RZaehler = BruchZaehler;
+    RNenner = BruchNenner;
 
-    if (auto fehler = m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal)) {
-        m.FehlerMeldung(*fehler);
-        anzeige.ausgang = RechenAusgang::RechenzahlAbgelehnt;
+    if (auto fehler = AuflListeBilden(BruchZaehler, BruchNenner, RDezimal)) {
+        FehlerMeldung(*fehler);
+        antwort.ausgang = RechenAusgang::RechenzahlAbgelehnt;
         return false;
     }
-    anzeige.stepText = ZahlText(m.AnzahlStellen);
-    if (stepGebildet) stepGebildet(*anzeige.stepText);
-    anzeige.aufzahlGesperrt = m.AnzahlStellen == 0;
+    antwort.step = AnzahlStellen;
+    if (stepGebildet) stepGebildet(ZahlText(AnzahlStellen));
+    antwort.aufzahlGesperrt = AnzahlStellen == 0;
 
-    m.AufZahlPruefen(m.AufZahlText);
-    m.AufZahl = m.AufZahlText;
-    if (m.Fehlerstatus == 1) {
-        anzeige.ausgang = RechenAusgang::AufZahlAbgelehnt;
+    AufZahlPruefen(AufZahlText);
+    AufZahl = AufZahlText;
+    if (Fehlerstatus == 1) {
+        antwort.ausgang = RechenAusgang::AufZahlAbgelehnt;
         return false;
     }
 
-    const Werte werte = WerteLesen(m.BasisText, m.ExponentText);
+    const Werte werte = WerteLesen(BasisText, ExponentText);
     if (werte.ausserhalb) {
-        m.FehlerMeldung(TextId::ZahlAusserhalb);
-        anzeige.ausgang = RechenAusgang::ZahlAbgelehnt;
+        FehlerMeldung(TextId::ZahlAusserhalb);
+        antwort.ausgang = RechenAusgang::ZahlAbgelehnt;
         return false;
     }
-    m.BasisWert = werte.basis;
-    m.ExponentWert = werte.exponent;
+    BasisWert = werte.basis;
+    ExponentWert = werte.exponent;
 
-    if (istX(m.BasisText) || istX(m.ExponentText)) {
-        if (m.BasisText == "X") m.BasisText = "x";
-        if (m.ExponentText == "X") m.ExponentText = "x";
-        m.FormelBilden();
-        anzeige.ausgang = RechenAusgang::Graph;
+    if (istX(BasisText) || istX(ExponentText)) {
+        if (BasisText == "X") BasisText = "x";
+        if (ExponentText == "X") ExponentText = "x";
+        antwort.formel = FormelBilden();
+        antwort.ausgang = RechenAusgang::Graph;
         return false;
     }
     return true;
 }
 
-void Auswerten(ModulRA& m) {
-    m.Berechnung(m.RZaehler, m.RNenner, m.BasisWert, m.ExponentWert, m.AufZahl);
-    if (m.wurdeAngehalten()) {
-        m.meldungSetzen(TextId::Angehalten);
-        if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
+void ModulRA::auswerten() {
+    Berechnung(RZaehler, RNenner, BasisWert, ExponentWert, AufZahl);
+    if (wurdeAngehalten()) {
+        meldungSetzen(TextId::Angehalten);
+        if (Fehlerstatus == 0) Fehlerstatus = 1;
     }
 }
 
-RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
-                     const std::function<void(const std::string&)>& stepGebildet) {
-    RechenAnzeige anzeige;
-    if (!EingabenLesen(m, eingabe, anzeige, stepGebildet)) return anzeige;
-    Auswerten(m);
-    m.NameHyperEins();
-    // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
-    // way a whole Rechenzahl outgrows the doubles.
-    if (m.Fehlerstatus == 4 && (m.MeldungId == TextId::Ueberlauf || m.MeldungId == TextId::Keine) &&
-        m.RNenner == 1 && !m.GrenzwertModus && !m.wurdeAngehalten()) {
-        m.Groesse = GroesseBerechnen(m.RZaehler, m.AufZahl, m.BasisWert, m.ExponentWert, m);
+Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
+                        const std::function<void(const std::string&)>& stepGebildet) {
+    GrenzwertModus = modus.grenzwert;
+    meldungenDesLaufs_.clear();
+    Antwort a;
+    if (eingabenLesen(eingabe, a, stepGebildet)) {
+        auswerten();
+        NameHyperEins();
+        a.ausgang = RechenAusgang::Wert;
+        // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
+        // way a whole Rechenzahl outgrows the doubles.
+        if (Fehlerstatus == 4 && (MeldungId == TextId::Ueberlauf || MeldungId == TextId::Keine) &&
+            RNenner == 1 && !GrenzwertModus && !wurdeAngehalten()) {
+            a.groesse = GroesseBerechnen(RZaehler, AufZahl, BasisWert, ExponentWert, *this);
+        }
+        a.ergebnisText = FormatErgebnis(Ergebnis, Meldung);
+        if (Meldung.empty() && std::isfinite(Ergebnis)) a.ergebnis = Ergebnis;
+        a.gueltig = Fehlerstatus == 0 && Meldung.empty();
+        a.formel = FormelBilden();
     }
-
-    anzeige.ausgang = RechenAusgang::Wert;
-    anzeige.nameId =
-        m.NameUnbekannt == 0 ? m.NameRechenartId : RechenartName{TextId::NameUnbekannt};
-    anzeige.nameText = m.NameUnbekannt == 0 ? m.NameRechenart : deutsch(anzeige.nameId);
-    m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
-    anzeige.ergebnisText = m.ErgebnisText;
-    anzeige.meldungId = m.MeldungId;
-    anzeige.gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
-    anzeige.groesse = m.Groesse;
-    return anzeige;
+    a.nameId = a.ausgang == RechenAusgang::Wert && NameUnbekannt != 0
+                   ? RechenartName{TextId::NameUnbekannt}
+                   : NameRechenartId;
+    // By id, as the windows show them: the golden answers hold the ids to their texts.
+    a.name = deutsch(a.nameId);
+    a.meldungId = MeldungId;
+    a.meldung = deutsch(MeldungId);
+    a.fehlerstatus = Fehlerstatus;
+    for (const TextId meldung : meldungenDesLaufs_) a.meldungen.emplace_back(deutsch(meldung));
+    a.aufloesungsliste = AuflListe;
+    a.anzahlStellen = AnzahlStellen;
+    const Zaehlerstand stand = zaehlerLesen();
+    for (std::size_t i = 0; i < a.zaehler.size(); ++i) a.zaehler[i] = {kZaehlerNamen[i], stand[i]};
+    return a;
 }
 
 }  // namespace staffel

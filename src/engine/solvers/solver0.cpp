@@ -104,6 +104,11 @@ struct Text15 {
     std::size_t laenge;
 };
 
+}  // namespace
+
+// A friend of ModulRA: it works on the engine state directly.
+namespace solver {
+
 // One run of GegenLsg0. A run-time fault of the solver's own arithmetic (a deviation
 // beyond the double range, b = 0 in a relative test, an index beyond the tables) ends
 // the run with "nicht definiert (IV)"; C++ raises none of them, so each is tested where
@@ -608,11 +613,11 @@ void Gegenloesung0::keineLoesungMelden() {
     if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
 }
 
-}  // namespace
+}  // namespace solver
 
 double ModulRA::GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A) {
     const TiefenZaehler tiefe(loeserTiefe_);
-    Gegenloesung0 loesung(*this, n, d, b, e, A, tiefe.aeusserste());
+    solver::Gegenloesung0 loesung(*this, n, d, b, e, A, tiefe.aeusserste());
     return loesung.loesen();
 }
 

@@ -28,6 +28,11 @@ const std::array<double, kPunkte>& Probeexponenten() {
     return x;
 }
 
+}  // namespace
+
+// A friend of ModulRA: it works on the engine state directly.
+namespace solver {
+
 // The follow-up search's trials: whole exponents only, as the recursion takes no other.
 class Exponentenprobe final : public Vorwaerts {
   public:
@@ -58,7 +63,7 @@ class Exponentenprobe final : public Vorwaerts {
     const std::string_view A_;
 };
 
-}  // namespace
+}  // namespace solver
 
 // Solves m[R, A][e, x] = b for the exponent x. Every trial starts from a clear
 // Fehlerstatus, so one failed trial cannot spoil the next; failed trials count as
@@ -139,7 +144,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     const auto fehlerstatus = Fehlerstatus;
     std::array<Probewert, kPunkte> tabelle;
     for (int i = 0; i < kPunkte; ++i) tabelle[i] = {X[i], G[i], definiert[i]};
-    Exponentenprobe probe(*this, n, d, b, e, A);
+    solver::Exponentenprobe probe(*this, n, d, b, e, A);
     const auto nachsuche =
         nachsuchen(tabelle, b, true, nachsucheBudget(ZaehlerBer.get() - aufwandVorher), probe);
     if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return 0;

@@ -16,8 +16,11 @@
 #include "app/graph/graph_fortschritt.h"
 #include "app/graph/graph_launcher.h"
 #include "app/support_fixture.h"
+#include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
 
+using staffel::Antwort;
+using staffel::GraphEinstellungen;
 using staffel::Int16;
 using staffel::ModulRA;
 using staffel::app::EngineBridge;
@@ -69,7 +72,8 @@ class TestFrmGraph : public QObject {
     void parabolaDrawnCountedPrintedAndSaved() {
         ModulRA m;
         EngineBridge bruecke(m, nullptr);
-        FrmGraph fenster(bruecke, nullptr, quadrat);
+        GraphEinstellungen g;
+        FrmGraph fenster(bruecke, g, "m[5 , 0][x , 2]", {}, nullptr, quadrat);
         QList<QImage> gedruckt;
         fenster.setzeDrucker(
             [&](const QImage& bild) { return gedruckt.append(bild), gedruckt.size() > 1; });
@@ -77,15 +81,14 @@ class TestFrmGraph : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
         QCOMPARE(fenster.findChild<QProgressBar*>("prgFortschritt")->accessibleName(),
                  "Punkte 1 020 von 1 020");
-        const Int16 proDurchgang = punkteProDurchgang(m.Graph, quadrat);
+        const Int16 proDurchgang = punkteProDurchgang(g, quadrat);
         QCOMPARE(fenster.punkteZahl(), proDurchgang);
         QCOMPARE(farbeBei(gezeichnet(fenster), 103, 30), QColor(255, 0, 0));  // the cross
         QCOMPARE(farbeBei(gezeichnet(fenster), 150, 30), QColor(Qt::white));
         auto* leinwand =
             QAccessible::queryAccessibleInterface(fenster.findChild<QWidget*>("drawingArea"));
         QCOMPARE(leinwand->role(), QAccessible::Canvas);
-        QCOMPARE(leinwand->text(QAccessible::Name),
-                 "Graph von x -> " + QString::fromStdString(m.FormelText));
+        QCOMPARE(leinwand->text(QAccessible::Name), "Graph von x -> m[5 , 0][x , 2]");
         fenster.resize(fenster.width() + 40, fenster.height() + 30);
         QTRY_COMPARE(fenster.punkteZahl(), 2 * proDurchgang);
 
@@ -112,7 +115,7 @@ class TestFrmGraph : public QObject {
                                                "-9.98;99.60039086303732;fein"}));
         QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         fenster.close();
-        QCOMPARE(m.Graph.PunkteZahl, 2 * proDurchgang);
+        QCOMPARE(g.PunkteZahl, 2 * proDurchgang);
     }
 
     // "Anhalten" (the menu entry, the button, or Esc) halts the sampling, keeps what is drawn
@@ -125,10 +128,12 @@ class TestFrmGraph : public QObject {
             ModulRA m;
             std::atomic<int> proben = 0;
             EngineBridge bruecke(m, nullptr);
-            FrmGraph fenster(bruecke, nullptr, [&proben](float) -> std::optional<double> {
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                return ++proben, 1.0;
-            });
+            GraphEinstellungen g;
+            FrmGraph fenster(bruecke, g, {}, {}, nullptr,
+                             [&proben](float) -> std::optional<double> {
+                                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                                 return ++proben, 1.0;
+                             });
             fenster.show();
             QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 10, 20000);
             anhalten(fenster);
@@ -201,9 +206,10 @@ class TestFrmGraph : public QObject {
     void settingsThenGraph() {
         for (const bool zeichnen : {true, false}) {
             ModulRA m;
-            staffel::Rechne(m, {"6", "1", "x", "0"});  // 1 for every positive x
-            m.Graph.Xmin = 0.5;
-            m.Graph.PunkteZahl = 7;
+            const Antwort antwort = m.rechne({"6", "1", "x", "0"});  // 1 for every positive x
+            GraphEinstellungen g;
+            g.Xmin = 0.5;
+            g.PunkteZahl = 7;
             QStringList gesehen;
             QTimer fahrer;
             connect(&fahrer, &QTimer::timeout, [&] {
@@ -219,11 +225,11 @@ class TestFrmGraph : public QObject {
             });
             fahrer.start(20);
             EngineBridge bruecke(m, nullptr);
-            staffel::app::zeigeGraph(nullptr, bruecke);
+            staffel::app::zeigeGraph(nullptr, bruecke, g, antwort);
             QCOMPARE(gesehen, (QStringList{"frmWerte", "frmGraph"}));
-            QCOMPARE(m.Graph.Xmax, zeichnen ? 3.0 : 10.0);
-            const Int16 proDurchgang = punkteProDurchgang(m.Graph, [](float) { return 1.0; });
-            QCOMPARE(m.Graph.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
+            QCOMPARE(g.Xmax, zeichnen ? 3.0 : 10.0);
+            const Int16 proDurchgang = punkteProDurchgang(g, [](float) { return 1.0; });
+            QCOMPARE(g.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
         }
     }
 };

@@ -138,7 +138,7 @@ class TestFrmHaupt : public QObject {
         // Typing resets the engine and shows invalid; the labels keep their texts.
         QTest::keyClicks(s_->feld("txtExponent"), "1");
         QVERIFY(s_->zeigtGueltig(false));
-        QCOMPARE(s_->fenster().modul().ZaehlerBer.get(), -1);
+        QCOMPARE(s_->fenster().zaehler()[static_cast<std::size_t>(staffel::Zaehler::Ber)], -1);
         // A double click empties a field; the calculation then refuses and changes nothing.
         QTest::mouseDClick(s_->feld("txtBasis"), Qt::LeftButton);
         QVERIFY(s_->rechne());
@@ -161,7 +161,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->meldungsTexte(), QStringList{" In diesem Fall ist der Grenzwert unbekannt!"});
         QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("  Grenzwert??"));
         QVERIFY(s_->rechne());  // "Rechne !" again stays in the limit mode
-        QVERIFY(s_->fenster().modul().GrenzwertModus);
+        QVERIFY(s_->fenster().grenzwertModus());
         QTest::keyClicks(s_->feld("txtRechenart"), "4");
         QCOMPARE(s_->text("txtExponent"), QString());
         QCOMPARE(s_->hinten("txtExponent"), QColor(0xc0, 0xc0, 0xff));

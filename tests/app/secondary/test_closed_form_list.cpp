@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "app/secondary/help_window.h"
+#include "engine/modul_ra.h"
+#include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
 
 using namespace staffel;
@@ -122,17 +124,18 @@ class TestClosedFormList : public QObject {
                 const std::optional<double> soll = formel->second.wert(b, e);
                 for (const auto& [r, a] : seiten) {
                     ModulRA m;
-                    const RechenAusgang ausgang =
-                        Rechne(m, {r.toStdString(), a.toStdString(), zahl(b), zahl(e)}).ausgang;
-                    const bool stimmt = soll ? m.Fehlerstatus == 0 && m.Meldung.empty() &&
-                                                   std::fabs(m.Ergebnis - *soll) <=
-                                                       1e-12 * std::max(1.0, std::fabs(*soll))
-                                             : m.Meldung == " Wert unbestimmt";
+                    const Antwort antwort =
+                        m.rechne({r.toStdString(), a.toStdString(), zahl(b), zahl(e)});
+                    const double wert = antwort.ergebnis.value_or(std::nan(""));
+                    const bool stimmt =
+                        soll ? antwort.gueltig && std::fabs(wert - *soll) <=
+                                                      1e-12 * std::max(1.0, std::fabs(*soll))
+                             : antwort.meldung == " Wert unbestimmt";
                     const QString wo = QStringLiteral("%1, %2 [%3, %4]: %5 %6")
                                            .arg(r, a, QString::number(b), QString::number(e),
-                                                QString::number(m.Ergebnis, 'g', 17),
-                                                QString::fromStdString(m.Meldung));
-                    QVERIFY2(ausgang == RechenAusgang::Wert && stimmt, qPrintable(wo));
+                                                QString::number(wert, 'g', 17),
+                                                QString::fromStdString(antwort.meldung));
+                    QVERIFY2(antwort.ausgang == RechenAusgang::Wert && stimmt, qPrintable(wo));
                     ++geprueft;
                 }
             }

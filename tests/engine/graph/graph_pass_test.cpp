@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "engine/numbers/number_text.h"
+#include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
+#include "modul_pruefstand.h"
 #include "recording_host.h"
 
 namespace staffel::graph {
@@ -76,16 +78,16 @@ TEST(Abbildung, FrameEdgesAndOverflow) {
 
 TEST(Stichprobe, FailuresAreSilentAndDoNotCarryOver) {
     test::RecordingHost host;
-    ModulRA m(&host);
-    ASSERT_EQ(Rechne(m, {"6", "1", "x", "0"}).ausgang, RechenAusgang::Graph);  // 1 for every x
-    EXPECT_EQ(Stichprobe(m, 2.5f), 1.0);
+    ModulRAPruefstand m(&host);
+    ASSERT_EQ(m.rechne({"6", "1", "x", "0"}).ausgang, RechenAusgang::Graph);  // 1 for every x
+    EXPECT_EQ(m.graphPunkt(2.5f).wert, 1.0);
     m.RZaehler = -32768;  // the rewriting overflows 16 bits: an error, reported silently
-    EXPECT_EQ(Stichprobe(m, 2.5f), std::nullopt);
+    EXPECT_EQ(m.graphPunkt(2.5f).wert, std::nullopt);
     EXPECT_EQ(m.Fehlerstatus, 0);
     EXPECT_TRUE(host.boxes.empty());
     m.RZaehler = 6;
     m.anhalten();
-    EXPECT_EQ(Stichprobe(m, 2.5f), std::nullopt);
+    EXPECT_EQ(m.graphPunkt(2.5f).wert, std::nullopt);
 }
 
 // Counters and grids stay within 16 bits and a sensible number of lines.

@@ -5,6 +5,7 @@
 
 #include "engine/model/umformung.h"
 #include "engine/modul_ra.h"
+#include "modul_pruefstand.h"
 
 namespace staffel {
 namespace {
@@ -27,7 +28,7 @@ TEST(RechenzahlLesen, FractionOrMessage) {
         // clang-format on
     };
     for (const auto& fall : faelle) {
-        ModulRA m;
+        ModulRAPruefstand m;
         std::string text = fall.text;
         EXPECT_EQ(deutsch(m.RechenzahlLesen(text).value_or(TextId::Keine)), fall.meldung)
             << fall.text;
@@ -60,14 +61,14 @@ TEST(AuflListeBilden, WalksTheChainOfReductions) {
         {"-32768", "", 3, sprengt},
         {"-20000/20001", "", 3, sprengt},
     };
-    const auto bilde = [](ModulRA& m, const char* rechenart) {
+    const auto bilde = [](ModulRAPruefstand& m, const char* rechenart) {
         m.RechenartText = rechenart;
         EXPECT_EQ(m.RechenzahlLesen(m.RechenartText), std::nullopt) << rechenart;
         return std::string(deutsch(
             m.AuflListeBilden(m.BruchZaehler, m.BruchNenner, m.RDezimal).value_or(TextId::Keine)));
     };
     for (const auto& fall : faelle) {
-        ModulRA m;
+        ModulRAPruefstand m;
         ASSERT_EQ(bilde(m, "8/3"), "");
         EXPECT_EQ(bilde(m, fall.rechenart), fall.meldung) << fall.rechenart;
         EXPECT_TRUE(m.AuflListe.starts_with(*fall.liste ? fall.liste : "{ 8/3, 5/3, 2/3, 3/2 }"))
@@ -75,7 +76,7 @@ TEST(AuflListeBilden, WalksTheChainOfReductions) {
         EXPECT_TRUE(m.AuflListe.ends_with(" }")) << fall.rechenart;
         EXPECT_EQ(m.AnzahlStellen, fall.stellen) << fall.rechenart;
     }
-    ModulRA m;
+    ModulRAPruefstand m;
     EXPECT_EQ(m.AuflListeBilden(3, 0, 0), TextId::NennerNull);
 }
 

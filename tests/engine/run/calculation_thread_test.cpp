@@ -12,9 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "engine/run/antwort.h"
 #include "engine/run/calculation_runner.h"
 #include "engine/run/halt_watchdog.h"
 #include "engine/run/rechnen.h"
+#include "modul_pruefstand.h"
 #include "recording_host.h"
 
 namespace staffel {
@@ -62,15 +64,15 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
 #endif
         SCOPED_TRACE(eingabe.rechenart + " A=" + eingabe.aufzahl + " b=" + eingabe.basis);
         test::RecordingHost host;
-        ModulRA modul(&host);
-        RechenAnzeige anzeige;
+        ModulRAPruefstand modul(&host);
+        Antwort anzeige;
         std::size_t stack = 0;
         {
             // A calculation that does not end at this halt fails by the test timeout.
             HaltWatchdog halt;
             ASSERT_TRUE(halt.arm(modul, std::chrono::milliseconds(300)));
             EXPECT_TRUE(CalculationRunner::runBlocking([&] {
-                anzeige = Rechne(modul, eingabe);
+                anzeige = modul.rechne(eingabe);
                 stack = benutzterStack();
             }));
         }
@@ -89,17 +91,17 @@ TEST(DepthTest, DeepestChainsEndAndFitTheStack) {
 }
 
 TEST(CalculationThread, AHaltBelongsToTheRunItStopped) {
-    ModulRA modul;
+    ModulRAPruefstand modul;
     modul.anhalten();  // stands for "#" pressed during the run
-    RechenAnzeige anzeige;
+    Antwort anzeige;
     CalculationRunner::runBlocking([&] {
-        anzeige = Rechne(modul, {"6", "1", "1.2", "1000000000"});
+        anzeige = modul.rechne({"6", "1", "1.2", "1000000000"});
     });
     EXPECT_EQ(anzeige.ergebnisText, "    Berechnung angehalten!");
     EXPECT_FALSE(anzeige.gueltig);
 
     modul.haltZuruecknehmen();
-    CalculationRunner::runBlocking([&] { anzeige = Rechne(modul, {"6", "1", "1.2", "3"}); });
+    CalculationRunner::runBlocking([&] { anzeige = modul.rechne({"6", "1", "1.2", "3"}); });
     EXPECT_EQ(anzeige.ergebnisText, FormatErgebnis(std::pow(1.2, std::pow(1.2, 1.2)), ""));
     EXPECT_TRUE(anzeige.gueltig);
 }

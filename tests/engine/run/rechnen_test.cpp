@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/modul_ra.h"
+#include "engine/run/antwort.h"
 #include "recording_host.h"
 
 namespace staffel {
@@ -37,15 +39,16 @@ TEST(Rechne, StopsAtTheFirstRefusedStep) {
     for (const auto& fall : faelle) {
         test::RecordingHost host;
         ModulRA modul(&host);
-        const RechenAnzeige anzeige = Rechne(modul, fall.eingabe);
+        const Antwort anzeige = modul.rechne(fall.eingabe);
         SCOPED_TRACE(fall.eingabe.rechenart + " " + fall.eingabe.aufzahl + " " +
                      fall.eingabe.basis);
         EXPECT_EQ(anzeige.ausgang, fall.ausgang);
         EXPECT_FALSE(anzeige.gueltig);
         EXPECT_EQ(host.boxes,
                   fall.box ? std::vector<std::string>{fall.box} : std::vector<std::string>{});
+        EXPECT_EQ(anzeige.meldungen, host.boxes);
         if (fall.ausgang == RechenAusgang::Graph) {
-            EXPECT_EQ(modul.FormelText, "m[8 , 111][x , 2.5,5]");
+            EXPECT_EQ(anzeige.formel, "m[8 , 111][x , 2.5,5]");
         }
     }
 }

@@ -7,7 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
+#include "modul_pruefstand.h"
 
 namespace staffel {
 namespace {
@@ -110,17 +112,17 @@ TEST(Groesse, MatchesAnIndependentComputation) {
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.eingabe.rechenart + " " + fall.eingabe.aufzahl + " " +
                      fall.eingabe.basis + " " + fall.eingabe.exponent);
-        ModulRA modul;
-        EXPECT_EQ(Rechne(modul, fall.eingabe).groesse, fall.groesse);
+        ModulRAPruefstand modul;
+        EXPECT_EQ(modul.rechne(fall.eingabe).groesse, fall.groesse);
     }
 }
 
 TEST(Groesse, OnlyForAnOverflowThatRanToItsEnd) {
-    ModulRA modul;
-    EXPECT_NE(Rechne(modul, {"6", "1", "3", "4"}).groesse, std::nullopt);
-    EXPECT_EQ(Rechne(modul, {"5", "", "2", "10"}).groesse, std::nullopt);
-    EXPECT_EQ(Rechne(modul, {"1/5", "1", "0", "2"}).groesse, std::nullopt);
-    EXPECT_EQ(Rechne(modul, {"8/3", "000", "10", "400"}).groesse, std::nullopt);
+    ModulRAPruefstand modul;
+    EXPECT_NE(modul.rechne({"6", "1", "3", "4"}).groesse, std::nullopt);
+    EXPECT_EQ(modul.rechne({"5", "", "2", "10"}).groesse, std::nullopt);
+    EXPECT_EQ(modul.rechne({"1/5", "1", "0", "2"}).groesse, std::nullopt);
+    EXPECT_EQ(modul.rechne({"8/3", "000", "10", "400"}).groesse, std::nullopt);
     modul.anhalten();
     EXPECT_EQ(GroesseBerechnen(6, "1", 3, 4, modul), std::nullopt);
 }

@@ -9,6 +9,7 @@
 
 #include "engine/modul_ra.h"
 #include "engine/run/halt_watchdog.h"
+#include "modul_pruefstand.h"
 #include "recording_host.h"
 
 namespace staffel {
@@ -21,7 +22,7 @@ constexpr std::string_view kRationalerExponent =
 class SolverTest : public ::testing::Test {
   protected:
     test::RecordingHost host;
-    ModulRA modul{&host};
+    ModulRAPruefstand modul{&host};
 };
 
 int vorkommen(const std::string& text, std::string_view teil) {
@@ -94,7 +95,7 @@ TEST_F(SolverTest, NoFalseSolutionAtTheEdgeOfDefinedness) {
     EXPECT_TRUE(host.boxes.empty()) << "reported silently once an inverse solve has run";
 }
 
-bool erfuelltVorwaerts(ModulRA& vorwaerts, double wert, double b) {
+bool erfuelltVorwaerts(ModulRAPruefstand& vorwaerts, double wert, double b) {
     return vorwaerts.Fehlerstatus == 0 &&
            std::fabs(wert - b) <= 4e-11 * std::max(1.0, std::fabs(b));
 }
@@ -135,7 +136,7 @@ TEST_F(SolverTest, InversesGiveTheirSolutionOrNone) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message()
                      << f.n << "/" << f.d << " " << f.A << " " << f.b << " " << f.e);
-        ModulRA inverse, vorwaerts;
+        ModulRAPruefstand inverse, vorwaerts;
         inverse.Berechnung(f.n, f.d, f.b, f.e, f.A);
         if (std::isnan(f.loesung)) {
             EXPECT_EQ(inverse.Meldung, kKeineLoesung);
@@ -169,7 +170,7 @@ TEST_F(SolverTest, GeneratedInversesSolveTheirEquationOrHalt) {
         std::string A(1 + zufall() % 4, '0');
         for (char& ziffer : A) ziffer = static_cast<char>('0' + zufall() % 2);
         const double b = zahl(), e = zahl();
-        ModulRA inverse, vorwaerts;
+        ModulRAPruefstand inverse, vorwaerts;
         inverse.ZaehlerG0 = 1;  // GegenLsg1 goes past its rational trial
         vorwaerts.ZaehlerG0 = 1;
         double x = 0;
@@ -230,8 +231,8 @@ TEST_F(SolverTest, HaltEndsEverySolverLoopAtOnce) {
         const char* A;
     };
     const Fall faelle[] = {
-        {"GegenLsg0", &ModulRA::GegenLsg0, 6, 1, "0"},
-        {"GegenLsg1", &ModulRA::GegenLsg1, 7, 1, "00"},
+        {"GegenLsg0", &ModulRAPruefstand::GegenLsg0, 6, 1, "0"},
+        {"GegenLsg1", &ModulRAPruefstand::GegenLsg1, 7, 1, "00"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
