@@ -11,6 +11,7 @@
 #include "engine/engine_host.h"
 #include "engine/memo/memo.h"
 #include "engine/model/engine_texte.h"
+#include "engine/modul_felder.h"
 #include "engine/numbers/int16.h"
 #include "engine/polled_counter.h"
 #include "engine/run/eingabe.h"
@@ -100,52 +101,11 @@ class ModulRA {
         return true;
     }
 
-    // --- Result and messages ---
-    double Ergebnis = 0;
-    // Meldung and NameRechenart are written together with their ids, through the functions
-    // below; the ids let a window translate them.
-    std::string Meldung;
-    std::string NameRechenart;
-    TextId MeldungId = TextId::Keine;
-    RechenartName NameRechenartId;
-    std::int64_t NameUnbekannt = 0;
-    std::int64_t Fehlerstatus = 0;
-    std::uint8_t NAGefunden = 0;
-
-    // --- Arguments and mode ---
-    double RechenzahlWert = 0;
-    bool GrenzwertModus = false;
-    Int16 AnzahlStellen = 0;
-    Int16 RZaehler = 0;
-    Int16 RNenner = 0;
-    double BasisWert = 0;
-    double ExponentWert = 0;
-    std::string AufZahl;
-    std::string BasisText;
-    std::string ExponentText;
-
-    // --- Rechenzahl and resolution list ---
-    Int16 BruchZaehler = 0;
-    Int16 BruchNenner = 0;
-    std::string BruchText;
-    double RDezimal = 0;
-    std::string AuflListe;
-
-    // --- Texts of the calculate command ---
-    std::string RechenartText;
-    std::string AufZahlText;
-
-    // --- Counters, polled by the window while a calculation runs ---
-    PolledCounter<std::int64_t> ZaehlerBer{-1};
-    PolledCounter<std::int32_t> ZaehlerNA{-1};
-    PolledCounter<std::int64_t> ZaehlerIII{0};
-    PolledCounter<std::int64_t> ZaehlerIV{0};
-    PolledCounter<std::int64_t> ZaehlerG0{0};
-    PolledCounter<std::int64_t> ZaehlerG1{0};
-    PolledCounter<std::int32_t> ZaehlerG00{0};
-    PolledCounter<std::int32_t> ZaehlerG11{0};
-    PolledCounter<std::int64_t> AktIntervall{0};
-    PolledCounter<std::uint8_t> AnzahlIntervalle{0};
+    // Every field, with its part in the memo and the fixed points (modul_felder.h). Meldung
+    // and NameRechenart are written together with their ids, through the functions below; the
+    // ids let a window translate them. The counters are polled by the window while a
+    // calculation runs.
+    STAFFEL_MODUL_FELDER(STAFFEL_FELD_DEKLARIEREN, _)
 
     void meldungSetzen(TextId id) {
         MeldungId = id;
@@ -230,20 +190,14 @@ class ModulRA {
     bool meldungenStill() const noexcept;
     template <class F>
     void jedenZaehler(F&& f);
-
-    EngineHost* host_ = nullptr;
-    std::atomic<bool> halt_{false};
-    std::atomic<bool> befolgt_{false};
-    int tiefe_ = 0;
-    // Inverse solves in progress. The follow-up search runs in the outermost only, so that
-    // a solve nested in another's trial gives that trial what it always gave.
-    int loeserTiefe_ = 0;
-    int tiefsteTiefe_ = 0;  // deepest level reached, for the memo's depth rule
-    int inversTiefe_ = 0;   // active inverses: only their trials repeat nested calculations
-    std::uint64_t gezeigteMeldungen_ = 0;    // boxes raised, so that a pass can tell it raised none
-    std::vector<TextId> meldungenDesLaufs_;  // boxes raised since the calculate command began
-    Memo memo_;
 };
+
+// ModulRA holds the fields of its list and no others: one added beside the list has no part
+// in the memo and the fixed points and would go unnoticed by them.
+struct ModulRAFelder {
+    STAFFEL_MODUL_FELDER(STAFFEL_FELD_DEKLARIEREN, _)
+};
+static_assert(sizeof(ModulRA) == sizeof(ModulRAFelder));
 
 // Pure helpers of the operation model.
 // The greatest common divisor with the sign of b; a itself when b is 0.

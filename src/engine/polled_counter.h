@@ -11,7 +11,8 @@ namespace staffel {
 // plain integer; only the engine thread writes, so load-then-store needs no RMW.
 // Counting saturates at the type's maximum instead of overflowing. Assignments are counted
 // (on the engine thread only), so that the memo of nested calculations can tell a counter that
-// a call reset from one it only counted on.
+// a call reset from one it only counted on: a counter is written by counting or by assigning,
+// and there is no third way.
 template <class T>
 class PolledCounter {
   public:
@@ -20,7 +21,6 @@ class PolledCounter {
     PolledCounter& operator=(const PolledCounter&) = delete;
 
     T get() const noexcept { return value_.load(std::memory_order_relaxed); }
-    void set(T value) noexcept { value_.store(value, std::memory_order_relaxed); }
     void bump() noexcept {
         const T v = get();
         if (v < std::numeric_limits<T>::max()) set(static_cast<T>(v + 1));
@@ -41,6 +41,9 @@ class PolledCounter {
     std::uint64_t zuweisungen() const noexcept { return zuweisungen_; }
 
   private:
+    // Counting stores without being an assignment; an assignment goes through operator=.
+    void set(T value) noexcept { value_.store(value, std::memory_order_relaxed); }
+
     std::atomic<T> value_;
     std::uint64_t zuweisungen_ = 0;
 };

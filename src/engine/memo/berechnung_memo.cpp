@@ -91,6 +91,10 @@ bool nenntGegenrechenart(const std::string& name) {
     return name.find("Gegenrechenart") != std::string::npos;
 }
 
+// Between the engine's fields and the memo's copies of them, field by field.
+#define STAFFEL_LESEN(typ, name) z.name = name;
+#define STAFFEL_SCHREIBEN(typ, name) name = z.name;
+
 }  // namespace
 
 MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std::string_view A) {
@@ -98,25 +102,19 @@ MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std
     s.b = std::bit_cast<std::uint64_t>(b);
     s.e = std::bit_cast<std::uint64_t>(e);
     s.A.assign(A);
-    s.fehlerstatus = Fehlerstatus;
-    s.nameUnbekannt = NameUnbekannt;
     s.n = n;
     s.d = d;
-    s.anzahlStellen = AnzahlStellen;
+    ZustandImSchluessel& z = s.zustand;
+    STAFFEL_SICHT_SCHLUESSEL(STAFFEL_LESEN)
     s.nameGegen = nenntGegenrechenart(NameRechenart);
-    s.grenzwert = GrenzwertModus;
     s.still = meldungenStill();
     s.streuwertSetzen();
     return s;
 }
 
 void ModulRA::memoAnwenden(const MemoWirkung& w) {
-    Ergebnis = w.ergebnis;
-    RechenzahlWert = w.rechenzahlWert;
-    Fehlerstatus = w.fehlerstatus;
-    NameUnbekannt = w.nameUnbekannt;
-    AnzahlStellen = w.anzahlStellen;
-    NAGefunden = w.naGefunden;
+    const ZustandInWirkung& z = w.zustand;
+    STAFFEL_SICHT_WIRKUNG(STAFFEL_SCHREIBEN)
     if (w.meldungWirkung == TextWirkung::Gesetzt) meldungSetzen(w.meldung);
     if (w.nameWirkung == TextWirkung::Gesetzt) {
         nameSetzen(w.name);
@@ -185,12 +183,8 @@ void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_vi
     // it started at.
     if (wurdeAngehalten() || tiefste > kMaxTiefe) return;
 
-    w.ergebnis = Ergebnis;
-    w.rechenzahlWert = RechenzahlWert;
-    w.fehlerstatus = Fehlerstatus;
-    w.nameUnbekannt = NameUnbekannt;
-    w.anzahlStellen = AnzahlStellen;
-    w.naGefunden = NAGefunden;
+    ZustandInWirkung& z = w.zustand;
+    STAFFEL_SICHT_WIRKUNG(STAFFEL_LESEN)
     w.tiefe = tiefste - tiefe_;
     jedenZaehler([&w, &start](std::size_t i, const auto& zaehler) {
         const bool gesetzt = zaehler.zuweisungen() != start[i].zuweisungen;

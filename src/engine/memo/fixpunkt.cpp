@@ -13,16 +13,11 @@ DurchlaufStand ModulRA::durchlaufStand() {
         s.zaehler[i] = zaehler.get();
         s.zuweisungen[i] = zaehler.zuweisungen();
     });
-    s.rechenzahlWert = std::bit_cast<std::uint64_t>(RechenzahlWert);
-    s.fehlerstatus = Fehlerstatus;
-    s.nameUnbekannt = NameUnbekannt;
+    ZustandImStand& z = s.zustand;
+#define STAFFEL_LESEN(typ, name) z.name = name;
+    STAFFEL_SICHT_STAND(STAFFEL_LESEN)
+#undef STAFFEL_LESEN
     s.gezeigteMeldungen = gezeigteMeldungen_;
-    s.meldung = Meldung;
-    s.name = NameRechenart;
-    s.meldungId = MeldungId;
-    s.nameId = NameRechenartId;
-    s.anzahlStellen = AnzahlStellen;
-    s.naGefunden = NAGefunden;
     s.still = meldungenStill();
     return s;
 }
@@ -32,14 +27,12 @@ DurchlaufStand ModulRA::durchlaufStand() {
 // the same amount per pass, saturating as counting one by one would.
 bool ModulRA::fixpunktUebertragen(const DurchlaufStand& vorher, std::int64_t restDurchlaeufe) {
     if (haltAngefordert() || wurdeAngehalten()) return false;
-    if (std::bit_cast<std::uint64_t>(RechenzahlWert) != vorher.rechenzahlWert ||
-        Fehlerstatus != vorher.fehlerstatus || NameUnbekannt != vorher.nameUnbekannt ||
-        gezeigteMeldungen_ != vorher.gezeigteMeldungen || AnzahlStellen != vorher.anzahlStellen ||
-        NAGefunden != vorher.naGefunden || meldungenStill() != vorher.still ||
-        Meldung != vorher.meldung || NameRechenart != vorher.name ||
-        MeldungId != vorher.meldungId || NameRechenartId != vorher.nameId) {
-        return false;
-    }
+    const ZustandImStand& z = vorher.zustand;
+#define STAFFEL_GLEICH(typ, name) &&gleich(z.name, name)
+    const bool unveraendert = gezeigteMeldungen_ == vorher.gezeigteMeldungen &&
+                              meldungenStill() == vorher.still STAFFEL_SICHT_STAND(STAFFEL_GLEICH);
+#undef STAFFEL_GLEICH
+    if (!unveraendert) return false;
     constexpr std::int64_t kGroesste = std::numeric_limits<std::int64_t>::max();
     jedenZaehler([&](std::size_t i, auto& zaehler) {
         if (zaehler.zuweisungen() != vorher.zuweisungen[i]) return;

@@ -9,16 +9,10 @@ namespace staffel {
 // Every counter the window polls, with its place in MemoWirkung::zaehler.
 template <class F>
 void ModulRA::jedenZaehler(F&& f) {
-    f(0, ZaehlerBer);
-    f(1, ZaehlerNA);
-    f(2, ZaehlerIII);
-    f(3, ZaehlerIV);
-    f(4, ZaehlerG0);
-    f(5, ZaehlerG1);
-    f(6, ZaehlerG00);
-    f(7, ZaehlerG11);
-    f(8, AktIntervall);
-    f(9, AnzahlIntervalle);
+    std::size_t i = 0;
+#define STAFFEL_ZAEHLER_NENNEN(typ, name) f(i++, name);
+    STAFFEL_SICHT_ZAEHLER(STAFFEL_ZAEHLER_NENNEN)
+#undef STAFFEL_ZAEHLER_NENNEN
 }
 
 }  // namespace staffel

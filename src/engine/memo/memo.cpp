@@ -45,12 +45,12 @@ void MemoSchluessel::streuwertSetzen() noexcept {
     std::size_t h = std::hash<std::string_view>{}(A);
     h = mischen(h, b);
     h = mischen(h, e);
-    h = mischen(h, static_cast<std::uint64_t>(fehlerstatus));
-    h = mischen(h, static_cast<std::uint64_t>(nameUnbekannt));
-    h = mischen(h, (static_cast<std::uint64_t>(static_cast<std::uint16_t>(n)) << 32) |
-                       (static_cast<std::uint64_t>(static_cast<std::uint16_t>(d)) << 16) |
-                       static_cast<std::uint16_t>(anzahlStellen));
-    streuwert = mischen(h, (grenzwert ? 1u : 0u) | (still ? 2u : 0u) | (nameGegen ? 4u : 0u));
+    h = mischen(h, (static_cast<std::uint64_t>(static_cast<std::uint16_t>(n)) << 16) |
+                       static_cast<std::uint16_t>(d));
+#define STAFFEL_MISCHEN(typ, name) h = mischen(h, alsBits(zustand.name));
+    STAFFEL_SICHT_SCHLUESSEL(STAFFEL_MISCHEN)
+#undef STAFFEL_MISCHEN
+    streuwert = mischen(h, (still ? 1u : 0u) | (nameGegen ? 2u : 0u));
 }
 
 std::size_t Memo::gestalt(Int16 n, Int16 d, std::string_view A) noexcept {

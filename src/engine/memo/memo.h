@@ -6,23 +6,39 @@
 // ModulRA owns one.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "engine/model/engine_texte.h"
+#include "engine/modul_felder.h"
 #include "engine/numbers/int16.h"
 
 namespace staffel {
 
-// Everything a nested calculation's effect depends on besides constant tables. On entry the
-// calculation has already written Ergebnis (0), NAGefunden (0) and RechenzahlWert (n/d),
-// so those follow from n and d. A field that is only written is part of the key too (its
-// value after the call is the start value whenever the call leaves it alone), except the two
-// texts: Meldung is never read inside, and of NameRechenart only whether it names an inverse
+// The engine's fields in a nested calculation's key, its effect and the state a fixed point
+// compares, by their roles (modul_felder.h).
+struct ZustandImSchluessel {
+    STAFFEL_SICHT_SCHLUESSEL(STAFFEL_FELD)
+    bool operator==(const ZustandImSchluessel&) const = default;
+};
+struct ZustandInWirkung {
+    STAFFEL_SICHT_WIRKUNG(STAFFEL_FELD)
+};
+struct ZustandImStand {
+    STAFFEL_SICHT_STAND(STAFFEL_FELD)
+};
+
+// Everything a nested calculation's effect depends on besides constant tables: its arguments
+// and the fields of the key's roles. On entry the calculation has already written Ergebnis
+// (0), NAGefunden (0) and RechenzahlWert (n/d), so those follow from n and d. Of the texts,
+// Meldung is never read inside, and of NameRechenart only whether it names an inverse
 // already; the effect tells whether the call wrote them (MemoWirkung). The depth is not part
 // of the key: a call's effect is the same at every depth from which its deepest level stays
 // within kMaxTiefe (MemoWirkung::tiefe).
@@ -32,31 +48,47 @@ struct MemoSchluessel {
     std::size_t streuwert = 0;
     std::uint64_t b = 0, e = 0;  // by their bits: -0 and 0 take different ways
     std::string A;
-    std::int64_t fehlerstatus = 0;
-    std::int64_t nameUnbekannt = 0;
-    Int16 n = 0, d = 0, anzahlStellen = 0;
-    bool nameGegen = false;  // NameRechenart holds "Gegenrechenart"
-    bool grenzwert = false;
-    bool still = false;  // messages raise no box (ModulRA::meldungenStill)
+    Int16 n = 0, d = 0;
+    ZustandImSchluessel zustand;
+    bool nameGegen = false;  // NameRechenart names an inverse
+    bool still = false;      // messages raise no box (ModulRA::meldungenStill)
     bool operator==(const MemoSchluessel&) const = default;
     void streuwertSetzen() noexcept;
 };
 
-inline constexpr std::size_t kMemoZaehler = 10;
+inline constexpr std::size_t kMemoZaehler = 0 STAFFEL_SICHT_ZAEHLER(STAFFEL_EINS);
+
+// A field's value as bits, for hashing and comparing: a double by its bits, since -0 and 0
+// take different ways.
+template <class T>
+std::uint64_t alsBits(const T& wert) noexcept {
+    if constexpr (std::is_floating_point_v<T>) {
+        return std::bit_cast<std::uint64_t>(wert);
+    } else if constexpr (std::is_enum_v<T>) {
+        return static_cast<std::uint64_t>(static_cast<std::underlying_type_t<T>>(wert));
+    } else {
+        return static_cast<std::uint64_t>(wert);
+    }
+}
+template <class T>
+bool gleich(const T& a, const T& b) {
+    if constexpr (std::is_floating_point_v<T>) {
+        return alsBits(a) == alsBits(b);
+    } else {
+        return a == b;
+    }
+}
 
 // What a call did to a text: left it, put the inverse's prefix before it (NameRechenart
 // only), or wrote the text recorded in MemoWirkung.
 enum class TextWirkung : std::uint8_t { Unveraendert, Praefix, Gesetzt };
 
 struct MemoWirkung {
-    double ergebnis = 0, rechenzahlWert = 0;
-    std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
+    ZustandInWirkung zustand;
     TextId meldung = TextId::Keine;
     RechenartName name;
     TextWirkung meldungWirkung = TextWirkung::Unveraendert;
     TextWirkung nameWirkung = TextWirkung::Unveraendert;
-    Int16 anzahlStellen = 0;
-    std::uint8_t naGefunden = 0;
     int tiefe = 0;  // levels below the call that it reached
     // Each counter after the call: the value it was last assigned (a solver resets its own;
     // bit i of gesetzt), or else how much the call counted on top of the start value.
@@ -69,16 +101,10 @@ struct MemoWirkung {
 // back its input and leaves all of this but the counters' values as it found it has a
 // successor that is the same call on the same state: every later pass does what it did.
 struct DurchlaufStand {
+    ZustandImStand zustand;
     std::array<std::int64_t, kMemoZaehler> zaehler{};
     std::array<std::uint64_t, kMemoZaehler> zuweisungen{};
-    std::uint64_t rechenzahlWert = 0;  // by its bits, as the result
-    std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
     std::uint64_t gezeigteMeldungen = 0;
-    std::string meldung, name;
-    TextId meldungId = TextId::Keine;
-    RechenartName nameId;
-    Int16 anzahlStellen = 0;
-    std::uint8_t naGefunden = 0;
     bool still = false;
 };
 
