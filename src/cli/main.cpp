@@ -8,10 +8,10 @@
 #include "cli/argumente.h"
 #include "cli/batch_runner.h"
 #include "cli/batch_workers.h"
-#include "cli/json_text.h"
 #include "cli/signal_waechter.h"
 #include "cli/unterbrechbare_eingabe.h"
 #include "engine/run/calculation_runner.h"
+#include "engine/run/utf8_text.h"
 
 namespace {
 
@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
     }
     if (aufruf.json) return ausgeben(cli::jsonZeile(ergebnis)) ? 0 : ausgabeFehler();
     for (const auto& meldung : ergebnis.meldungen) {
-        std::cerr << "Problem: " << cli::utf8Text(meldung) << '\n';
+        std::cerr << "Problem: " << utf8Text(meldung) << '\n';
     }
-    const std::string text = cli::utf8Text(ergebnis.ergebnisText.value_or(""));
+    const std::string text = utf8Text(ergebnis.ergebnisText.value_or(""));
     return ausgeben(text + '\n') ? 0 : ausgabeFehler();
 }

@@ -2,7 +2,7 @@
 
 #include <pybind11/stl.h>
 
-#include "python/utf8_wie_qt.h"
+#include "engine/run/utf8_text.h"
 
 namespace py = pybind11;
 
@@ -11,7 +11,7 @@ namespace staffel::python {
 namespace {
 
 py::str text(const std::string& bytes) {
-    return py::str(utf8WieQt(bytes));
+    return py::str(utf8Text(bytes));
 }
 
 py::object textOderNone(const std::optional<std::string>& bytes) {
