@@ -15,14 +15,11 @@ class SammelHost : public EngineHost {
     std::vector<std::string> meldungen;
 };
 
-decltype(Antwort::zaehler) zaehlerLesen(const ModulRA& m) {
-    const std::array<std::int64_t, kZaehlerNamen.size()> werte = {
-        m.AktIntervall.get(), m.ZaehlerBer.get(), m.ZaehlerG0.get(),  m.ZaehlerG00.get(),
-        m.ZaehlerG1.get(),    m.ZaehlerG11.get(), m.ZaehlerIII.get(), m.AnzahlIntervalle.get(),
-        m.ZaehlerIV.get(),    m.ZaehlerNA.get()};
-    decltype(Antwort::zaehler) zaehler;
-    for (std::size_t i = 0; i < zaehler.size(); ++i) zaehler[i] = {kZaehlerNamen[i], werte[i]};
-    return zaehler;
+Zaehlerstaende zaehlerLesen(const ModulRA& m) {
+    return zaehlerstaende({m.AktIntervall.get(), m.ZaehlerBer.get(), m.ZaehlerG0.get(),
+                           m.ZaehlerG00.get(), m.ZaehlerG1.get(), m.ZaehlerG11.get(),
+                           m.ZaehlerIII.get(), m.AnzahlIntervalle.get(), m.ZaehlerIV.get(),
+                           m.ZaehlerNA.get()});
 }
 
 }  // namespace
