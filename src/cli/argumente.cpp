@@ -1,11 +1,10 @@
 #include "cli/argumente.h"
 
-#include <charconv>
-#include <chrono>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
-#include "cli/batch_workers.h"
+#include "cli/aufruf_optionen.h"
 
 namespace staffel::cli {
 
@@ -18,15 +17,12 @@ bool istNegativeZahl(const std::string& text) {
            ((text[1] >= '0' && text[1] <= '9') || text[1] == '.' || text[1] == ',');
 }
 
-std::optional<std::chrono::milliseconds> sekundenLesen(std::string text) {
-    if (const auto komma = text.find(','); komma != std::string::npos) text[komma] = '.';
-    double sekunden = 0;
-    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), sekunden);
-    if (fehler != std::errc() || ende != text.data() + text.size() || !(sekunden >= 0) ||
-        sekunden > 1e6) {
-        return std::nullopt;
-    }
-    return std::chrono::ceil<std::chrono::milliseconds>(std::chrono::duration<double>(sekunden));
+const AufrufOption* optionFinden(std::string_view name) {
+    const auto optionen = aufrufOptionen();
+    const auto option = std::find_if(optionen.begin(), optionen.end(), [name](const auto& o) {
+        return name == o.name || (!o.kurz.empty() && name == o.kurz);
+    });
+    return option == optionen.end() ? nullptr : &*option;
 }
 
 }  // namespace
@@ -48,40 +44,21 @@ Aufruf aufrufLesen(const std::vector<std::string>& argumente) {
             nurTexte = true;
             continue;
         }
-        // Options take one or two dashes; --halt-after and --jobs take their value after "=" or
-        // next.
+        // Options take one or two dashes, and an option with a value takes it after "=" or as
+        // the next argument.
         std::string name = argument.substr(argument.starts_with("--") ? 2 : 1);
         std::optional<std::string> wert;
         if (const auto gleich = name.find('='); gleich != std::string::npos) {
             wert = name.substr(gleich + 1);
             name.resize(gleich);
         }
-        if (name == "jobs") {
-            if (!wert && i + 1 < argumente.size()) wert = argumente[++i];
-            unsigned jobs = 0;
-            const char* ende = wert ? wert->data() + wert->size() : nullptr;
-            if (!wert || std::from_chars(wert->data(), ende, jobs).ptr != ende || jobs < 1 ||
-                jobs > kMaxJobs) {
-                return fehler("--jobs braucht eine ganze Zahl von 1 bis 256.");
-            }
-            aufruf.optionen.jobs = jobs;
-            continue;
+        const AufrufOption* option = optionFinden(name);
+        const bool schalter = option && option->wert.empty();
+        if (!option || (schalter && wert)) return fehler("Unbekannte Option: " + argument);
+        if (!schalter && !wert && i + 1 < argumente.size()) wert = argumente[++i];
+        if ((!schalter && !wert) || !option->setzen(aufruf, wert.value_or(""))) {
+            return fehler(std::string(option->falscherWert));
         }
-        if (name == "halt-after") {
-            if (!wert && i + 1 < argumente.size()) wert = argumente[++i];
-            const auto zeit = wert ? sekundenLesen(*wert) : std::nullopt;
-            if (!zeit) return fehler("--halt-after braucht eine Zahl von Sekunden.");
-            aufruf.optionen.haltNach = *zeit;
-            continue;
-        }
-        bool* schalter = name == "json"                  ? &aufruf.json
-                         : name == "batch"               ? &aufruf.batch
-                         : name == "limit"               ? &aufruf.optionen.grenzwert
-                         : name == "ohne-memo"           ? &aufruf.optionen.ohneMemo
-                         : name == "help" || name == "h" ? &aufruf.hilfe
-                                                         : nullptr;
-        if (!schalter || wert) return fehler("Unbekannte Option: " + argument);
-        *schalter = true;
     }
     if (aufruf.hilfe) return aufruf;
     if (aufruf.batch) {

@@ -1,7 +1,12 @@
 #include "cli/batch_runner.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "cli/json_text.h"
 
@@ -11,6 +16,75 @@ namespace {
 
 constexpr const char* kZeileFehlerhaft =
     "Zeile braucht vier durch Tabulatoren getrennte Felder: R, A, B, E";
+
+// The value of each type a field of the answer has, as QJsonDocument writes it.
+void jsonWert(std::string& z, const std::string& text) {
+    jsonText(z, text);
+}
+
+void jsonWert(std::string& z, double zahl) {
+    jsonZahl(z, zahl);
+}
+
+void jsonWert(std::string& z, std::int64_t zahl) {
+    jsonGanz(z, zahl);
+}
+
+void jsonWert(std::string& z, int zahl) {
+    jsonGanz(z, zahl);
+}
+
+void jsonWert(std::string& z, bool wahr) {
+    z += wahr ? "true" : "false";
+}
+
+void jsonWert(std::string& z, const std::vector<std::string>& texte) {
+    z += '[';
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (i > 0) z += ',';
+        jsonText(z, texte[i]);
+    }
+    z += ']';
+}
+
+void jsonWert(std::string& z, const Zaehlerstaende& zaehler) {
+    z += '{';
+    for (const auto& [name, wert] : zaehler) {
+        if (z.back() != '{') z += ',';
+        z += '"';
+        z += name;
+        z += "\":";
+        jsonGanz(z, wert);
+    }
+    z += '}';
+}
+
+template <class T>
+void jsonWert(std::string& z, const std::optional<T>& wert) {
+    wert ? jsonWert(z, *wert) : void(z += "null");
+}
+
+// A field's opening, {"key": or ,"key":, as a constant: appended as one piece of known length,
+// since the line is written for every calculation.
+template <std::size_t kFeld>
+constexpr auto feldAnfang() {
+    constexpr std::string_view schluessel = std::get<kFeld>(kJsonFelder).schluessel;
+    std::array<char, schluessel.size() + 4> text{kFeld == 0 ? '{' : ',', '"'};
+    std::copy(schluessel.begin(), schluessel.end(), text.begin() + 2);
+    text[text.size() - 2] = '"';
+    text[text.size() - 1] = ':';
+    return text;
+}
+
+template <std::size_t kFeld>
+constexpr auto kFeldAnfang = feldAnfang<kFeld>();
+
+template <std::size_t... kFeld>
+void felderSchreiben(std::string& z, const Antwort& a, std::index_sequence<kFeld...>) {
+    ((z.append(kFeldAnfang<kFeld>.data(), kFeldAnfang<kFeld>.size()),
+      jsonWert(z, std::get<kFeld>(kJsonFelder).lesen(a))),
+     ...);
+}
 
 }  // namespace
 
@@ -48,37 +122,8 @@ std::string jsonZeile(const Antwort& a) {
         return z;
     }
     z.reserve(512);
-    z = "{\"aufloesungsliste\":";
-    jsonText(z, a.aufloesungsliste);
-    z += ",\"ergebnis\":";
-    a.ergebnis ? jsonZahl(z, *a.ergebnis) : void(z += "null");
-    z += ",\"ergebnisText\":";
-    a.ergebnisText ? jsonText(z, *a.ergebnisText) : void(z += "null");
-    z += ",\"fehlerstatus\":";
-    jsonGanz(z, a.fehlerstatus);
-    z += ",\"groesse\":";
-    a.groesse ? jsonText(z, *a.groesse) : void(z += "null");
-    z += a.gueltig ? ",\"gueltig\":true" : ",\"gueltig\":false";
-    z += ",\"meldung\":";
-    jsonText(z, a.meldung);
-    z += ",\"meldungen\":[";
-    for (std::size_t i = 0; i < a.meldungen.size(); ++i) {
-        if (i > 0) z += ',';
-        jsonText(z, a.meldungen[i]);
-    }
-    z += "],\"name\":";
-    jsonText(z, a.name);
-    z += ",\"step\":";
-    a.step ? jsonGanz(z, *a.step) : void(z += "null");
-    z += ",\"zaehler\":{";
-    for (const auto& [name, wert] : a.zaehler) {
-        if (z.back() != '{') z += ',';
-        z += '"';
-        z += name;
-        z += "\":";
-        jsonGanz(z, wert);
-    }
-    z += "}}\n";
+    felderSchreiben(z, a, std::make_index_sequence<std::tuple_size_v<decltype(kJsonFelder)>>());
+    z += "}\n";
     return z;
 }
 

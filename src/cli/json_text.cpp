@@ -1,9 +1,10 @@
 #include "cli/json_text.h"
 
-#include <QString>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+
+#include "engine/run/utf8_text.h"
 
 namespace staffel::cli {
 
@@ -15,11 +16,6 @@ bool ascii(std::string_view text) {
 }
 
 }  // namespace
-
-std::string utf8Text(std::string_view text) {
-    if (ascii(text)) return std::string(text);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString();
-}
 
 void jsonText(std::string& aus, std::string_view text) {
     std::string umgewandelt;

@@ -9,9 +9,6 @@ namespace staffel::cli {
 // The pieces of a compact JSON line, byte for byte as QJsonDocument writes them, without
 // building a document: the batch writes one line per calculation.
 
-// The text as Qt reads it: invalid UTF-8 replaced, a leading byte order mark dropped.
-std::string utf8Text(std::string_view text);
-
 // A string value in quotes, escaped.
 void jsonText(std::string& aus, std::string_view text);
 

@@ -6,41 +6,15 @@
 #include <string>
 
 #include "cli/argumente.h"
+#include "cli/aufruf_text.h"
 #include "cli/batch_runner.h"
 #include "cli/batch_workers.h"
-#include "cli/json_text.h"
 #include "cli/signal_waechter.h"
 #include "cli/unterbrechbare_eingabe.h"
 #include "engine/run/calculation_runner.h"
+#include "engine/run/utf8_text.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "Aufruf:\n"
-    "  staffelrechner-cli [--json] [--limit] [--halt-after SEKUNDEN] [--ohne-memo] [--] R A B E\n"
-    "  staffelrechner-cli --batch [--jobs N] [--limit] [--halt-after SEKUNDEN] [--ohne-memo]\n"
-    "                     < zeilen\n"
-    "\n"
-    "Rechnet m[R, A][B, E] wie \"Rechne !\" im Fenster. A darf leer sein (\"\").\n"
-    "Negative Zahlen wie -1 oder -1/4 sind Texte, keine Optionen; nach -- ist jedes\n"
-    "weitere Argument ein Text.\n"
-    "\n"
-    "  --json        ein JSON-Objekt statt des Ergebnistextes\n"
-    "  --batch       liest Zeilen R<TAB>A<TAB>B<TAB>E, schreibt je Zeile ein JSON-Objekt\n"
-    "  --jobs        rechnet die Zeilen mit N Rechnungen zugleich, N von 1 bis 256 (Vorgabe:\n"
-    "                so viele, wie der Rechner Kerne hat, höchstens 256); die Antworten\n"
-    "                bleiben in der Reihenfolge der Zeilen\n"
-    "  --limit       Grenzwert für E gegen +-Unendlich (E wird ignoriert)\n"
-    "  --halt-after  hält jede Rechnung nach so vielen Sekunden an (Vorgabe 10;\n"
-    "                0 heißt ohne Zeitgrenze)\n"
-    "  --ohne-memo   rechnet jede innere Rechnung neu, statt ihre Wirkung zu wiederholen\n"
-    "                (gleiche Antworten, nur langsamer; zum Vergleich)\n"
-    "  -h, --help    dieser Text\n"
-    "\n"
-    "Rückgabewert: 0, wenn gerechnet wurde; 1, wenn die Eingabe nicht gelesen, die Ausgabe\n"
-    "nicht geschrieben oder eine Rechnung nicht gestartet werden konnte; 2 bei falschem\n"
-    "Aufruf; 128 + Nummer des Signals, wenn SIGINT, SIGTERM oder SIGHUP den Stapel beendet\n"
-    "hat (die Antworten der begonnenen Zeilen sind dann geschrieben).\n";
 
 // False once standard output is gone (a full disk, a closed pipe).
 bool ausgeben(const std::string& text) {
@@ -96,10 +70,10 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     const cli::Aufruf aufruf = cli::aufrufLesen({argv + 1, argv + argc});
     if (!aufruf.fehler.empty()) {
-        std::cerr << aufruf.fehler << "\n\n" << kUsage;
+        std::cerr << aufruf.fehler << "\n\n" << cli::aufrufText();
         return 2;
     }
-    if (aufruf.hilfe) return ausgeben(kUsage) ? 0 : ausgabeFehler();
+    if (aufruf.hilfe) return ausgeben(cli::aufrufText()) ? 0 : ausgabeFehler();
 
     if (aufruf.batch) return stapel(aufruf.optionen);
 
@@ -117,8 +91,8 @@ int main(int argc, char** argv) {
     }
     if (aufruf.json) return ausgeben(cli::jsonZeile(ergebnis)) ? 0 : ausgabeFehler();
     for (const auto& meldung : ergebnis.meldungen) {
-        std::cerr << "Problem: " << cli::utf8Text(meldung) << '\n';
+        std::cerr << "Problem: " << utf8Text(meldung) << '\n';
     }
-    const std::string text = cli::utf8Text(ergebnis.ergebnisText.value_or(""));
+    const std::string text = utf8Text(ergebnis.ergebnisText.value_or(""));
     return ausgeben(text + '\n') ? 0 : ausgabeFehler();
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -25,6 +26,16 @@ struct Optionen {
 inline constexpr std::array<const char*, 10> kZaehlerNamen = {
     "aktIntervall", "ber", "g0", "g00", "g1", "g11", "iii", "intervalle", "iv", "na"};
 
+// The counters by name, in the order of kZaehlerNamen.
+using Zaehlerstaende = std::array<std::pair<const char*, std::int64_t>, kZaehlerNamen.size()>;
+
+constexpr Zaehlerstaende zaehlerstaende(
+    const std::array<std::int64_t, kZaehlerNamen.size()>& werte = {}) {
+    Zaehlerstaende staende{};
+    for (std::size_t i = 0; i < staende.size(); ++i) staende[i] = {kZaehlerNamen[i], werte[i]};
+    return staende;
+}
+
 inline constexpr const char* kNichtGestartet = "Die Berechnung konnte nicht gestartet werden.";
 
 // What one calculation tells every front end: the window's labels, the command line's JSON,
@@ -42,8 +53,7 @@ struct Antwort {
     std::vector<std::string> meldungen;
     std::string aufloesungsliste;
     std::optional<int> step;
-    std::array<std::pair<const char*, std::int64_t>, kZaehlerNamen.size()>
-        zaehler{};  // kZaehlerNamen
+    Zaehlerstaende zaehler = zaehlerstaende();
 
     // Beside the fields of the JSON line, for the windows.
     RechenAusgang ausgang = RechenAusgang::EingabeFehlt;
@@ -54,6 +64,52 @@ struct Antwort {
     int anzahlStellen = 0;                // the step count as the calculation left it
 };
 static_assert(std::tuple_size_v<Zaehlerstand> == kZaehlerNamen.size());
+
+// A field of the command line's JSON object: its key and the member that holds it.
+template <class T>
+struct JsonFeld {
+    using Wert = T;
+    std::string_view schluessel;
+    T Antwort::*glied;
+    const T& lesen(const Antwort& a) const { return a.*glied; }
+    void setzen(Antwort& a, T wert) const { a.*glied = std::move(wert); }
+};
+template <class T>
+JsonFeld(std::string_view, T Antwort::*) -> JsonFeld<T>;
+
+// fehlerstatus is a whole number in the JSON, in Python and in the pickle state: it is cast
+// here and nowhere else.
+struct FehlerstatusFeld {
+    using Wert = std::int64_t;
+    std::string_view schluessel;
+    static std::int64_t lesen(const Antwort& a) {
+        return static_cast<std::int64_t>(a.fehlerstatus);
+    }
+    static void setzen(Antwort& a, std::int64_t wert) { a.fehlerstatus = wert; }
+};
+
+// The fields of the JSON object in its order (its keys sorted, as QJsonObject keeps them). The
+// JSON line and the Python module's attributes, as_dict() and pickle state are all made from
+// this list; a member that is not in it is in none of them.
+inline constexpr std::tuple kJsonFelder{
+    JsonFeld{"aufloesungsliste", &Antwort::aufloesungsliste},
+    JsonFeld{"ergebnis", &Antwort::ergebnis},
+    JsonFeld{"ergebnisText", &Antwort::ergebnisText},
+    FehlerstatusFeld{"fehlerstatus"},
+    JsonFeld{"groesse", &Antwort::groesse},
+    JsonFeld{"gueltig", &Antwort::gueltig},
+    JsonFeld{"meldung", &Antwort::meldung},
+    JsonFeld{"meldungen", &Antwort::meldungen},
+    JsonFeld{"name", &Antwort::name},
+    JsonFeld{"step", &Antwort::step},
+    JsonFeld{"zaehler", &Antwort::zaehler},
+};
+
+// Calls besucher with each field of kJsonFelder in turn.
+template <class Besucher>
+constexpr void jsonFelderBesuchen(Besucher&& besucher) {
+    std::apply([&besucher](const auto&... feld) { (besucher(feld), ...); }, kJsonFelder);
+}
 
 // One calculation as "Rechne !" (or, with grenzwert, "Lim e->+-oo") runs it on a freshly
 // reset state, halted by the watchdog after haltNach. Runs on a CalculationRunner's thread (or

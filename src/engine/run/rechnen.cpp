@@ -132,8 +132,7 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
     for (const TextId meldung : meldungenDesLaufs_) a.meldungen.emplace_back(deutsch(meldung));
     a.aufloesungsliste = AuflListe;
     a.anzahlStellen = AnzahlStellen;
-    const Zaehlerstand stand = zaehlerLesen();
-    for (std::size_t i = 0; i < a.zaehler.size(); ++i) a.zaehler[i] = {kZaehlerNamen[i], stand[i]};
+    a.zaehler = zaehlerstaende(zaehlerLesen());
     return a;
 }
 

@@ -1,9 +1,9 @@
-#include "python/utf8_wie_qt.h"
+#include "engine/run/utf8_text.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace staffel::python {
+namespace staffel {
 
 namespace {
 
@@ -37,7 +37,7 @@ std::size_t folgenLaenge(std::string_view rest) {
 
 }  // namespace
 
-std::string utf8WieQt(std::string_view text) {
+std::string utf8Text(std::string_view text) {
     const bool ascii = std::all_of(text.begin(), text.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return std::string(text);
@@ -58,4 +58,4 @@ std::string utf8WieQt(std::string_view text) {
     return aus;
 }
 
-}  // namespace staffel::python
+}  // namespace staffel
