@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "a halted calculation says so and is not valid");
     }
     if (anzeige.gueltig) {
-        FUZZ_CHECK(modul.Fehlerstatus == 0 && modul.Meldung.empty(), "a valid result has no error");
+        FUZZ_CHECK(modul.Fehlerstatus == Fehler::Keiner && modul.Meldung.empty(),
+                   "a valid result has no error");
         FUZZ_CHECK(!std::isnan(modul.Ergebnis), "a valid result is a number");
     }
     return 0;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/engine_host.h"
+#include "engine/fehler.h"
 #include "engine/memo/memo.h"
 #include "engine/model/engine_texte.h"
 #include "engine/numbers/int16.h"
@@ -67,7 +68,7 @@ class ModulRA {
     TextId MeldungId = TextId::Keine;
     RechenartName NameRechenartId;
     std::int64_t NameUnbekannt = 0;
-    std::int64_t Fehlerstatus = 0;
+    Fehler Fehlerstatus = Fehler::Keiner;
     std::uint8_t NAGefunden = 0;
     // The size of a result beyond 10^308 ("2.00352993040685E+19728"), set by the calculate
     // command when a whole Rechenzahl overflows and its wide calculation gives one.

@@ -112,9 +112,9 @@ std::optional<double> Stichprobe(ModulRA& modul, float x) {
     const Argumente a = ArgumenteFuer(modul.BasisText, modul.ExponentText, x);
     modul.Berechnung(modul.RZaehler, modul.RNenner, a.b, a.e, modul.AufZahl);
     // A halted evaluation may have stopped anywhere; its value means nothing.
-    const bool definiert = modul.Fehlerstatus == 0 && !modul.haltAngefordert();
+    const bool definiert = modul.Fehlerstatus == Fehler::Keiner && !modul.haltAngefordert();
     const double y = modul.Ergebnis;
-    modul.Fehlerstatus = 0;
+    modul.Fehlerstatus = Fehler::Keiner;
     if (!definiert) return std::nullopt;
     return y;
 }

@@ -114,7 +114,7 @@ struct Argumente {
 };
 Argumente ArgumenteFuer(const std::string& basisText, const std::string& exponentText, float x);
 
-// Evaluates one sample with the engine and sets Fehlerstatus back to 0 afterwards, so the next
+// Evaluates one sample with the engine and clears Fehlerstatus afterwards, so the next
 // sample sees only its own failure. Runs on the calculation thread.
 std::optional<double> Stichprobe(ModulRA& modul, float x);
 

@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/fehler.h"
 #include "engine/model/engine_texte.h"
 #include "engine/numbers/int16.h"
 
@@ -32,7 +33,7 @@ struct MemoSchluessel {
     std::size_t streuwert = 0;
     std::uint64_t b = 0, e = 0;  // by their bits: -0 and 0 take different ways
     std::string A;
-    std::int64_t fehlerstatus = 0;
+    Fehler fehlerstatus = Fehler::Keiner;
     std::int64_t nameUnbekannt = 0;
     Int16 n = 0, d = 0, anzahlStellen = 0;
     bool nameGegen = false;  // NameRechenart holds "Gegenrechenart"
@@ -50,7 +51,8 @@ enum class TextWirkung : std::uint8_t { Unveraendert, Praefix, Gesetzt };
 
 struct MemoWirkung {
     double ergebnis = 0, rechenzahlWert = 0;
-    std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
+    Fehler fehlerstatus = Fehler::Keiner;
+    std::int64_t nameUnbekannt = 0;
     TextId meldung = TextId::Keine;
     RechenartName name;
     TextWirkung meldungWirkung = TextWirkung::Unveraendert;
@@ -72,7 +74,8 @@ struct DurchlaufStand {
     std::array<std::int64_t, kMemoZaehler> zaehler{};
     std::array<std::uint64_t, kMemoZaehler> zuweisungen{};
     std::uint64_t rechenzahlWert = 0;  // by its bits, as the result
-    std::int64_t fehlerstatus = 0, nameUnbekannt = 0;
+    Fehler fehlerstatus = Fehler::Keiner;
+    std::int64_t nameUnbekannt = 0;
     std::uint64_t gezeigteMeldungen = 0;
     std::string meldung, name;
     TextId meldungId = TextId::Keine;

@@ -55,7 +55,7 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
     // By id, as the windows show them: the golden answers hold the ids to their texts.
     antwort.meldung = deutsch(modul.MeldungId);
     antwort.name = deutsch(wert ? anzeige.nameId : modul.NameRechenartId);
-    antwort.fehlerstatus = modul.Fehlerstatus;
+    antwort.fehlerstatus = static_cast<std::int64_t>(modul.Fehlerstatus);
     if (wert) antwort.groesse = std::move(anzeige.groesse);
     antwort.gueltig = wert && anzeige.gueltig;
     antwort.meldungen = std::move(host.meldungen);

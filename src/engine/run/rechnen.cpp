@@ -27,7 +27,7 @@ Werte WerteLesen(std::string_view basisText, std::string_view exponentText) {
 
 bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anzeige,
                    const std::function<void(const std::string&)>& stepGebildet) {
-    m.Fehlerstatus = 0;
+    m.Fehlerstatus = Fehler::Keiner;
     m.Groesse.reset();
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
@@ -66,7 +66,7 @@ bool EingabenLesen(ModulRA& m, const RechenEingabe& eingabe, RechenAnzeige& anze
 
     m.AufZahlPruefen(m.AufZahlText);
     m.AufZahl = m.AufZahlText;
-    if (m.Fehlerstatus == 1) {
+    if (m.Fehlerstatus == Fehler::Gemeldet) {
         anzeige.ausgang = RechenAusgang::AufZahlAbgelehnt;
         return false;
     }
@@ -94,7 +94,7 @@ void Auswerten(ModulRA& m) {
     m.Berechnung(m.RZaehler, m.RNenner, m.BasisWert, m.ExponentWert, m.AufZahl);
     if (m.wurdeAngehalten()) {
         m.meldungSetzen(TextId::Angehalten);
-        if (m.Fehlerstatus == 0) m.Fehlerstatus = 1;
+        if (m.Fehlerstatus == Fehler::Keiner) m.Fehlerstatus = Fehler::Gemeldet;
     }
 }
 
@@ -104,10 +104,11 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     if (!EingabenLesen(m, eingabe, anzeige, stepGebildet)) return anzeige;
     Auswerten(m);
     m.NameHyperEins();
-    // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
+    // A run-time fault without a message: a recursion's pass count left 32 bits, the other
     // way a whole Rechenzahl outgrows the doubles.
-    if (m.Fehlerstatus == 4 && (m.MeldungId == TextId::Ueberlauf || m.MeldungId == TextId::Keine) &&
-        m.RNenner == 1 && !m.GrenzwertModus && !m.wurdeAngehalten()) {
+    if (m.Fehlerstatus == Fehler::Laufzeitfehler &&
+        (m.MeldungId == TextId::Ueberlauf || m.MeldungId == TextId::Keine) && m.RNenner == 1 &&
+        !m.GrenzwertModus && !m.wurdeAngehalten()) {
         m.Groesse = GroesseBerechnen(m.RZaehler, m.AufZahl, m.BasisWert, m.ExponentWert, m);
     }
 
@@ -118,7 +119,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
     anzeige.ergebnisText = m.ErgebnisText;
     anzeige.meldungId = m.MeldungId;
-    anzeige.gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
+    anzeige.gueltig = m.Fehlerstatus == Fehler::Keiner && m.Meldung.empty();
     anzeige.groesse = m.Groesse;
     return anzeige;
 }

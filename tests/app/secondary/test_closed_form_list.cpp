@@ -124,7 +124,8 @@ class TestClosedFormList : public QObject {
                     ModulRA m;
                     const RechenAusgang ausgang =
                         Rechne(m, {r.toStdString(), a.toStdString(), zahl(b), zahl(e)}).ausgang;
-                    const bool stimmt = soll ? m.Fehlerstatus == 0 && m.Meldung.empty() &&
+                    const bool stimmt = soll ? m.Fehlerstatus == Fehler::Keiner &&
+                                                   m.Meldung.empty() &&
                                                    std::fabs(m.Ergebnis - *soll) <=
                                                        1e-12 * std::max(1.0, std::fabs(*soll))
                                              : m.Meldung == " Wert unbestimmt";
