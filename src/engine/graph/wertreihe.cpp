@@ -45,7 +45,7 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     m.ExponentWert = e;
 
     Auswerten(m);
-    const bool gueltig = m.Fehlerstatus == Fehler::Keiner && m.Meldung.empty();
+    const bool gueltig = m.Fehlerstatus == Fehler::Keiner && m.MeldungId == TextId::Keine;
     return {gueltig && std::isfinite(m.Ergebnis) ? m.Ergebnis : kKeinWert, gueltig, m.Fehlerstatus};
 }
 

@@ -49,7 +49,7 @@ Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
 
     const bool wert = anzeige.ausgang == RechenAusgang::Wert;
     if (wert) antwort.ergebnisText = std::move(anzeige.ergebnisText);
-    if (wert && modul.Meldung.empty() && std::isfinite(modul.Ergebnis)) {
+    if (wert && modul.MeldungId == TextId::Keine && std::isfinite(modul.Ergebnis)) {
         antwort.ergebnis = modul.Ergebnis;
     }
     // By id, as the windows show them: the golden answers hold the ids to their texts.

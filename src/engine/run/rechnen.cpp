@@ -119,7 +119,7 @@ RechenAnzeige Rechne(ModulRA& m, const RechenEingabe& eingabe,
     m.ErgebnisText = FormatErgebnis(m.Ergebnis, m.Meldung);
     anzeige.ergebnisText = m.ErgebnisText;
     anzeige.meldungId = m.MeldungId;
-    anzeige.gueltig = m.Fehlerstatus == Fehler::Keiner && m.Meldung.empty();
+    anzeige.gueltig = m.Fehlerstatus == Fehler::Keiner && m.MeldungId == TextId::Keine;
     anzeige.groesse = m.Groesse;
     return anzeige;
 }
