@@ -16,8 +16,7 @@
 namespace staffel {
 
 namespace texte {
-// " Gegenrechenart von": what the engine puts before a name to make it the inverse's, and
-// looks for in NameRechenart.
+// " Gegenrechenart von": what the engine puts before a name to make it the inverse's.
 inline constexpr std::string_view GegenrechenartPraefix =
     deutsch(TextId::NameGegenrechenart).substr(0, deutsch(TextId::NameGegenrechenart).find('%'));
 }  // namespace texte

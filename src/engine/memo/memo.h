@@ -36,7 +36,7 @@ struct MemoSchluessel {
     Fehler fehlerstatus = Fehler::Keiner;
     std::int64_t nameUnbekannt = 0;
     Int16 n = 0, d = 0, anzahlStellen = 0;
-    bool nameGegen = false;  // NameRechenart holds "Gegenrechenart"
+    bool nameGegen = false;  // NameRechenart names an inverse (NameRechenartId)
     bool grenzwert = false;
     bool still = false;  // messages raise no box (ModulRA::meldungenStill)
     bool operator==(const MemoSchluessel&) const = default;

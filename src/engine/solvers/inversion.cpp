@@ -24,9 +24,7 @@ double ModulRA::emIV(Int16 n, Int16 d, double b, double e, std::string_view A) {
         if (Fehlerstatus != Fehler::Keiner) return 0;
     }
 
-    if (NameRechenart.find("Gegenrechenart") == std::string::npos) {
-        gegenrechenartVorsetzen();
-    }
+    if (!NameRechenartId.gegenrechenart) gegenrechenartVorsetzen();
     return ergebnis;
 }
 
