@@ -13,13 +13,14 @@ void BM_InverseSolve(benchmark::State& state) {
     staffel::ModulRAPruefstand modul;
     std::int64_t auswertungen = 0;
     for (auto _ : state) {
-        modul.Fehlerstatus = 0;
+        modul.Fehlerstatus = staffel::Fehler::Keiner;
         const auto vorher = modul.ZaehlerBer.get();
         modul.Berechnung(1, 6, b, 2, "00");
         auswertungen = modul.ZaehlerBer.get() - vorher - 1;
         benchmark::DoNotOptimize(modul.Ergebnis);
     }
-    if (modul.Fehlerstatus != 0) state.SkipWithError("m[1/6, 00][b, 2] failed");
+    if (modul.Fehlerstatus != staffel::Fehler::Keiner)
+        state.SkipWithError("m[1/6, 00][b, 2] failed");
     state.counters["evaluations"] = static_cast<double>(auswertungen);
 }
 BENCHMARK(BM_InverseSolve)->Arg(27)->Arg(100)->Unit(benchmark::kMicrosecond);
@@ -43,13 +44,14 @@ void BM_FailedInverseSolve(benchmark::State& state) {
     staffel::ModulRAPruefstand modul;
     std::int64_t auswertungen = 0;
     for (auto _ : state) {
-        modul.Fehlerstatus = 0;
+        modul.Fehlerstatus = staffel::Fehler::Keiner;
         const auto vorher = modul.ZaehlerBer.get();
         modul.Berechnung(fall.n, fall.d, fall.b, fall.e, fall.A);
         auswertungen = modul.ZaehlerBer.get() - vorher - 1;
         benchmark::DoNotOptimize(modul.Ergebnis);
     }
-    if (modul.Fehlerstatus == 0) state.SkipWithError("the inverse found a solution");
+    if (modul.Fehlerstatus == staffel::Fehler::Keiner)
+        state.SkipWithError("the inverse found a solution");
     state.counters["evaluations"] = static_cast<double>(auswertungen);
     state.counters["before"] = fall.ohneNachsuche;
 }

@@ -27,11 +27,12 @@ void BM_Recursion(benchmark::State& state) {
     const auto passes = state.range(0);
     staffel::ModulRAPruefstand modul;
     for (auto _ : state) {
-        modul.Fehlerstatus = 0;
+        modul.Fehlerstatus = staffel::Fehler::Keiner;
         modul.Berechnung(6, 1, 1.2, static_cast<double>(passes), "1");
         benchmark::DoNotOptimize(modul.Ergebnis);
     }
-    if (modul.Fehlerstatus != 0) state.SkipWithError("m[6, 1][1.2, n] failed");
+    if (modul.Fehlerstatus != staffel::Fehler::Keiner)
+        state.SkipWithError("m[6, 1][1.2, n] failed");
     state.SetItemsProcessed(state.iterations() * passes);
 }
 BENCHMARK(BM_Recursion)->Arg(kDurchlaeufe)->Unit(benchmark::kMillisecond);

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string A = eingabe;
 
     m.AufZahlPruefen(A);
-    if (m.Fehlerstatus != 0) {
+    if (m.Fehlerstatus != Fehler::Keiner) {
         FUZZ_CHECK(host.boxes.size() == 1, "a refusal shows one message");
         FUZZ_CHECK(A == eingabe, "a refused A is left as typed");
         const bool kurzform = eingabe == "0" || eingabe == "1";

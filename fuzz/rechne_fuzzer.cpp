@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "a halted calculation says so and is not valid");
     }
     if (anzeige.gueltig) {
-        FUZZ_CHECK(anzeige.fehlerstatus == 0 && anzeige.meldung.empty(),
+        FUZZ_CHECK(anzeige.fehlerstatus == 0 && anzeige.meldungId == TextId::Keine,
                    "a valid result has no error");
         FUZZ_CHECK(!std::isnan(modul.Ergebnis), "a valid result is a number");
     }

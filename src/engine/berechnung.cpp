@@ -127,7 +127,7 @@ bool ModulRA::Regeln(Int16 n, Int16 d, double b, double e, std::string_view A) {
     // Rule 8
     if (R > 0 && R < 1) {
         Ergebnis = emIV(n, d, b, e, A);
-        if (Fehlerstatus == 3) meldungSetzen(TextId::Unklar);
+        if (Fehlerstatus == Fehler::RationalerExponent) meldungSetzen(TextId::Unklar);
         return true;
     }
     // Rule 9

@@ -31,7 +31,7 @@
     X(A, Text, TextId, MeldungId, = TextId::Keine)                      \
     X(A, Text, RechenartName, NameRechenartId, )                        \
     X(A, Schluessel, std::int64_t, NameUnbekannt, = 0)                  \
-    X(A, Schluessel, std::int64_t, Fehlerstatus, = 0)                   \
+    X(A, Schluessel, Fehler, Fehlerstatus, = Fehler::Keiner)            \
     X(A, Wirkung, std::uint8_t, NAGefunden, = 0)                        \
     X(A, Wirkung, double, RechenzahlWert, = 0)                          \
     X(A, Modus, bool, GrenzwertModus, = false)                          \

@@ -23,7 +23,7 @@ void ModulRA::Zuruecksetzen() {
     nameSetzen(TextId::NameStart);
     meldungLoeschen();
 
-    Fehlerstatus = 0;
+    Fehlerstatus = Fehler::Keiner;
     NameUnbekannt = 0;
     AufZahl.clear();
     RechenzahlWert = 0;
@@ -46,10 +46,10 @@ void ModulRA::nameSetzen(RechenartName name) {
 
 void ModulRA::FehlerMeldung(TextId text) {
     if (meldungenStill()) {
-        Fehlerstatus = 1;
+        Fehlerstatus = Fehler::Gemeldet;
         return;
     }
-    if (Fehlerstatus == 0) Fehlerstatus = 1;
+    if (Fehlerstatus == Fehler::Keiner) Fehlerstatus = Fehler::Gemeldet;
     if (host_ == nullptr) return;
     if (memo_.offeneAufnahmen > 0) memo_.meldungsLog.push_back(text);
     meldungZeigen(text);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/engine_host.h"
+#include "engine/fehler.h"
 #include "engine/memo/memo.h"
 #include "engine/model/engine_texte.h"
 #include "engine/modul_felder.h"
@@ -25,8 +26,7 @@ class Exponentenprobe;
 }  // namespace solver
 
 namespace texte {
-// " Gegenrechenart von": what the engine puts before a name to make it the inverse's, and
-// looks for in NameRechenart.
+// " Gegenrechenart von": what the engine puts before a name to make it the inverse's.
 inline constexpr std::string_view GegenrechenartPraefix =
     deutsch(TextId::NameGegenrechenart).substr(0, deutsch(TextId::NameGegenrechenart).find('%'));
 }  // namespace texte

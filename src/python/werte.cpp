@@ -88,7 +88,7 @@ py::object werte(const std::string& rechenart, const std::string& aufzahl, const
                 watchdog.disarm();
                 aus[i] = wert.ergebnis;
                 gut[i] = wert.gueltig;
-                stati[i] = wert.fehlerstatus;
+                stati[i] = static_cast<std::int64_t>(wert.fehlerstatus);
             }
         }
     };

@@ -43,7 +43,7 @@ TEST_F(BerechnungTest, RulesAndRecursion) {
         EXPECT_DOUBLE_EQ(modul.Ergebnis, c.ergebnis);
         EXPECT_EQ(modul.ZaehlerBer + 1, c.berechnungen);
         EXPECT_EQ(modul.ZaehlerIII, c.rekursionen);
-        EXPECT_EQ(modul.Fehlerstatus, 0);
+        EXPECT_EQ(modul.Fehlerstatus, Fehler::Keiner);
         EXPECT_TRUE(modul.Meldung.empty());
     }
     EXPECT_TRUE(host.boxes.empty());
@@ -57,12 +57,12 @@ TEST_F(BerechnungTest, FailuresEndWithStatusMessageAndBox) {
         Int16 n, d;
         const char* A;
         double b, e;
-        std::int64_t fehlerstatus;
+        Fehler fehlerstatus;
         const char* meldung;
         const char* box;
     } cases[] = {
-        {"rule 9: R = 0", 0, 1, "", 2, 3, 0, " ???", ""},
-        {"rule 2 leaves 16 bits", -32768, 1, "", 2, 3, 1, "",
+        {"rule 9: R = 0", 0, 1, "", 2, 3, Fehler::Keiner, " ???", ""},
+        {"rule 2 leaves 16 bits", -32768, 1, "", 2, 3, Fehler::Gemeldet, "",
          deutsch(TextId::UmformungUeberlauf).data()},
     };
     for (const auto& c : cases) {
@@ -100,7 +100,7 @@ TEST(Grenzwert, EachRuleRewritesIntoOneOrdinaryCall) {
         if (f.rn != 0) gewoehnlich.Berechnung(f.rn, f.rd, 3, f.re, f.rA);
         EXPECT_EQ(grenz.ZaehlerBer, gewoehnlich.ZaehlerBer + 1);
         EXPECT_EQ(grenz.Meldung, f.rn != 0 ? gewoehnlich.Meldung : " Grenzwert??");
-        EXPECT_EQ(grenz.Fehlerstatus, f.rn != 0 ? gewoehnlich.Fehlerstatus : 1);
+        EXPECT_EQ(grenz.Fehlerstatus, f.rn != 0 ? gewoehnlich.Fehlerstatus : Fehler::Gemeldet);
         EXPECT_EQ(grenz.Ergebnis, gewoehnlich.Ergebnis);
         EXPECT_EQ(grenzHost.boxes.size(), gewoehnlichHost.boxes.size() + (f.rn == 0));
     }

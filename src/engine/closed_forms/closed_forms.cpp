@@ -198,15 +198,15 @@ double ModulRA::NAWert(int number, double b, double e) {
             break;
         case Fault::Overflow:
             meldungSetzen(TextId::Ueberlauf);
-            Fehlerstatus = 4;
+            Fehlerstatus = Fehler::Laufzeitfehler;
             return GroessteZahl;
         case Fault::Undefined:
             meldungSetzen(TextId::NichtDefiniert);
-            Fehlerstatus = 4;
+            Fehlerstatus = Fehler::Laufzeitfehler;
             return GroessteZahl;
         case Fault::DivisionByZero:
             meldungSetzen(TextId::NullDivision);
-            Fehlerstatus = 4;
+            Fehlerstatus = Fehler::Laufzeitfehler;
             return GroessteZahl;
     }
 
@@ -218,7 +218,7 @@ double ModulRA::NAWert(int number, double b, double e) {
             return 0;
         case Outcome::Kind::Indeterminate:
             meldungSetzen(outcome.message);
-            Fehlerstatus = 1;
+            Fehlerstatus = Fehler::Gemeldet;
             return 0;
         case Outcome::Kind::ValueUnknown:
             meldungSetzen(outcome.message);

@@ -226,8 +226,8 @@ GraphPunkt ModulRA::graphPunkt(float x) {
     const graph::Argumente a = graph::ArgumenteFuer(BasisText, ExponentText, x);
     Berechnung(RZaehler, RNenner, a.b, a.e, AufZahl);
     // A halted evaluation may have stopped anywhere; its value means nothing.
-    const bool definiert = Fehlerstatus == 0 && !haltAngefordert();
-    Fehlerstatus = 0;
+    const bool definiert = Fehlerstatus == Fehler::Keiner && !haltAngefordert();
+    Fehlerstatus = Fehler::Keiner;
     return {definiert ? std::optional<double>(Ergebnis) : std::nullopt, NameRechenartId};
 }
 

@@ -23,7 +23,7 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     if (!auswerten_) return {kKeinWert, false, vorlage_.Fehlerstatus};
     // The shortest text of a finite double reads back to it (ZahlLesen is exact). Infinity
     // and NaN have no such text: they are refused like a text beyond the double range.
-    if (!std::isfinite(b) || !std::isfinite(e)) return {kKeinWert, false, 1};
+    if (!std::isfinite(b) || !std::isfinite(e)) return {kKeinWert, false, Fehler::Gemeldet};
 
     // Every field that EingabenLesen writes.
     m.Fehlerstatus = vorlage_.Fehlerstatus;
@@ -46,7 +46,7 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
     m.ExponentWert = e;
 
     m.auswerten();
-    const bool gueltig = m.Fehlerstatus == 0 && m.Meldung.empty();
+    const bool gueltig = m.Fehlerstatus == Fehler::Keiner && m.MeldungId == TextId::Keine;
     return {gueltig && std::isfinite(m.Ergebnis) ? m.Ergebnis : kKeinWert, gueltig, m.Fehlerstatus};
 }
 

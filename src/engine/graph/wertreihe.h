@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "engine/modul_ra.h"
@@ -17,7 +16,7 @@ class Wertreihe {
     struct Wert {
         double ergebnis = 0;  // NaN unless the result is valid
         bool gueltig = false;
-        std::int64_t fehlerstatus = 0;
+        Fehler fehlerstatus = Fehler::Keiner;
     };
     // modul: a freshly constructed state; the evaluation runs in it, so that another thread
     // may halt it there.

@@ -2,6 +2,7 @@
 #include <array>
 #include <bit>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine/memo/jeder_zaehler.h"
@@ -40,56 +41,83 @@ class Aufnahme {
     std::size_t logStart_;
 };
 
-// While a call records its effect, Meldung or NameRechenart holds a placeholder that the
-// engine never writes (one that names an inverse when the start text did), so that afterwards
-// the text shows whether the call wrote it. The start text comes back where the call left it,
-// also when the call is left by an exception, and then with its id.
-template <class Id>
-class TextPlatzhalter {
+// While a call records its effect, Meldung holds a placeholder text that the engine never
+// writes, so that afterwards the text shows whether the call wrote it. The start text comes
+// back where the call left it, also when the call is left by an exception, and then with its
+// id.
+class MeldungPlatzhalter {
   public:
-    TextPlatzhalter(std::string& text, Id& id, bool gegen)
-        : text_(text),
-          vorher_(std::move(text)),
-          id_(id),
-          idVorher_(id),
-          platzhalter_(gegen ? "\x01Gegenrechenart" : "\x01") {
-        text_.assign(platzhalter_);
+    MeldungPlatzhalter(std::string& text, TextId& id)
+        : text_(text), vorher_(std::move(text)), id_(id), idVorher_(id) {
+        text_.assign(kPlatzhalter);
     }
     // Left by an exception (short of memory): the start text comes back as it was.
-    ~TextPlatzhalter() {
+    ~MeldungPlatzhalter() {
         if (beendet_) return;
         text_ = std::move(vorher_);
         id_ = idVorher_;
     }
-    TextPlatzhalter(const TextPlatzhalter&) = delete;
-    TextPlatzhalter& operator=(const TextPlatzhalter&) = delete;
+    MeldungPlatzhalter(const MeldungPlatzhalter&) = delete;
+    MeldungPlatzhalter& operator=(const MeldungPlatzhalter&) = delete;
 
     TextWirkung beenden() {
         beendet_ = true;
-        if (text_ == platzhalter_) {
+        if (text_ != kPlatzhalter) return TextWirkung::Gesetzt;
+        text_ = std::move(vorher_);
+        return TextWirkung::Unveraendert;
+    }
+
+  private:
+    static constexpr std::string_view kPlatzhalter = "\x01";
+    std::string& text_;
+    std::string vorher_;
+    TextId& id_;
+    TextId idVorher_;
+    bool beendet_ = false;
+};
+
+// While a call records its effect, NameRechenartId holds a placeholder that names no operation
+// but keeps whether the start name is an inverse's, so that emIV inside prefixes the name or
+// not as it would have; afterwards the id shows whether the call wrote a name, put the
+// inverse's prefix before the start name, or left it. Meanwhile the text holds only what the
+// call added; the start text comes back where the call did not replace it, and together with
+// its id when the call is left by an exception.
+class NamePlatzhalter {
+  public:
+    NamePlatzhalter(std::string& text, RechenartName& id)
+        : text_(text), vorher_(std::move(text)), id_(id), idVorher_(id) {
+        text_.clear();
+        id_.basis = TextId::Keine;
+    }
+    ~NamePlatzhalter() {
+        if (beendet_) return;
+        text_ = std::move(vorher_);
+        id_ = idVorher_;
+    }
+    NamePlatzhalter(const NamePlatzhalter&) = delete;
+    NamePlatzhalter& operator=(const NamePlatzhalter&) = delete;
+
+    TextWirkung beenden() {
+        beendet_ = true;
+        if (id_.basis != TextId::Keine) return TextWirkung::Gesetzt;
+        id_.basis = idVorher_.basis;
+        if (id_.gegenrechenart == idVorher_.gegenrechenart) {
             text_ = std::move(vorher_);
             return TextWirkung::Unveraendert;
         }
-        if (text_.size() == texte::GegenrechenartPraefix.size() + platzhalter_.size() &&
-            text_.starts_with(texte::GegenrechenartPraefix) && text_.ends_with(platzhalter_)) {
-            text_.assign(texte::GegenrechenartPraefix).append(vorher_);
-            return TextWirkung::Praefix;
-        }
-        return TextWirkung::Gesetzt;
+        // Only emIV turns the flag on, and only on a name that had it off: the text is the
+        // prefix alone.
+        text_.append(vorher_);
+        return TextWirkung::Praefix;
     }
 
   private:
     std::string& text_;
     std::string vorher_;
-    Id& id_;
-    Id idVorher_;
-    std::string_view platzhalter_;
+    RechenartName& id_;
+    RechenartName idVorher_;
     bool beendet_ = false;
 };
-
-bool nenntGegenrechenart(const std::string& name) {
-    return name.find("Gegenrechenart") != std::string::npos;
-}
 
 // Between the engine's fields and the memo's copies of them, field by field.
 #define STAFFEL_LESEN(typ, name) z.name = name;
@@ -106,7 +134,7 @@ MemoSchluessel ModulRA::memoSchluessel(Int16 n, Int16 d, double b, double e, std
     s.d = d;
     ZustandImSchluessel& z = s.zustand;
     STAFFEL_SICHT_SCHLUESSEL(STAFFEL_LESEN)
-    s.nameGegen = nenntGegenrechenart(NameRechenart);
+    s.nameGegen = NameRechenartId.gegenrechenart;
     s.still = meldungenStill();
     s.streuwertSetzen();
     return s;
@@ -165,8 +193,8 @@ void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_vi
     const int tiefsteDavor = tiefsteTiefe_;
     tiefsteTiefe_ = tiefe_;
     const Aufnahme aufnahme(memo_);
-    TextPlatzhalter meldung(Meldung, MeldungId, false);
-    TextPlatzhalter name(NameRechenart, NameRechenartId, schluessel.nameGegen);
+    MeldungPlatzhalter meldung(Meldung, MeldungId);
+    NamePlatzhalter name(NameRechenart, NameRechenartId);
 
     RegelnAnwenden(n, d, b, e, A);
     memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/fehler.h"
 #include "engine/model/engine_texte.h"
 #include "engine/modul_felder.h"
 #include "engine/numbers/int16.h"

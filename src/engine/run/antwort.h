@@ -47,7 +47,7 @@ struct Antwort {
     std::optional<double> ergebnis;
     std::string meldung;
     std::string name;
-    std::int64_t fehlerstatus = 0;
+    std::int64_t fehlerstatus = 0;       // ModulRA::Fehlerstatus by its number
     std::optional<std::string> groesse;  // the size of a result beyond 10^308
     bool gueltig = false;
     std::vector<std::string> meldungen;

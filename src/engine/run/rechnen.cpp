@@ -31,7 +31,7 @@ Werte WerteLesen(std::string_view basisText, std::string_view exponentText) {
 
 bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
                             const std::function<void(const std::string&)>& stepGebildet) {
-    Fehlerstatus = 0;
+    Fehlerstatus = Fehler::Keiner;
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
     if (MeldungId == TextId::Angehalten) meldungLoeschen();
@@ -69,7 +69,7 @@ bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
 
     AufZahlPruefen(AufZahlText);
     AufZahl = AufZahlText;
-    if (Fehlerstatus == 1) {
+    if (Fehlerstatus == Fehler::Gemeldet) {
         antwort.ausgang = RechenAusgang::AufZahlAbgelehnt;
         return false;
     }
@@ -97,7 +97,7 @@ void ModulRA::auswerten() {
     Berechnung(RZaehler, RNenner, BasisWert, ExponentWert, AufZahl);
     if (wurdeAngehalten()) {
         meldungSetzen(TextId::Angehalten);
-        if (Fehlerstatus == 0) Fehlerstatus = 1;
+        if (Fehlerstatus == Fehler::Keiner) Fehlerstatus = Fehler::Gemeldet;
     }
 }
 
@@ -110,15 +110,16 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
         auswerten();
         NameHyperEins();
         a.ausgang = RechenAusgang::Wert;
-        // Fehlerstatus 4 without a message: a recursion's pass count left 32 bits, the other
+        // A run-time fault without a message: a recursion's pass count left 32 bits, the other
         // way a whole Rechenzahl outgrows the doubles.
-        if (Fehlerstatus == 4 && (MeldungId == TextId::Ueberlauf || MeldungId == TextId::Keine) &&
-            RNenner == 1 && !GrenzwertModus && !wurdeAngehalten()) {
+        if (Fehlerstatus == Fehler::Laufzeitfehler &&
+            (MeldungId == TextId::Ueberlauf || MeldungId == TextId::Keine) && RNenner == 1 &&
+            !GrenzwertModus && !wurdeAngehalten()) {
             a.groesse = GroesseBerechnen(RZaehler, AufZahl, BasisWert, ExponentWert, *this);
         }
         a.ergebnisText = FormatErgebnis(Ergebnis, Meldung);
-        if (Meldung.empty() && std::isfinite(Ergebnis)) a.ergebnis = Ergebnis;
-        a.gueltig = Fehlerstatus == 0 && Meldung.empty();
+        if (MeldungId == TextId::Keine && std::isfinite(Ergebnis)) a.ergebnis = Ergebnis;
+        a.gueltig = Fehlerstatus == Fehler::Keiner && MeldungId == TextId::Keine;
         a.formel = FormelBilden();
     }
     a.nameId = a.ausgang == RechenAusgang::Wert && NameUnbekannt != 0
@@ -128,7 +129,7 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
     a.name = deutsch(a.nameId);
     a.meldungId = MeldungId;
     a.meldung = deutsch(MeldungId);
-    a.fehlerstatus = Fehlerstatus;
+    a.fehlerstatus = static_cast<std::int64_t>(Fehlerstatus);
     for (const TextId meldung : meldungenDesLaufs_) a.meldungen.emplace_back(deutsch(meldung));
     a.aufloesungsliste = AuflListe;
     a.anzahlStellen = AnzahlStellen;

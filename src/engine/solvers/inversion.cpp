@@ -17,16 +17,14 @@ double ModulRA::emIV(Int16 n, Int16 d, double b, double e, std::string_view A) {
     if (ziffer == '0') {
         ZaehlerG00 = 0;
         ergebnis = GegenLsg0(n, d, b, e, rest);
-        if (Fehlerstatus != 0) return 0;
+        if (Fehlerstatus != Fehler::Keiner) return 0;
     } else if (ziffer == '1') {
         ZaehlerG11 = 0;
         ergebnis = GegenLsg1(n, d, b, e, rest);
-        if (Fehlerstatus != 0) return 0;
+        if (Fehlerstatus != Fehler::Keiner) return 0;
     }
 
-    if (NameRechenart.find("Gegenrechenart") == std::string::npos) {
-        gegenrechenartVorsetzen();
-    }
+    if (!NameRechenartId.gegenrechenart) gegenrechenartVorsetzen();
     return ergebnis;
 }
 

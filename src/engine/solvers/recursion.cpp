@@ -13,14 +13,14 @@ double ModulRA::direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, doubl
                                    std::int64_t anzahl) {
     for (std::int64_t rest = anzahl - 1; rest >= 0; --rest) {
         if (haltBefolgen()) {
-            Fehlerstatus = 1;
+            Fehlerstatus = Fehler::Gemeldet;
             return 0;
         }
         ZaehlerBer.bump();
         ZaehlerNA.bump();
         const double neu = NAWert(direkt, basisLaeuft ? v : b, basisLaeuft ? b : v);
         Ergebnis = neu;
-        if (Fehlerstatus != 0) return 0;
+        if (Fehlerstatus != Fehler::Keiner) return 0;
         // A closed form depends on its inputs alone: once a pass gives back its input, every
         // pass left computes the same and only its counts remain to be made.
         if constexpr (fixpunktSuchen) {
@@ -36,16 +36,17 @@ double ModulRA::direkteDurchlaeufe(int direkt, bool basisLaeuft, double b, doubl
 }
 
 double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) {
-    if (Fehlerstatus == 3 || Fehlerstatus == 4) return 0;
+    if (Fehlerstatus == Fehler::RationalerExponent || Fehlerstatus == Fehler::Laufzeitfehler)
+        return 0;
     ZaehlerIII.bump();
 
     if (std::floor(e) != e) {
-        Fehlerstatus = 3;
+        Fehlerstatus = Fehler::RationalerExponent;
         FehlerMeldung(TextId::RationalerExponentIII);
         return 0;
     }
     if (e < -2147483648.0 || e > 2147483647.0) {
-        Fehlerstatus = 4;
+        Fehlerstatus = Fehler::Laufzeitfehler;
         return 0;
     }
 
@@ -79,7 +80,7 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
     bool steht = false;  // the last pass gave back its input bit for bit
     for (std::int64_t i = 1; i <= ueberBerechnung; ++i) {
         if (haltBefolgen()) {
-            Fehlerstatus = 1;
+            Fehlerstatus = Fehler::Gemeldet;
             return 0;
         }
         // Measured from the second pass on, against the state the first one left.
@@ -88,7 +89,7 @@ double ModulRA::emIII(Int16 n, Int16 d, double b, double e, std::string_view A) 
         const std::uint64_t eingang = std::bit_cast<std::uint64_t>(v);
         Berechnung(*kleiner, d, ziffer == '0' ? v : b, ziffer == '0' ? b : v, rest);
         v = Ergebnis;
-        if (Fehlerstatus != 0) return 0;
+        if (Fehlerstatus != Fehler::Keiner) return 0;
         steht = std::bit_cast<std::uint64_t>(v) == eingang;
         if (stand && steht && fixpunktUebertragen(*stand, durchlaeufe - i)) return v;
     }

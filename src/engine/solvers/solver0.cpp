@@ -188,7 +188,7 @@ std::optional<Gegenloesung0::Probe> Gegenloesung0::probe(double x) {
         laufzeitfehler();
         return std::nullopt;
     }
-    return Probe{m_.Fehlerstatus == 0, f};
+    return Probe{m_.Fehlerstatus == Fehler::Keiner, f};
 }
 
 std::optional<double> Gegenloesung0::naechsteMitte(double a, double c) {
@@ -207,14 +207,14 @@ std::optional<double> Gegenloesung0::naechsteMitte(double a, double c) {
 
 double Gegenloesung0::laufzeitfehler() {
     m_.meldungSetzen(TextId::NichtDefiniertIV);
-    if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
+    if (m_.Fehlerstatus == Fehler::Keiner) m_.Fehlerstatus = Fehler::Gemeldet;
     fehler_ = true;
     laufzeitfehler_ = true;
     return ergebnis_;
 }
 
 double Gegenloesung0::angehalten() {
-    m_.Fehlerstatus = 1;
+    m_.Fehlerstatus = Fehler::Gemeldet;
     fehler_ = true;
     return ergebnis_;
 }
@@ -248,7 +248,7 @@ double Gegenloesung0::loesen() {
     if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
         ergebnis_ = nachsuche.loesung;
         T_ = {};
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         m_.meldungLoeschen();
         return ergebnis_;
     }
@@ -266,10 +266,10 @@ std::optional<Probewert> Gegenloesung0::auswerten(double x) {
         angehalten();
         return std::nullopt;
     }
-    m_.Fehlerstatus = 0;
+    m_.Fehlerstatus = Fehler::Keiner;
     m_.Berechnung(n_, d_, x, e_, A_);
     const double f = m_.Ergebnis - b_;
-    return Probewert{x, f, m_.Fehlerstatus == 0 && std::isfinite(f)};
+    return Probewert{x, f, m_.Fehlerstatus == Fehler::Keiner && std::isfinite(f)};
 }
 
 bool Gegenloesung0::schritt() {
@@ -313,7 +313,7 @@ bool Gegenloesung0::ersterDurchgang(int& q) {
             angehalten();
             return false;
         }
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         const auto p = probe(S[i]);
         if (!p) return false;
         F_[i] = p->f;
@@ -345,7 +345,7 @@ bool Gegenloesung0::ersterDurchgang(int& q) {
 
 Gegenloesung0::Weiter Gegenloesung0::laufBisektion(int lauf) {
     const auto& S = Stuetzstellen();
-    m_.Fehlerstatus = 0;
+    m_.Fehlerstatus = Fehler::Keiner;
     m_.meldungLoeschen();
     const int lo = M_[2 * lauf - 1];
     const int hi = M_[2 * lauf];
@@ -487,7 +487,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
             return Weiter::Ende;
         }
         m_.ZaehlerG00 = 0;
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         m_.meldungLoeschen();
         const int lo = M2_[2 * lauf - 1];
         const int hi = M2_[2 * lauf];
@@ -511,7 +511,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
                 break;
             }
 
-            m_.Fehlerstatus = 0;
+            m_.Fehlerstatus = Fehler::Keiner;
             const auto naechste = naechsteMitte(a, c);
             if (!naechste) return Weiter::Ende;
             const double mitte = *naechste;
@@ -547,7 +547,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
             }
         }
 
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         const double mitte = (c + a) / 2;
         if (!std::isfinite(mitte)) {
             laufzeitfehler();
@@ -565,7 +565,7 @@ Gegenloesung0::Weiter Gegenloesung0::zweiterVersuch(int q) {
         if (pr->definiert && loest) {
             ergebnis_ = mitte;
             T_ = {};
-            m_.Fehlerstatus = 0;
+            m_.Fehlerstatus = Fehler::Keiner;
             m_.meldungLoeschen();
             return Weiter::Ende;
         }
@@ -582,7 +582,7 @@ double Gegenloesung0::schluss() {
     const auto annehmen = [&](double x) {
         ergebnis_ = x;
         T_ = {};
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         m_.meldungLoeschen();
         return ergebnis_;
     };
@@ -590,7 +590,7 @@ double Gegenloesung0::schluss() {
     double x = mitte_ * kUnten;
     for (int versuch = 0; versuch < 2; ++versuch) {
         if (m_.haltBefolgen()) return angehalten();
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         const auto p = probe(x);
         if (!p) return ergebnis_;
         if (p->definiert) {
@@ -610,7 +610,7 @@ double Gegenloesung0::schluss() {
 void Gegenloesung0::keineLoesungMelden() {
     if (T_ != TextId::Keine) m_.FehlerMeldung(T_);
     m_.meldungSetzen(TextId::KeineLoesung);
-    if (m_.Fehlerstatus == 0) m_.Fehlerstatus = 1;
+    if (m_.Fehlerstatus == Fehler::Keiner) m_.Fehlerstatus = Fehler::Gemeldet;
 }
 
 }  // namespace solver

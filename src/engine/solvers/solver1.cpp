@@ -41,18 +41,18 @@ class Exponentenprobe final : public Vorwaerts {
 
     std::optional<Probewert> auswerten(double x) override {
         if (m_.haltBefolgen()) {
-            m_.Fehlerstatus = 1;
+            m_.Fehlerstatus = Fehler::Gemeldet;
             return std::nullopt;
         }
-        m_.Fehlerstatus = 0;
+        m_.Fehlerstatus = Fehler::Keiner;
         const double f = m_.emIII(n_, d_, e_, x, A_) - b_;
-        return Probewert{x, f, m_.Fehlerstatus == 0 && std::isfinite(f)};
+        return Probewert{x, f, m_.Fehlerstatus == Fehler::Keiner && std::isfinite(f)};
     }
     std::int64_t aufwand() const override { return m_.ZaehlerBer.get(); }
     bool schritt() override {
         m_.ZaehlerG11.bump();
         if (!m_.haltBefolgen()) return true;
-        m_.Fehlerstatus = 1;
+        m_.Fehlerstatus = Fehler::Gemeldet;
         return false;
     }
 
@@ -80,11 +80,11 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
 
     const auto keineLoesung = [this] {
         meldungSetzen(TextId::KeineLoesung);
-        if (Fehlerstatus == 0) Fehlerstatus = 1;
+        if (Fehlerstatus == Fehler::Keiner) Fehlerstatus = Fehler::Gemeldet;
         return 0.0;
     };
     const auto angehalten = [this] {
-        Fehlerstatus = 1;
+        Fehlerstatus = Fehler::Gemeldet;
         return 0.0;
     };
 
@@ -94,16 +94,16 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
     for (int schritt = 0; schritt < kPunkte; ++schritt) {
         const int i = schritt <= kPunkte - 1 - kNull ? kNull + schritt : kPunkte - 1 - schritt;
         if (haltBefolgen()) return angehalten();
-        Fehlerstatus = 0;
+        Fehlerstatus = Fehler::Keiner;
         const double wert = emIII(n, d, e, X[i], A);
-        if (Fehlerstatus == 3) return 0;
+        if (Fehlerstatus == Fehler::RationalerExponent) return 0;
         const double f = wert - b;
         if (!std::isfinite(f)) continue;
         G[i] = f;
-        definiert[i] = Fehlerstatus == 0;
+        definiert[i] = Fehlerstatus == Fehler::Keiner;
     }
 
-    Fehlerstatus = 0;
+    Fehlerstatus = Fehler::Keiner;
     meldungLoeschen();
     for (int i = 0; i < kPunkte; ++i) {
         if (definiert[i] && G[i] == 0) return X[i];
@@ -133,7 +133,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
             }
 
             const double wert = emIII(n, d, e, mitte, A);
-            if (Fehlerstatus != 0) return 0;
+            if (Fehlerstatus != Fehler::Keiner) return 0;
             const double fm = wert - b;
             if (!std::isfinite(fm) || k.narrow(mitte, fm) == Half::None) break;
         }
@@ -149,7 +149,7 @@ double ModulRA::GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view
         nachsuchen(tabelle, b, true, nachsucheBudget(ZaehlerBer.get() - aufwandVorher), probe);
     if (nachsuche.ausgang == Nachsuche::Ausgang::Ende) return 0;
     if (nachsuche.ausgang == Nachsuche::Ausgang::Loesung) {
-        Fehlerstatus = 0;
+        Fehlerstatus = Fehler::Keiner;
         meldungLoeschen();
         return nachsuche.loesung;
     }

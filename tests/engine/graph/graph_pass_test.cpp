@@ -83,7 +83,7 @@ TEST(Stichprobe, FailuresAreSilentAndDoNotCarryOver) {
     EXPECT_EQ(m.graphPunkt(2.5f).wert, 1.0);
     m.RZaehler = -32768;  // the rewriting overflows 16 bits: an error, reported silently
     EXPECT_EQ(m.graphPunkt(2.5f).wert, std::nullopt);
-    EXPECT_EQ(m.Fehlerstatus, 0);
+    EXPECT_EQ(m.Fehlerstatus, Fehler::Keiner);
     EXPECT_TRUE(host.boxes.empty());
     m.RZaehler = 6;
     m.anhalten();
