@@ -1,197 +1,159 @@
-#include <cmath>
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
+#include <utility>
 
 #include "engine/closed_forms/closed_form_cases.h"
+#include "engine/closed_forms/closed_form_table.h"
 #include "engine/modul_ra.h"
-#include "engine/numbers/checked_arithmetic.h"
 
 namespace staffel {
 
 namespace {
 
-// The domain checks' messages.
-namespace meldung {
-using enum TextId;
-}  // namespace meldung
+using namespace closed_form;
 
-bool whole(double x) noexcept {
-    return std::floor(x) == x;
-}
-// A value that is not whole counts as odd.
-bool even(double x) noexcept {
-    return whole(x / 2);
+constexpr bool passes(ATest test, std::string_view pattern, std::string_view A) noexcept {
+    switch (test) {
+        case ATest::Any:
+            return true;
+        case ATest::Whole:
+            return A == pattern;
+        case ATest::FirstDigit:
+            return A.substr(0, 1) == pattern;
+        case ATest::FirstAndLast: {
+            if (A.empty() || A.front() != pattern.front()) return false;
+            // An A shorter than the tail is taken whole.
+            const std::size_t k = pattern.size() - 1;
+            return A.substr(A.size() - std::min(k, A.size())) == pattern.substr(1);
+        }
+    }
+    return false;
 }
 
-// How a closed form ended when it gave no plain value: a failed domain check, or a value
-// that does not exist. The value itself travels as the return value, in a register.
-struct Outcome {
-    // Indeterminate marks the calculation as failed without a box; ValueUnknown only
-    // explains the missing value.
-    enum class Kind : std::uint8_t { Value, Rejected, Indeterminate, ValueUnknown };
-    Kind kind = Kind::Value;
-    TextId message = TextId::Keine;
+// An alternative of the search, with its row's number.
+struct Versuch : Alternative {
+    std::uint8_t number;
 };
 
-double ended(Outcome& outcome, Outcome::Kind kind, TextId message) noexcept {
-    outcome = {kind, message};
-    return 0;
-}
-double rejected(Outcome& outcome, TextId message) noexcept {
-    return ended(outcome, Outcome::Kind::Rejected, message);
-}
+// Every row's alternatives, the rows in order: the order of the search, in which the first
+// alternative that holds wins.
+constexpr std::size_t kAnzahl = [] {
+    std::size_t n = 0;
+    for (const Row& r : kRows) n += r.alternatives.size();
+    return n;
+}();
+constexpr auto kVersuche = [] {
+    std::array<Versuch, kAnzahl> liste{};
+    std::size_t i = 0;
+    for (const Row& r : kRows) {
+        for (const Alternative& a : r.alternatives) {
+            liste[i++] = {a, static_cast<std::uint8_t>(r.number)};
+        }
+    }
+    return liste;
+}();
 
-// The formulas and domain checks of the closed forms. The name text is written by the
-// caller; this only computes. Operations run in the order a left-to-right evaluator
-// would run them, so the first fault is the one it would have stopped at.
-double evaluate(int number, double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
-    switch (number) {
-        case 1:
-            return b;
-        case 2:
-            return r.add(b, 1);
-        case 3:
-            return r.add(b, e);
-        case 4:
-            return r.mul(b, e);
-        case 5:
-            if (b < 0 && !whole(e)) return rejected(o, meldung::RationalerExponent);
-            return r.pow(b, e);
-        case 6:
-            return r.sub(b, 1);
-        case 7:
-            return r.sub(b, e);
-        case 8:
-            if (e == 0) return rejected(o, meldung::DivisionDurchNull);
-            return r.div(b, e);
-        case 9:
-            if (b < 0 && !whole(e)) return rejected(o, meldung::NegativeBasisRational);
-            return r.pow(b, r.pow(b, r.sub(e, 1)));
-        case 10: {
-            // The root is taken before the base is checked.
-            const double v = r.pow(b, r.div(1, e));
-            if (!r.faulted() && b < 0) return rejected(o, meldung::BasisPositiv);
-            return v;
-        }
-        case 11:
-            if (b < 0 || e < 0) return rejected(o, meldung::LogPositiv);
-            if (e == 1 && b != 1) return rejected(o, meldung::LogBasisEins);
-            if (b == 1 && e == 1)
-                return ended(o, Outcome::Kind::Indeterminate, meldung::Unbestimmt);
-            return r.logBasis(b, e);
-        case 12:
-            if (!(b > 1)) return rejected(o, meldung::BasisGroesserEins);
-            return r.add(r.logBasis(r.logBasis(b, e), e), 1);
-        case 13:
-            return r.add(-b, e);
-        case 14:
-            return r.mul(r.sub(2, e), b);
-        case 15:
-            return even(e) ? 0 : b;
-        case 16:
-            if (e == 0) return rejected(o, meldung::DivisionDurch0);
-            return r.sub(2, r.div(b, e));
-        case 17:
-        case 20:
-            if (e == 2) return rejected(o, meldung::ExponentUngleich2);
-            return r.div(b, r.sub(2, e));
-        case 18: {
-            const double quotient = r.div(b, e);
-            if (r.faulted()) return quotient;
-            if (!(e < 2) || quotient < 0 || e == 0) return rejected(o, meldung::ExponentNullZwei);
-            return r.add(r.logBasis(quotient, r.sub(2, e)), 1);
-        }
-        case 19:
-            if (b < 0 && !whole(e)) return rejected(o, meldung::BasisSollteGroesserNull);
-            return r.pow(b, r.sub(2, e));
-        case 21:
-            if (b < 0 || e == 2) return rejected(o, meldung::ExponentUngleich2BasisPositiv);
-            return r.pow(b, r.div(1, r.sub(2, e)));
-        case 22:
-            if (b < 0 || !(e > 0) || e == 1)
-                return rejected(o, meldung::BasisPositivExponentPositiv);
-            return r.sub(2, r.logBasis(b, e));
-        case 23:
-            if (b < 0) return rejected(o, meldung::DieBasisGroesserNull);
-            return r.pow(b, r.pow(b, r.sub(1, e)));
-        case 24:
-            if (!(b > 1)) return rejected(o, meldung::DieBasisGroesserEins);
-            return r.sub(1, r.logBasis(r.logBasis(b, e), e));
-        case 25:
-            if (b > 2) return rejected(o, meldung::BasisKleinerZwei);
-            return r.mul(b, r.pow(r.sub(2, b), r.sub(e, 1)));
-        case 26:
-            if (b < 0 || b > 2) return rejected(o, meldung::BasisNullZwei);
-            return r.pow(b, r.pow(r.sub(2, b), r.sub(e, 1)));
-        case 27:
-            if (b > 2) return rejected(o, meldung::BasisKleinerZwei);
-            return r.mul(b, r.pow(r.sub(2, b), r.sub(1, e)));
-        case 28:
-            if (b < 0 || b > 2) return rejected(o, meldung::BasisNullZwei);
-            return r.pow(b, r.pow(r.sub(2, b), r.sub(1, e)));
-        case 29:
-            if (!(b > 1) || !(e > 0) || e == 1 || e > 2) {
-                return rejected(o, meldung::BasisEinsExponentNullZwei);
-            }
-            return r.add(r.logBasis(r.logBasis(b, e), r.sub(2, e)), 1);
-        case 30: {
-            // Solves case 27 for its Exponent: b = e · (2-e)^(1-x).
-            const double quotient = r.div(b, e);
-            if (r.faulted()) return quotient;
-            if (e == 0 || quotient < 0 || !(e < 2) || e == 1) {
-                return rejected(o, meldung::QuotientExponent);
-            }
-            return r.sub(1, r.logBasis(quotient, r.sub(2, e)));
-        }
-        case 31:
-            if (!(b > 1) || !(e > 0) || e == 1 || e > 2) {
-                return rejected(o, meldung::BasisEinsExponentNullZwei);
-            }
-            return r.sub(1, r.logBasis(r.logBasis(b, e), r.sub(2, e)));
-        case 32:
-            return even(b) ? 0 : b;
-        case 33:
-            if (even(e)) return ended(o, Outcome::Kind::ValueUnknown, meldung::WertUnbestimmt);
-            return b;
+// The recursion asks for whole Rechenzahlen all the time. For them the search is compiled
+// out: an R whose first alternative takes any A is answered from a table, and the others
+// try their alternatives with R and pattern as constants.
+constexpr int ganz(const Versuch& v) {
+    return v.R == static_cast<int>(v.R) ? static_cast<int>(v.R) : 0;
+}
+constexpr int kGroessteGanze = ganz(std::ranges::max(kVersuche, {}, ganz));
+constexpr auto kJedesA = [] {
+    std::array<std::uint8_t, kGroessteGanze + 1> jedesA{};
+    for (int n = 1; n <= kGroessteGanze; ++n) {
+        const auto erste = std::ranges::find(kVersuche, n, ganz);
+        if (erste != kVersuche.end() && erste->test == ATest::Any) jedesA[n] = erste->number;
+    }
+    return jedesA;
+}();
+constexpr bool nachA(const Versuch& v) {
+    return ganz(v) != 0 && kJedesA[ganz(v)] == 0;
+}
+constexpr auto kNachA = [] {
+    std::array<Versuch, std::ranges::count_if(kVersuche, nachA)> liste{};
+    std::ranges::copy_if(kVersuche, liste.begin(), nachA);
+    return liste;
+}();
+constexpr int suchen(double R, std::string_view A) noexcept {
+    for (const Versuch& v : kVersuche) {
+        if (v.R == R && passes(v.test, v.pattern, A)) return v.number;
     }
     return 0;
 }
 
-constexpr TextId kNames[] = {
-    TextId::Keine,          TextId::NameIdentitaet,     TextId::NameNachfolger,
-    TextId::NameAddition,   TextId::NameMultiplikation, TextId::NamePotenzierung,
-    TextId::NameVorgaenger, TextId::NameSubtraktion,    TextId::NameDivision,
-    TextId::NameHyperNull,  TextId::NameRadizieren,     TextId::NameLogarithmieren,
-    TextId::NameFall12,     TextId::NameFall13,         TextId::NameFall14,
-    TextId::NameFall15,     TextId::NameFall16,         TextId::NameFall17,
-    TextId::NameFall18,     TextId::NameFall19,         TextId::NameFall17,
-    TextId::NameFall21,     TextId::NameFall22,         TextId::NameFall23,
-    TextId::NameFall24,     TextId::NameFall25,         TextId::NameFall26,
-    TextId::NameFall27,     TextId::NameFall28,         TextId::NameFall29,
-    TextId::NameFall30,     TextId::NameFall31,         TextId::NameFall15,
-    TextId::NameFall33,
-};
-static_assert(std::size(kNames) == 34);
+template <std::size_t... i>
+constexpr int ganzerFall(Int16 n, [[maybe_unused]] std::string_view A,
+                         std::index_sequence<i...>) noexcept {
+    if (n < 1 || n > kGroessteGanze) return 0;
+    if (kJedesA[n] != 0) return kJedesA[n];
+    int fall = 0;
+    (void)(((n == ganz(kNachA[i]) && passes(kNachA[i].test, kNachA[i].pattern, A)) &&
+            (fall = kNachA[i].number, true)) ||
+           ...);
+    return fall;
+}
+constexpr int ganzerFall(Int16 n, std::string_view A) noexcept {
+    return ganzerFall(n, A, std::make_index_sequence<kNachA.size()>());
+}
+// It answers as the full search does, for every A of up to six digits.
+static_assert([] {
+    for (Int16 n = 0; n <= kGroessteGanze + 1; ++n) {
+        for (unsigned ziffern = 1; ziffern < 128; ++ziffern) {  // a leading 1, then A's digits
+            char A[6] = {};
+            std::size_t laenge = 0;
+            for (unsigned rest = ziffern; rest > 1; rest /= 2) A[laenge++] = "01"[rest % 2];
+            if (ganzerFall(n, {A, laenge}) != suchen(n, {A, laenge})) return false;
+        }
+    }
+    return true;
+}());
+
+// The rows' names by number, at hand for the recursion, which writes one with each form.
+constexpr auto kNamen = [] {
+    std::array<TextId, std::size(kRows) + 1> namen{};
+    for (const Row& r : kRows) namen[r.number] = r.name;
+    return namen;
+}();
+
+// Row `number`'s formula, chosen like a switch, so that the compiler sees each row's formula
+// and keeps its arithmetic in registers rather than behind a call through a pointer.
+template <std::size_t... i>
+double evaluate(int number, double b, double e, CheckedArithmetic& r, Outcome& o,
+                std::index_sequence<i...>) noexcept {
+    double wert = 0;
+    (void)((number == kRows[i].number && (wert = kRows[i].wert(b, e, r, o), true)) || ...);
+    return wert;
+}
 
 }  // namespace
+
+int closedFormCase(Int16 n, Int16 d, std::string_view A) noexcept {
+    if (d == 1) return ganzerFall(n, A);
+    return suchen(static_cast<double>(n) / static_cast<double>(d), A);
+}
 
 double ModulRA::NARechart(Int16 n, Int16 d, double b, double e, std::string_view A) {
     ZaehlerNA.bump();
     NAGefunden = 1;
 
-    const int number = d == 1 ? wholeClosedFormCase(n, A) : closedFormCase(n, d, A);
+    const int number = d == 1 ? ganzerFall(n, A) : closedFormCase(n, d, A);
     if (number == 0) {
         NAGefunden = 0;
         return 0;
     }
-    nameSetzen(kNames[number]);
+    nameSetzen(kNamen[number]);
     return NAWert(number, b, e);
 }
 
 double ModulRA::NAWert(int number, double b, double e) {
     CheckedArithmetic r;
     Outcome outcome;
-    const double wert = evaluate(number, b, e, r, outcome);
+    const double wert =
+        evaluate(number, b, e, r, outcome, std::make_index_sequence<std::size(kRows)>());
 
     switch (r.fault()) {
         case Fault::None:

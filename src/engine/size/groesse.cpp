@@ -1,44 +1,28 @@
 #include "engine/size/groesse.h"
 
+#include "engine/closed_forms/closed_form_cases.h"
+#include "engine/closed_forms/closed_form_table.h"
+
 namespace staffel {
 
 namespace {
 
-// Berechnung for a whole Rechenzahl on wide numbers: the same closed forms, rules and
-// recursion, each with the outcome that the double calculation would reach with room
-// enough.
+// Berechnung for a whole Rechenzahl on wide numbers: the same closed forms (those whose row
+// has a wide counterpart), rules and recursion, each with the outcome that the double
+// calculation would reach with room enough.
 class WeiteRechnung {
   public:
     explicit WeiteRechnung(const ModulRA& modul) : modul_(modul) {}
 
     OptStufenzahl berechnung(int n, std::string_view A, const Stufenzahl& b, const Stufenzahl& e) {
         if (modul_.haltAngefordert()) return std::nullopt;
-        switch (n) {
-            case 3:
-                return summe(b, e);
-            case 4:
-                return produkt(b, e);
-            case 5:
-                return potenz(b, e);
-            case 6:
-                if (A == "0") return hyperNull(b, e);
-                break;
-            default:
-                break;
+        if (const int fall = closedFormCase(static_cast<Int16>(n), 1, A); fall != 0) {
+            if (const closed_form::WeiteForm weit = closed_form::row(fall).weit) return weit(b, e);
         }
         return regeln(n, A, b, e);
     }
 
   private:
-    // b ^ (b ^ (e - 1)); potenz refuses a negative base with a non-whole exponent.
-    OptStufenzahl hyperNull(const Stufenzahl& b, const Stufenzahl& e) {
-        const OptStufenzahl vorher = summe(e, alsStufenzahl(-1));
-        if (!vorher) return std::nullopt;
-        const OptStufenzahl innen = potenz(b, *vorher);
-        if (!innen) return std::nullopt;
-        return potenz(b, *innen);
-    }
-
     OptStufenzahl regeln(int n, std::string_view A, const Stufenzahl& b, const Stufenzahl& e) {
         const auto eNull = istGleich(e, 0);
         const auto eNegativ = istNegativ(e);
