@@ -76,7 +76,7 @@ TEST(Abbildung, FrameEdgesAndOverflow) {
     }
 }
 
-TEST(Stichprobe, FailuresAreSilentAndDoNotCarryOver) {
+TEST(GraphPunkt, FailuresAreSilentAndDoNotCarryOver) {
     test::RecordingHost host;
     ModulRAPruefstand m(&host);
     ASSERT_EQ(m.rechne({"6", "1", "x", "0"}).ausgang, RechenAusgang::Graph);  // 1 for every x
