@@ -279,7 +279,7 @@ consteval bool checked() {
     int number = 0;
     for (const Row& r : kRows) {
         if (r.number != ++number) throw "the rows are numbered 1, 2, 3 ... in order";
-        if (r.name == TextId::Keine || !r.wert) throw "every row has a name and a formula";
+        if (r.name == TextId::Keine) throw "every row has a name";
         for (const Alternative& a : r.alternatives) {
             const std::size_t n = a.pattern.size();
             if (!(a.R > 0 && a.R < 32768)) throw "R lies between 0 and 32768";
