@@ -41,24 +41,37 @@ class Aufnahme {
     std::size_t logStart_;
 };
 
-// While a call records its effect, Meldung holds a placeholder text that the engine never
-// writes, so that afterwards the text shows whether the call wrote it. The start text comes
-// back where the call left it, also when the call is left by an exception, and then with its
-// id.
-class MeldungPlatzhalter {
+// A recorded call's start text and id, which come back as they were when the call is left by
+// an exception (short of memory).
+template <class Id>
+class StartText {
   public:
-    MeldungPlatzhalter(std::string& text, TextId& id)
-        : text_(text), vorher_(std::move(text)), id_(id), idVorher_(id) {
-        text_.assign(kPlatzhalter);
-    }
-    // Left by an exception (short of memory): the start text comes back as it was.
-    ~MeldungPlatzhalter() {
+    StartText(std::string& text, Id& id)
+        : text_(text), vorher_(std::move(text)), id_(id), idVorher_(id) {}
+    ~StartText() {
         if (beendet_) return;
         text_ = std::move(vorher_);
         id_ = idVorher_;
     }
-    MeldungPlatzhalter(const MeldungPlatzhalter&) = delete;
-    MeldungPlatzhalter& operator=(const MeldungPlatzhalter&) = delete;
+    StartText(const StartText&) = delete;
+    StartText& operator=(const StartText&) = delete;
+
+  protected:
+    std::string& text_;
+    std::string vorher_;
+    Id& id_;
+    Id idVorher_;
+    bool beendet_ = false;
+};
+
+// While a call records its effect, Meldung holds a placeholder text that the engine never
+// writes, so that afterwards the text shows whether the call wrote it. The start text comes
+// back where the call left it.
+class MeldungPlatzhalter : StartText<TextId> {
+  public:
+    MeldungPlatzhalter(std::string& text, TextId& id) : StartText(text, id) {
+        text_.assign(kPlatzhalter);
+    }
 
     TextWirkung beenden() {
         beendet_ = true;
@@ -69,33 +82,19 @@ class MeldungPlatzhalter {
 
   private:
     static constexpr std::string_view kPlatzhalter = "\x01";
-    std::string& text_;
-    std::string vorher_;
-    TextId& id_;
-    TextId idVorher_;
-    bool beendet_ = false;
 };
 
 // While a call records its effect, NameRechenartId holds a placeholder that names no operation
 // but keeps whether the start name is an inverse's, so that emIV inside prefixes the name or
 // not as it would have; afterwards the id shows whether the call wrote a name, put the
 // inverse's prefix before the start name, or left it. Meanwhile the text holds only what the
-// call added; the start text comes back where the call did not replace it, and together with
-// its id when the call is left by an exception.
-class NamePlatzhalter {
+// call added; the start text comes back where the call did not replace it.
+class NamePlatzhalter : StartText<RechenartName> {
   public:
-    NamePlatzhalter(std::string& text, RechenartName& id)
-        : text_(text), vorher_(std::move(text)), id_(id), idVorher_(id) {
+    NamePlatzhalter(std::string& text, RechenartName& id) : StartText(text, id) {
         text_.clear();
         id_.basis = TextId::Keine;
     }
-    ~NamePlatzhalter() {
-        if (beendet_) return;
-        text_ = std::move(vorher_);
-        id_ = idVorher_;
-    }
-    NamePlatzhalter(const NamePlatzhalter&) = delete;
-    NamePlatzhalter& operator=(const NamePlatzhalter&) = delete;
 
     TextWirkung beenden() {
         beendet_ = true;
@@ -110,13 +109,6 @@ class NamePlatzhalter {
         text_.append(vorher_);
         return TextWirkung::Praefix;
     }
-
-  private:
-    std::string& text_;
-    std::string vorher_;
-    RechenartName& id_;
-    RechenartName idVorher_;
-    bool beendet_ = false;
 };
 
 // Between the engine's fields and the memo's copies of them, field by field.
