@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -18,17 +17,23 @@ using staffel::cli::aufrufOptionen;
 std::string manSeite() {
     std::ifstream datei(STAFFEL_MAN_PAGE);
     std::string seite{std::istreambuf_iterator<char>(datei), {}};
-    return std::regex_replace(seite, std::regex(R"(\\-)"), "-");
+    for (std::size_t i = seite.find("\\-"); i != std::string::npos; i = seite.find("\\-", i)) {
+        seite.erase(i, 1);
+    }
+    return seite;
 }
 
 // ".BI --jobs " N"" as the reader sees it: the macro's arguments joined, "--jobs N".
 std::string gesetzt(const std::string& zeile) {
-    static const std::regex kArgument(R"re("([^"]*)"|([^ "]+))re");
     const std::size_t makro = zeile.starts_with('.') ? std::min(zeile.find(' '), zeile.size()) : 0;
     std::string text;
-    for (auto it = std::sregex_iterator(zeile.begin() + makro, zeile.end(), kArgument);
-         it != std::sregex_iterator(); ++it) {
-        text += (*it)[1].matched ? (*it)[1].str() : (*it)[2].str();
+    bool inAnfuehrung = false;
+    for (const char c : zeile.substr(makro)) {
+        if (c == '"') {
+            inAnfuehrung = !inAnfuehrung;
+        } else if (c != ' ' || inAnfuehrung) {
+            text += c;
+        }
     }
     return text;
 }
@@ -55,10 +60,12 @@ TEST(CliOptionen, TheManPageDescribesExactlyTheTablesOptions) {
     }
     EXPECT_EQ(eintraege, tabelle);
 
-    const std::regex kLangerName("--[a-z][a-z-]*");
-    for (auto it = std::sregex_iterator(seite.begin(), seite.end(), kLangerName);
-         it != std::sregex_iterator(); ++it) {
-        EXPECT_TRUE(namen.contains(it->str())) << it->str();
+    const auto kleinOderStrich = [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; };
+    for (std::size_t i = seite.find("--"); i != std::string::npos; i = seite.find("--", i + 2)) {
+        if (i + 2 >= seite.size() || seite[i + 2] < 'a' || seite[i + 2] > 'z') continue;
+        const auto ende = std::find_if_not(seite.begin() + i + 2, seite.end(), kleinOderStrich);
+        const std::string name(seite.begin() + i, ende);
+        EXPECT_TRUE(namen.contains(name)) << name;
     }
 }
 
