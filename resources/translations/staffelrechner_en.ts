@@ -988,18 +988,22 @@ More in: man staffelrechner
         <translation>Resolution number (Auflösungszahl)</translation>
     </message>
     <message>
-        <source>Diese Rechenart braucht keine Auflösungszahl: das Feld ist gesperrt.
-Ein Doppelklick leert es und gibt es frei.</source>
-        <translation>This operation needs no resolution number (Auflösungszahl): the field is locked.
-A double-click empties it and unlocks it.</translation>
-    </message>
-    <message>
         <source>mehr als</source>
         <translation>more than</translation>
     </message>
     <message>
         <source>Größe: %1</source>
         <translation>Size: %1</translation>
+    </message>
+    <message>
+        <source>Veraltet: gehört zur vorigen Rechnung</source>
+        <translation>Stale: belongs to the previous calculation</translation>
+    </message>
+    <message>
+        <source>Gesperrt: die Rechenzahl %1 der Rechnung, die das Feld gesperrt hat, braucht keine Auflösungszahl.
+Ein Doppelklick leert das Feld und gibt es frei.</source>
+        <translation>Locked: the operation number %1 of the calculation that locked the field needs no resolution number (Auflösungszahl).
+A double-click empties the field and unlocks it.</translation>
     </message>
 </context>
 <context>

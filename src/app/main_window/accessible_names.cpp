@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <utility>
 
@@ -89,6 +90,10 @@ void zeigeAngesagt(QLabel* label, const QString& text) {
     // Qt itself tells only of labels without an accessible name of their own.
     QAccessibleEvent neu(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&neu);
+}
+
+QString veraltetBeschreibung() {
+    return QCoreApplication::translate("frmHaupt", "Veraltet: gehört zur vorigen Rechnung");
 }
 
 void nenneNachBeschriftung(QWidget* fenster, std::span<const Beschriftet> paare) {

@@ -30,6 +30,9 @@ void nenneNachBeschriftung(QWidget* fenster, std::span<const Beschriftet> paare)
 // news, a text equal to the one before included (a repeated calculation).
 void zeigeAngesagt(QLabel* label, const QString& text);
 
+// What a screen reader hears of a text struck through as belonging to an earlier calculation.
+QString veraltetBeschreibung();
+
 // A widget that only paints (the graph) is announced as a canvas under its accessible name.
 // Called before anything has asked for the widget's accessible interface.
 void alsZeichenflaeche(QWidget* flaeche);

@@ -19,6 +19,7 @@
 #include <QToolTip>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "app/graph/graph_launcher.h"
 #include "app/language/engine_texts.h"
@@ -28,6 +29,7 @@
 #include "app/main_window/face_icons.h"
 #include "app/main_window/haupt_layout.h"
 #include "app/secondary/secondary_windows.h"
+#include "app/shared/zeilenweise.h"
 #include "app/tape/frm_protokoll.h"
 #include "app/tape/protokoll_model.h"
 #include "engine/numbers/number_text.h"
@@ -146,25 +148,26 @@ FrmHaupt::FrmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     picJarech_->setPixmap(smilingFace(devicePixelRatioF()));
     picNorech_->setPixmap(straightFace(devicePixelRatioF()));
 
-    QWidget* previous = nullptr;
-    const auto chain = [&previous](QWidget* next) {
-        if (previous != nullptr) setTabOrder(previous, next);
-        previous = next;
-    };
-    for (QWidget* first : {static_cast<QWidget*>(txtRechenart_), static_cast<QWidget*>(txtAufzahl_),
-                           static_cast<QWidget*>(txtBasis_), static_cast<QWidget*>(txtExponent_),
-                           static_cast<QWidget*>(child<QPushButton>(surface, "cmdAufl")),
-                           static_cast<QWidget*>(child<QPushButton>(surface, "cmdRechne"))}) {
-        chain(first);
+    // The fields and the two calculate buttons first, as the window has always had them; the
+    // other buttons as the eye reads them, row by row.
+    QWidget* vorher = nullptr;
+    for (QWidget* erst : {static_cast<QWidget*>(txtRechenart_), static_cast<QWidget*>(txtAufzahl_),
+                          static_cast<QWidget*>(txtBasis_), static_cast<QWidget*>(txtExponent_),
+                          static_cast<QWidget*>(child<QPushButton>(surface, "cmdAufl")),
+                          static_cast<QWidget*>(child<QPushButton>(surface, "cmdRechne"))}) {
+        if (vorher != nullptr) setTabOrder(vorher, erst);
+        vorher = erst;
     }
+    std::vector<QWidget*> knoepfe;
     for (const ControlRow& row : hauptLayout()) {
         if (row.kind != ControlKind::Button) continue;
         const QString name = QLatin1String(row.name);
         auto* button = child<QPushButton>(surface, row.name);
         button->installEventFilter(this);
         if (name == QLatin1String("cmdAufl") || name == QLatin1String("cmdRechne")) continue;
-        chain(button);
+        knoepfe.push_back(button);
     }
+    tabZeilenweise(knoepfe, vorher);
 
     counterTimer_ = new QTimer(this);
     counterTimer_->setInterval(kPollMilliseconds);
@@ -172,6 +175,7 @@ FrmHaupt::FrmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
 
     buildMenus();
     buildCopying();
+    buildHaltKey();
     retranslate();
     connectControls();
     setupCounters();
@@ -270,6 +274,22 @@ void FrmHaupt::retranslate() {
 void FrmHaupt::zeigeName(RechenartName name) {
     nameAngezeigt_ = name;
     lblNameRA_->setText(engineText(name));
+    lblNameRA_->setAccessibleDescription(nameVeraltet_ ? veraltetBeschreibung() : QString());
+}
+
+// The name is the new calculation's; with the result too when it showed one.
+void FrmHaupt::zeigeFrisch(bool mitErgebnis) {
+    if (mitErgebnis) groesse_->setzeVeraltet(false);
+    nameVeraltet_ = false;
+    streicheDurch(lblNameRA_, false);
+    lblNameRA_->setAccessibleDescription(QString());
+}
+
+void FrmHaupt::markiereVeraltet() {
+    groesse_->setzeVeraltet(true);
+    nameVeraltet_ = true;
+    streicheDurch(lblNameRA_, true);
+    zeigeName(nameAngezeigt_);
 }
 
 void FrmHaupt::zeigeErgebnis(const std::string& ergebnis, TextId meldung,
@@ -303,6 +323,17 @@ void FrmHaupt::buildCopying() {
     lblErgebnis_->setFocusPolicy(Qt::NoFocus);
     lblErgebnis_->setContextMenuPolicy(Qt::ActionsContextMenu);
     lblErgebnis_->addAction(kopieren);
+}
+
+// Escape halts a running calculation, wherever the focus stands.
+void FrmHaupt::buildHaltKey() {
+    auto* anhalten = new QAction(this);
+    anhalten->setObjectName(QStringLiteral("mnuAnhalten"));
+    anhalten->setShortcut(Qt::Key_Escape);
+    connect(anhalten, &QAction::triggered, this, [this] {
+        if (bridge_.busy()) halt();
+    });
+    addAction(anhalten);
 }
 
 void FrmHaupt::copyResult() {
@@ -353,7 +384,11 @@ bool FrmHaupt::eventFilter(QObject* watched, QEvent* event) {
         field->setText(QString());
         if (field == txtExponent_) setExponentNormalColours();
         // The way out of the Auflösungszahl's lock that its hint names.
-        field->setReadOnly(false);
+        if (field == txtAufzahl_) {
+            setzeAufzahlSperre(false);
+        } else {
+            field->setReadOnly(false);
+        }
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -361,12 +396,25 @@ bool FrmHaupt::eventFilter(QObject* watched, QEvent* event) {
 
 // Keys swallowed by the locked Auflösungszahl field are answered with how to free it.
 void FrmHaupt::sperrHinweis() {
-    QToolTip::showText(txtAufzahl_->mapToGlobal(QPoint(0, txtAufzahl_->height())),
-                       QCoreApplication::translate(
-                           "frmHaupt",
-                           "Diese Rechenart braucht keine Auflösungszahl: das Feld ist gesperrt.\n"
-                           "Ein Doppelklick leert es und gibt es frei."),
+    QToolTip::showText(txtAufzahl_->mapToGlobal(QPoint(0, txtAufzahl_->height())), sperrText(),
                        txtAufzahl_);
+}
+
+// About the calculation that locked the field: the Rechenart typed since may well need an
+// Auflösungszahl.
+QString FrmHaupt::sperrText() const {
+    return QCoreApplication::translate("frmHaupt",
+                                       "Gesperrt: die Rechenzahl %1 der Rechnung, die das Feld "
+                                       "gesperrt hat, braucht keine Auflösungszahl.\n"
+                                       "Ein Doppelklick leert das Feld und gibt es frei.")
+        .arg(sperrRechenart_.trimmed());
+}
+
+// Screen readers hear a locked field as read-only and why, the eye sees its colour.
+void FrmHaupt::setzeAufzahlSperre(bool gesperrt) {
+    if (gesperrt) sperrRechenart_ = txtRechenart_->text();
+    txtAufzahl_->setReadOnly(gesperrt);
+    txtAufzahl_->setAccessibleDescription(gesperrt ? sperrText() : QString());
 }
 
 void FrmHaupt::closeEvent(QCloseEvent* event) {
@@ -388,6 +436,7 @@ void FrmHaupt::inputChanged(QLineEdit* field) {
         setCalculationControlsEnabled(true);
     }
     showValidity(false);
+    markiereVeraltet();
     zuruecksetzen();
     lblStp_->setText(qs(ZahlText(anzahlStellen_)));
     setBackColour(txtAufzahl_, kAufzahlHell);
@@ -433,8 +482,9 @@ void FrmHaupt::SetDefault() {
     lblStp_->setText(QString());
     StatusLoeschen();
     showValidity(false);
-    txtAufzahl_->setReadOnly(false);
+    setzeAufzahlSperre(false);
     setBackColour(txtAufzahl_, kAufzahlHell);
+    zeigeFrisch(true);
 }
 
 // --- Counters ------------------------------------------------------------------------------
@@ -504,8 +554,12 @@ void FrmHaupt::calculate() {
 
     // Locking the controls hands their focus on; it comes back when the run has ended, unless
     // the user has moved it meanwhile.
+    markiereVeraltet();
     const QPointer<QWidget> fokus = focusWidget();
     setCalculationControlsEnabled(false);
+    // Not on whatever button the locked controls would hand it to: Space there could put a
+    // constant into the memory instead of halting.
+    if (focusWidget() != fokus) child<QPushButton>(centralWidget(), "cmdHalt")->setFocus();
     const QPointer<QWidget> fokusGesperrt = focusWidget();
     const auto entsperren = [this, fokus, fokusGesperrt] {
         counterTimer_->stop();
@@ -535,13 +589,15 @@ void FrmHaupt::applyResult(const Antwort& antwort) {
     if (antwort.aufzahlGesperrt) {
         const bool gesperrt = *antwort.aufzahlGesperrt;
         setBackColour(txtAufzahl_, gesperrt ? kAufzahlGesperrt : kAufzahlHell);
-        txtAufzahl_->setReadOnly(gesperrt);
+        setzeAufzahlSperre(gesperrt);
     }
     switch (antwort.ausgang) {
         case RechenAusgang::Wert: {
+            zeigeFrisch(true);
             zeigeName(antwort.nameId);
             RechenStatus();
-            zeigeErgebnis(*antwort.ergebnisText, antwort.meldungId, antwort.groesse);
+            // A failure shows its words, never a bare number the engine left behind.
+            zeigeErgebnis(*antwort.ergebnisText, angezeigteMeldung(antwort), antwort.groesse);
             // Printed and kept in the engine's German, as the command-line driver writes it.
             const QString zeile = qs(antwort.formel + " = " + *antwort.ergebnisText);
             drucker_.RechnungsDruck(this, mitGroesse(zeile, groesse_->groesse()));
@@ -554,6 +610,8 @@ void FrmHaupt::applyResult(const Antwort& antwort) {
         }
         case RechenAusgang::Graph:
             zeigeGraph(this, bridge_, graph_, antwort);
+            // The result label keeps its mark: the graph's values stand in its window.
+            zeigeFrisch(false);
             zeigeName(antwort.nameId);
             break;
         default:

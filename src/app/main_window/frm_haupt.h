@@ -71,6 +71,7 @@ class FrmHaupt : public QMainWindow {
 
     void buildMenus();
     void buildCopying();
+    void buildHaltKey();
     void retranslate();
     void sprachwahlZeigen();
     // The name and result labels show the engine's texts in the current language; the result
@@ -85,6 +86,11 @@ class FrmHaupt : public QMainWindow {
 
     void inputChanged(QLineEdit* field);
     void sperrHinweis();
+    QString sperrText() const;
+    void setzeAufzahlSperre(bool gesperrt);
+    // Marks what the last calculation showed as belonging to it, not to the inputs now shown.
+    void markiereVeraltet();
+    void zeigeFrisch(bool mitErgebnis);
     void showValidity(bool valid);
     void setExponentNormalColours();
     void setExponentLimitColours();
@@ -122,6 +128,9 @@ class FrmHaupt : public QMainWindow {
     std::mutex stepMutex_;
     std::optional<std::string> neuerStep_;
     RechenartName nameAngezeigt_;
+    bool nameVeraltet_ = false;
+    // The Rechenart of the calculation that locked the Auflösungszahl field, as typed.
+    QString sperrRechenart_;
     std::string ergebnisAngezeigt_;
     TextId meldungAngezeigt_ = TextId::Keine;
     QString unendlichText_;  // the limit's exponent text in the current language

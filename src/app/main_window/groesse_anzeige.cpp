@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QStringList>
 
 #include "app/main_window/accessible_names.h"
+#include "app/shared/window_design.h"
 
 namespace staffel::app {
 
@@ -47,7 +49,21 @@ void GroesseAnzeige::zeige(const std::optional<std::string>& groesse) {
     const QString text = groesse ? satz(groesse_) : QString();
     zeigeAngesagt(zeile_, text);
     zeile_->setVisible(groesse.has_value());
-    ergebnis_->setAccessibleDescription(text);
+    beschreiben();
+}
+
+void GroesseAnzeige::setzeVeraltet(bool veraltet) {
+    veraltet_ = veraltet;
+    streicheDurch(ergebnis_, veraltet);
+    streicheDurch(zeile_, veraltet);
+    beschreiben();
+}
+
+void GroesseAnzeige::beschreiben() {
+    QStringList teile;
+    if (veraltet_) teile << veraltetBeschreibung();
+    if (!groesse_.isEmpty()) teile << zeile_->text();
+    ergebnis_->setAccessibleDescription(teile.join(QStringLiteral(". ")));
 }
 
 std::optional<std::string> GroesseAnzeige::alsText() const {

@@ -21,11 +21,18 @@ class GroesseAnzeige : public QObject {
     // The size as the engine wrote it, for copying and the tape; empty when there is none.
     const QString& groesse() const { return groesse_; }
     std::optional<std::string> alsText() const;
+    // Marks the result label and the size as belonging to an earlier calculation, for the eye
+    // and, before the size, for screen readers.
+    void setzeVeraltet(bool veraltet);
+    bool veraltet() const { return veraltet_; }
 
   private:
     QLabel* ergebnis_;
     QLabel* zeile_;
     QString groesse_;
+    bool veraltet_ = false;
+
+    void beschreiben();
 };
 
 }  // namespace staffel::app

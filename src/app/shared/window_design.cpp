@@ -74,6 +74,12 @@ void setBackColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+void streicheDurch(QWidget* widget, bool veraltet) {
+    QFont schrift = widget->font();
+    schrift.setStrikeOut(veraltet);
+    widget->setFont(schrift);
+}
+
 void setForeColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     const QPalette::ColorRole role =

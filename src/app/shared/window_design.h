@@ -31,6 +31,10 @@ void setForeColour(QWidget* widget, const QColor& colour);
 QColor backColour(const QWidget* widget);
 QColor foreColour(const QWidget* widget);
 
+// Struck through while the text belongs to an earlier calculation: still readable, plainly
+// no longer the answer.
+void streicheDurch(QWidget* widget, bool veraltet);
+
 // The contrast ratio of two colours as WCAG defines it, from 1 to 21.
 double kontrast(const QColor& a, const QColor& b);
 

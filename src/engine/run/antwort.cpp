@@ -18,6 +18,13 @@ class SammelHost : public EngineHost {
 
 }  // namespace
 
+TextId angezeigteMeldung(const Antwort& antwort) {
+    if (antwort.meldungId != TextId::Keine) return antwort.meldungId;
+    if (antwort.gueltig) return TextId::Keine;
+    if (!antwort.meldungIds.empty()) return antwort.meldungIds.front();
+    return antwort.groesse ? TextId::Ueberlauf : TextId::Keine;
+}
+
 Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,
                         HaltWatchdog& watchdog) {
     SammelHost host;

@@ -58,6 +58,7 @@ struct Antwort {
     // Beside the fields of the JSON line, for the windows.
     RechenAusgang ausgang = RechenAusgang::EingabeFehlt;
     TextId meldungId = TextId::Keine;  // meldung and name by id, for translating them
+    std::vector<TextId> meldungIds;    // the boxes raised, by id
     RechenartName nameId;
     std::optional<bool> aufzahlGesperrt;  // A needs no digits: its field is locked
     std::string formel;                   // "m[R , A][b , e]" as read (value and graph)
@@ -110,6 +111,11 @@ template <class Besucher>
 constexpr void jsonFelderBesuchen(Besucher&& besucher) {
     std::apply([&besucher](const auto&... feld) { (besucher(feld), ...); }, kJsonFelder);
 }
+
+// What a window shows in place of an invalid result's number: the Meldung, else the first box
+// the calculation raised, else the overflow's words when only the size is known. Keine when
+// the number stands. The JSON line keeps the number as the engine left it.
+TextId angezeigteMeldung(const Antwort& antwort);
 
 // One calculation as "Rechne !" (or, with grenzwert, "Lim e->+-oo") runs it on a freshly
 // reset state, halted by the watchdog after haltNach. Runs on a CalculationRunner's thread (or

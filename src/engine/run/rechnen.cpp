@@ -130,6 +130,7 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
     a.meldungId = MeldungId;
     a.meldung = deutsch(MeldungId);
     a.fehlerstatus = static_cast<std::int64_t>(Fehlerstatus);
+    a.meldungIds = meldungenDesLaufs_;
     for (const TextId meldung : meldungenDesLaufs_) a.meldungen.emplace_back(deutsch(meldung));
     a.aufloesungsliste = AuflListe;
     a.anzahlStellen = AnzahlStellen;

@@ -16,11 +16,13 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include "app/language/sprache.h"
 #include "app/main_window/calculation_printer.h"
 #include "app/main_window/haupt_layout.h"
 #include "app/secondary/secondary_windows.h"
 #include "app/shared/datei_speichern.h"
 #include "app/shared/window_design.h"
+#include "app/shared/zeilenweise.h"
 #include "app/support_fixture.h"
 #include "app/tape/frm_protokoll.h"
 #include "app/tape/protokoll_datei.h"
@@ -66,6 +68,7 @@ class TestFrmHaupt : public QObject {
         const QString first = s_->text("lblRecBer");
         QTRY_VERIFY_WITH_TIMEOUT(s_->text("lblRecBer") != first, 30000);
         QVERIFY(!s_->widget("txtBasis")->isEnabled());
+        QCOMPARE(s_->fenster().focusWidget(), s_->widget("cmdHalt"));
     }
 
   private slots:
@@ -212,8 +215,9 @@ class TestFrmHaupt : public QObject {
     // runs does not touch the next calculation.
     void haltClearAndCloseStopALongCalculation() {
         startLongCalculationAndSeeCountersRise();
-        QVERIFY(s_->rechne("cmdHalt"));
-        QCOMPARE(s_->fenster().focusWidget(), s_->widget("cmdHalt"));  // the user's: kept
+        QVERIFY(s_->rechne("cmdHalt", Qt::Key_Space));
+        // Back where the run was started from.
+        QCOMPARE(s_->fenster().focusWidget(), s_->widget("cmdRechne"));
         QCOMPARE(s_->text("lblErgebnis"), kAngehalten);
         QVERIFY(s_->zeigtGueltig(false));
         QVERIFY(s_->meldungen().isEmpty());
@@ -233,6 +237,83 @@ class TestFrmHaupt : public QObject {
         startLongCalculationAndSeeCountersRise();
         QVERIFY(s_->fenster().close());
         QVERIFY(!s_->fenster().calculationRunning());
+    }
+
+    // A failure shows its words in the result label, not the number the engine left behind,
+    // with the prescribed invalid face; in English too.
+    void failuresShowTheirWords() {
+        const char* const faelle[][5] = {
+            {"1/4", "", "1", "0", " Division durch Null!"},
+            {"6", "1", "3", "2147483648", "      |Ergebnis| > 10^308"},
+            {"6", "1", "3", "1E17", "      |Ergebnis| > 10^308"},
+        };
+        for (const auto& [r, a, b, e, worte] : faelle) {
+            s_->eingaben(r, a, b, e);
+            QVERIFY(s_->rechne());
+            QCOMPARE(s_->text("lblErgebnis"), QString::fromUtf8(worte));
+            QVERIFY(s_->zeigtGueltig(false));
+        }
+        QVERIFY(s_->text("lblGroesse").startsWith("Größe: mehr als (10^)^"));
+        QVERIFY(setzeSprache(Sprache::Englisch));
+        QTRY_COMPARE(s_->text("lblErgebnis"), QStringLiteral("      |result| > 10^308"));
+        QVERIFY(setzeSprache(Sprache::Deutsch));
+        QTRY_COMPARE(s_->text("lblErgebnis"), QStringLiteral("      |Ergebnis| > 10^308"));
+    }
+
+    // Whatever the last calculation showed is struck through the moment an input changes or a
+    // new run starts, and screen readers hear it; a graph leaves the result marked.
+    void staleResultsAreMarked() {
+        const auto gestrichen = [this](const char* name) {
+            return s_->widget(name)->font().strikeOut();
+        };
+        s_->eingaben("6", "1", "3", "4");
+        QVERIFY(s_->rechne());
+        QVERIFY(!gestrichen("lblErgebnis") && !gestrichen("lblNameRA"));
+        QTest::keyClicks(s_->feld("txtBasis"), "1");
+        for (const char* name : {"lblErgebnis", "lblNameRA", "lblGroesse"}) {
+            QVERIFY2(gestrichen(name), name);
+        }
+        QVERIFY(s_->widget("lblErgebnis")->accessibleDescription().startsWith("Veraltet"));
+        QVERIFY(s_->rechne());
+        QVERIFY(!gestrichen("lblErgebnis") && !gestrichen("lblNameRA"));
+        QVERIFY(!s_->widget("lblErgebnis")->accessibleDescription().startsWith("Veraltet"));
+        s_->eingaben("5", "0", "x", "2");
+        QVERIFY(s_->rechne());
+        QVERIFY(gestrichen("lblErgebnis") && !gestrichen("lblNameRA"));
+    }
+
+    // During a run the focus waits on the halt button and Escape halts; the buttons follow the
+    // calculate buttons row by row; the locked field names the calculation that locked it.
+    void keyboardDuringARunAndTheLock() {
+        startLongCalculationAndSeeCountersRise();
+        QSignalSpy fertig(&s_->fenster(), &FrmHaupt::calculationFinished);
+        QTest::keyClick(s_->fenster().focusWidget(), Qt::Key_Escape);
+        QVERIFY(!fertig.isEmpty() || fertig.wait(60000));
+        QCOMPARE(s_->text("lblErgebnis"), kAngehalten);
+
+        QStringList reihe;
+        QWidget* w = s_->widget("cmdRechne");
+        for (int i = 0; i < 9; ++i) reihe << (w = w->nextInFocusChain())->objectName();
+        QCOMPARE(reihe, QStringList({"cmdHalt", "cmdMemtoBase", "cmdMemory", "cmdMemToExp",
+                                     "cmdMin", "cmdMax", "cmdEulerE", "cmdPi", "cmdReiheP"}));
+
+        s_->eingaben("3", "", "1", "1");
+        QVERIFY(s_->rechne());
+        QTest::keyClicks(s_->feld("txtRechenart"), "0");
+        QVERIFY(s_->feld("txtAufzahl")->isReadOnly());
+        auto* zugang = QAccessible::queryAccessibleInterface(s_->widget("txtAufzahl"));
+        QVERIFY(zugang->state().readOnly);
+        QVERIFY(zugang->text(QAccessible::Description).contains("Rechenzahl 3 der Rechnung"));
+        QTest::mouseDClick(s_->feld("txtAufzahl"), Qt::LeftButton);
+        QVERIFY(!s_->feld("txtAufzahl")->isReadOnly());
+        QVERIFY(zugang->text(QAccessible::Description).isEmpty());
+    }
+
+    // Rectangles a few pixels apart in height read as one row.
+    void rowByRowOrder() {
+        const QRect rechtecke[] = {
+            {50, 0, 10, 20}, {0, 30, 10, 20}, {20, 8, 10, 20}, {0, 2, 10, 20}};
+        QCOMPARE(zeilenweise(rechtecke), (std::vector<std::size_t>{3, 2, 0, 1}));
     }
 
     // A value, a message, the limit button and a graph; two rows loaded back; saved as CSV,
