@@ -410,6 +410,16 @@ More in: man staffelrechner
         <source>   1 - Loge[Log(2-e)[b]]</source>
         <translation>   1 - Loge[Log(2-e)[b]]</translation>
     </message>
+    <message>
+        <source>log₁₀|y|</source>
+        <extracomment>Graph label: the y axis shows log10 of the value&apos;s magnitude</extracomment>
+        <translation>log₁₀|y|</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <extracomment>Graph label: the y axis shows the value&apos;s tower height (super-logarithm)</extracomment>
+        <translation>height</translation>
+    </message>
 </context>
 <context>
     <name>Hilfe</name>
@@ -597,6 +607,22 @@ More in: man staffelrechner
     <message>
         <source>Punkte %1 von %2</source>
         <translation>Points %1 of %2</translation>
+    </message>
+    <message>
+        <source>&amp;Skala</source>
+        <translation>&amp;Scale</translation>
+    </message>
+    <message>
+        <source>&amp;Wert</source>
+        <translation>&amp;Value</translation>
+    </message>
+    <message>
+        <source>&amp;log₁₀|Wert|</source>
+        <translation>&amp;log₁₀|value|</translation>
+    </message>
+    <message>
+        <source>&amp;Turmhöhe</source>
+        <translation>&amp;Tower height</translation>
     </message>
 </context>
 <context>

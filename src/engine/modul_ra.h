@@ -10,6 +10,7 @@
 
 #include "engine/engine_host.h"
 #include "engine/fehler.h"
+#include "engine/graph/graph_einstellungen.h"
 #include "engine/memo/memo.h"
 #include "engine/model/engine_texte.h"
 #include "engine/modul_felder.h"
@@ -67,7 +68,7 @@ class ModulRA {
     // After an answer whose ausgang is Graph: the operation at x in place of the "x", for the
     // graph's drawing pass. Fehlerstatus goes back to 0 afterwards, so that the next point
     // sees only its own failure; the counters count on.
-    GraphPunkt graphPunkt(float x);
+    GraphPunkt graphPunkt(float x, Skala skala = Skala::Wert);
 
     // The counters in the order of kZaehlerNamen; callable from any thread while a
     // calculation runs.

@@ -1,5 +1,6 @@
 #include "app/graph/frm_graph.h"
 
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -9,7 +10,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 
 #include "app/graph/graph_fortschritt.h"
 #include "app/language/engine_texts.h"
@@ -57,6 +60,20 @@ constexpr FensterText kTexte[] = {
     {"mnuAnhalten", QT_TRANSLATE_NOOP("frmGraph", "&Anhalten")},
     {"mnuGraphEnd", QT_TRANSLATE_NOOP("frmGraph", "&Graphik ausblenden")},
     {"cmdAnhalten", QT_TRANSLATE_NOOP("frmGraph", "Anhalten")},
+    {"mnuSkala", QT_TRANSLATE_NOOP("frmGraph", "&Skala")},
+    {"mnuSkalaWert", QT_TRANSLATE_NOOP("frmGraph", "&Wert")},
+    {"mnuSkalaLog", QT_TRANSLATE_NOOP("frmGraph", "&log₁₀|Wert|")},
+    {"mnuSkalaHoehe", QT_TRANSLATE_NOOP("frmGraph", "&Turmhöhe")},
+};
+
+struct SkalenEintrag {
+    const char* name;
+    Skala skala;
+};
+constexpr SkalenEintrag kSkalen[] = {
+    {"mnuSkalaWert", Skala::Wert},
+    {"mnuSkalaLog", Skala::Log10},
+    {"mnuSkalaHoehe", Skala::Hoehe},
 };
 
 QString beschriftungText(const graph::Beschriftung& b) {
@@ -105,9 +122,9 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
     move(twipsToPixels(2220), twipsToPixels(2055));
     if (!werte_) {
         werte_ = [this](float x) {
-            GraphPunkt punkt = modul_.graphPunkt(x);
+            GraphPunkt punkt = modul_.graphPunkt(x, g_.skala);
             nameDesLaufs_ = punkt.name;
-            return punkt.wert;
+            return graph::Stichwert(punkt.wert, punkt.skaliert);
         };
     }
 
@@ -143,6 +160,7 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
     QAction* mnuGraphEnd = mnuGraphopt->addAction(QString());
     mnuGraphEnd->setObjectName(QStringLiteral("mnuGraphEnd"));
     connect(mnuGraphEnd, &QAction::triggered, this, &QDialog::close);
+    baueSkalenMenue(leiste);
 
     flaeche_ = new GraphFlaeche(this);
     alsZeichenflaeche(flaeche_);
@@ -153,6 +171,41 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
 
     beschrifte(this, "frmGraph", kTexte);
     flaeche_->setAccessibleName(flaechenName(g_, formel_));
+}
+
+// A menu of its own beside the prescribed one, so no prescribed control moves.
+void FrmGraph::baueSkalenMenue(QMenuBar* leiste) {
+    QMenu* menue = leiste->addMenu(QString());
+    menue->setObjectName(QStringLiteral("mnuSkala"));
+    skalen_ = new QActionGroup(menue);
+    for (const SkalenEintrag& eintrag : kSkalen) {
+        QAction* action = menue->addAction(QString());
+        action->setObjectName(QLatin1String(eintrag.name));
+        action->setCheckable(true);
+        action->setChecked(eintrag.skala == g_.skala);
+        skalen_->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, skala = eintrag.skala] { setzeSkala(skala); });
+    }
+}
+
+void FrmGraph::setzeSkala(Skala skala) {
+    for (QAction* action : skalen_->actions()) {
+        const auto* eintrag = std::find_if(
+            std::begin(kSkalen), std::end(kSkalen),
+            [&](const auto& e) { return action->objectName() == QLatin1String(e.name); });
+        action->setChecked(eintrag->skala == skala);
+    }
+    if (skala == g_.skala) return;
+    anhalten();
+    g_.skala = skala;
+    einstellungen_.skala = skala;
+    gespeichertePunkte_.clear();
+    gespeicherteProben_.clear();
+    mnuAnhalten_->setEnabled(true);
+    fortschritt_->neuBeginnen();
+    flaeche_->update();
+    starteProben();
 }
 
 // The labels of the drawing are translated as they are drawn.

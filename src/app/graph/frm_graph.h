@@ -12,6 +12,8 @@
 #include "engine/modul_ra.h"
 
 class QAction;
+class QActionGroup;
+class QMenuBar;
 
 namespace staffel::app {
 
@@ -46,6 +48,10 @@ class FrmGraph : public QDialog {
 
     void Graphikdruck();
 
+    // Draws the graph anew in that y scale and keeps it for the next graph.
+    void setzeSkala(Skala skala);
+    Skala skala() const { return g_.skala; }
+
     // What "Bild speichern …" and "Werte speichern …" write: the graph as drawn so far, and
     // every sample evaluated so far. False when saving failed (the user has been told).
     bool bildSpeichern(const QString& pfad);
@@ -69,6 +75,7 @@ class FrmGraph : public QDialog {
     };
 
     void starteProben();
+    void baueSkalenMenue(QMenuBar* leiste);
     void uebernehmen(Ernte ernte);
     void anhalten();
     void neuerDurchgang();
@@ -78,7 +85,7 @@ class FrmGraph : public QDialog {
     EngineBridge& bruecke_;
     ModulRA& modul_;
     GraphEinstellungen& einstellungen_;
-    const GraphEinstellungen g_;
+    GraphEinstellungen g_;  // as drawn: the settings' copy, with the scale chosen here
     const std::string formel_;
     RechenartName name_;
     RechenartName nameDesLaufs_;  // as the last sample left it; the calculation thread's
@@ -91,6 +98,7 @@ class FrmGraph : public QDialog {
     GraphFlaeche* flaeche_ = nullptr;
     QAction* mnuGraphdruck_ = nullptr;
     QAction* mnuAnhalten_ = nullptr;
+    QActionGroup* skalen_ = nullptr;
     GraphFortschritt* fortschritt_ = nullptr;
     bool gestartet_ = false;
     bool laeuft_ = false;

@@ -42,6 +42,11 @@ void GraphFortschritt::beendet() {
     cmdAnhalten_->setEnabled(false);
 }
 
+void GraphFortschritt::neuBeginnen() {
+    cmdAnhalten_->setEnabled(true);
+    zeige(0);
+}
+
 void GraphFortschritt::beschriften() {
     const QString text = QCoreApplication::translate("frmGraph", "Punkte %1 von %2")
                              .arg(tausenderText(fertig_), tausenderText(gesamt_));

@@ -17,6 +17,8 @@ class GraphFortschritt : public QWidget {
 
     void zeige(std::size_t fertig);
     void beendet();
+    // A new sampling of the same graph begins.
+    void neuBeginnen();
     // After a change of language.
     void beschriften();
 

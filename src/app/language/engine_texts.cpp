@@ -233,6 +233,12 @@ const char* engineTextQuelle(TextId id) {
         //: Graph label; %1: dots drawn, %2: steps asked for
         case TextId::GraphPunkte:
             return QT_TRANSLATE_NOOP("EngineText", "Punkte: %1 von %2");
+        //: Graph label: the y axis shows log10 of the value's magnitude
+        case TextId::GraphSkalaLog:
+            return QT_TRANSLATE_NOOP("EngineText", "log₁₀|y|");
+        //: Graph label: the y axis shows the value's tower height (super-logarithm)
+        case TextId::GraphSkalaHoehe:
+            return QT_TRANSLATE_NOOP("EngineText", "Höhe");
     }
     return nullptr;
 }

@@ -465,7 +465,7 @@ void FrmHaupt::setExponentLimitColours() {
 void FrmHaupt::zuruecksetzen() {
     modul_.Zuruecksetzen();
     grenzwert_ = false;
-    graph_ = GraphEinstellungen{};
+    graph_ = GraphEinstellungen{.skala = graph_.skala};
     auflListe_.clear();
     anzahlStellen_ = 0;
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/numbers/int16.h"
 
 namespace staffel {
+
+// What the graph's y axis measures: the value, log10 of its magnitude, or its tower height.
+enum class Skala : std::uint8_t { Wert, Log10, Hoehe };
 
 // The graph settings. The window keeps them; the reset of every input change sets them back.
 struct GraphEinstellungen {
@@ -14,6 +19,8 @@ struct GraphEinstellungen {
     double GitterX = 20;
     double GitterY = 20;
     Int16 PunkteZahl = 0;  // dots drawn since the last "Zeichnen"
+    // A way of looking, not a range: the reset of an input change keeps it.
+    Skala skala = Skala::Wert;
 };
 
 }  // namespace staffel

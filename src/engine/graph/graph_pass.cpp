@@ -4,8 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/graph/skala.h"
 #include "engine/modul_ra.h"
 #include "engine/numbers/number_text.h"
+#include "engine/size/groesse.h"
 
 namespace staffel::graph {
 
@@ -83,12 +85,12 @@ void Durchlauf(const GraphEinstellungen& g, const Auswertung& werte, const Punkt
     auto abgebrochen = [&] { return abbruch && abbruch(); };
     auto probe = [&](float x, Durchgang durchgang) {
         if (abgebrochen()) return false;
-        const auto y = werte(x);
+        const Stichwert y = werte(x);
         if (abgebrochen()) return false;  // cut short by a halt: no value of its own
-        if (y) {
-            if (const auto punkt = abbildung.abbilden(x, *y, durchgang)) senke(*punkt);
+        if (y.skaliert) {
+            if (const auto punkt = abbildung.abbilden(x, *y.skaliert, durchgang)) senke(*punkt);
         }
-        if (proben) proben({x, y, durchgang});
+        if (proben) proben({x, y.wert, durchgang, y.skaliert});
         return true;
     };
     for (const float x : grobeStellen(g)) {
@@ -151,13 +153,20 @@ Beschriftung zahlBeschriftung(double x, double y, double zahl) {
 }  // namespace
 
 std::vector<Beschriftung> Kopfzeilen(const GraphEinstellungen& g, const std::string& formelText) {
-    return {
+    std::vector<Beschriftung> zeilen{
         {10, 99, eingesetzt(TextId::GraphVon, {formelText}), TextId::GraphVon, {formelText}, {}},
         zahlBeschriftung(5, 4, g.Xmin),
         zahlBeschriftung(190, 4, g.Xmax),
         zahlBeschriftung(0, 6, g.Ymin),
         zahlBeschriftung(0, 95, g.Ymax),
     };
+    // Inside the frame's top left corner, so Ymin and Ymax are read in the scale they mean.
+    if (g.skala != Skala::Wert) {
+        const TextId skala =
+            g.skala == Skala::Log10 ? TextId::GraphSkalaLog : TextId::GraphSkalaHoehe;
+        zeilen.push_back({kLinks + 1, kOben - 1, std::string(deutsch(skala)), skala, {}, {}});
+    }
+    return zeilen;
 }
 
 std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, RechenartName name,
@@ -222,13 +231,25 @@ void Gitter20(GraphEinstellungen& g) {
 
 namespace staffel {
 
-GraphPunkt ModulRA::graphPunkt(float x) {
+GraphPunkt ModulRA::graphPunkt(float x, Skala skala) {
     const graph::Argumente a = graph::ArgumenteFuer(BasisText, ExponentText, x);
     Berechnung(RZaehler, RNenner, a.b, a.e, AufZahl);
     // A halted evaluation may have stopped anywhere; its value means nothing.
     const bool definiert = Fehlerstatus == Fehler::Keiner && !haltAngefordert();
+    const bool ueberlauf =
+        Fehlerstatus == Fehler::Laufzeitfehler && RNenner == 1 && !haltAngefordert();
     Fehlerstatus = Fehler::Keiner;
-    return {definiert ? std::optional<double>(Ergebnis) : std::nullopt, NameRechenartId};
+    GraphPunkt punkt{
+        definiert ? std::optional<double>(Ergebnis) : std::nullopt, NameRechenartId, {}};
+    if (definiert) {
+        punkt.skaliert = skala == Skala::Wert ? Ergebnis : graph::inSkala(skala, Ergebnis);
+    } else if (ueberlauf && skala != Skala::Wert) {
+        // Only a size beyond the doubles stands for the failed value; any other outcome of
+        // the wide calculation would contradict the failure.
+        const OptStufenzahl groesse = GroesseStufen(RZaehler, AufZahl, a.b, a.e, *this);
+        if (groesse && groesse->stufen > 0) punkt.skaliert = graph::inSkala(skala, *groesse);
+    }
+    return punkt;
 }
 
 }  // namespace staffel

@@ -87,15 +87,27 @@ class Abbildung {
 // The number of samples both passes take together.
 std::size_t StellenZahl(const GraphEinstellungen& g);
 
-// One evaluated sample: its x, its value (nullopt when undefined) and the pass that took it.
+// One evaluated sample: its x, its value (nullopt when undefined), the pass that took it and
+// where the scale drew it.
 struct Probe {
     float x = 0;
     std::optional<double> y;
     Durchgang durchgang = Durchgang::Fein;
+    std::optional<double> skaliert;
 };
 
-// The value of one sample: nullopt when it is undefined.
-using Auswertung = std::function<std::optional<double>(float x)>;
+// A sample's outcome: its value (nullopt when undefined) and where the chosen scale draws it,
+// which a result beyond 10^308 may have from its size alone. A value alone is drawn as it is.
+struct Stichwert {
+    Stichwert(std::optional<double> w = std::nullopt) : wert(w), skaliert(w) {}
+    Stichwert(double w) : Stichwert(std::optional<double>(w)) {}
+    Stichwert(std::optional<double> w, std::optional<double> s) : wert(w), skaliert(s) {}
+    std::optional<double> wert;
+    std::optional<double> skaliert;
+};
+
+// The outcome of one sample.
+using Auswertung = std::function<Stichwert(float x)>;
 // Receives each dot as soon as it is known.
 using PunktSenke = std::function<void(const Punkt&)>;
 // Asked before and after every sample; true ends both passes.

@@ -36,6 +36,8 @@ enum class RechenAusgang {
 struct GraphPunkt {
     std::optional<double> wert;
     RechenartName name;
+    // Where the graph's scale puts it; from the size for a result beyond 10^308.
+    std::optional<double> skaliert;
 };
 
 // The ten counters, in the order of the answer's counter names (kZaehlerNamen).

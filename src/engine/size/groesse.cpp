@@ -75,17 +75,18 @@ class WeiteRechnung {
 
 }  // namespace
 
-std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,
-                                            const ModulRA& modul) {
+OptStufenzahl GroesseStufen(int n, std::string_view A, double b, double e, const ModulRA& modul) {
     if (n < 3) return std::nullopt;
-    std::optional<std::string> text;
-    if (const OptStufenzahl x =
-            WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e))) {
-        text = GroesseText(*x);
-    }
+    OptStufenzahl x = WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e));
     // MPFR keeps its constants (log 2) per thread; a calculation thread that ends would leak them.
     mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
-    return text;
+    return x;
+}
+
+std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,
+                                            const ModulRA& modul) {
+    const OptStufenzahl x = GroesseStufen(n, A, b, e, modul);
+    return x ? GroesseText(*x) : std::nullopt;
 }
 
 }  // namespace staffel

@@ -17,6 +17,9 @@ namespace staffel {
 std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,
                                             const ModulRA& modul);
 
+// The same size as a number, for drawing it.
+OptStufenzahl GroesseStufen(int n, std::string_view A, double b, double e, const ModulRA& modul);
+
 // The text of a size: every digit shown is the correctly rounded digit of any number the
 // interval holds; fewer digits when the interval is too wide for fifteen.
 std::optional<std::string> GroesseText(const Stufenzahl& x);

@@ -151,6 +151,28 @@ class TestFrmGraph : public QObject {
         }
     }
 
+    // The height scale follows m[6, 0][10, x] on past 10^308, where the value scale leaves the
+    // frame near x = 1; the scale chosen is kept for the next graph and marked in the frame's
+    // corner.
+    void scalesRedrawAndAreKept() {
+        ModulRA m;
+        QCOMPARE(m.rechne({"6", "0", "10", "x"}).ausgang, staffel::RechenAusgang::Graph);
+        EngineBridge bruecke(m, nullptr);
+        GraphEinstellungen g{.Xmin = 0, .Xmax = 6, .DX = 600};
+        FrmGraph fenster(bruecke, g, "m[6 , 0][10 , x]", {});
+        fenster.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        const int imWert = fenster.punkteZahl();
+        fenster.findChild<QAction*>("mnuSkalaHoehe")->trigger();
+        QVERIFY(fenster.findChild<QAction*>("mnuSkalaHoehe")->isChecked());
+        QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        QCOMPARE(g.skala, staffel::Skala::Hoehe);
+        const int inHoehe = fenster.punkteZahl() - imWert;
+        QVERIFY(imWert < 200 && inHoehe > 600);
+        const auto zeilen = graph::Kopfzeilen(g, {});
+        QCOMPARE(zeilen.back().muster, staffel::TextId::GraphSkalaHoehe);
+    }
+
     // What a stopped run had handed to the UI thread (a message box, say) never shows, not even
     // once the next run has started.
     void stoppedRunsTasksNeverRun() {
