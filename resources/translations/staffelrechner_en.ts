@@ -624,6 +624,10 @@ More in: man staffelrechner
         <source>&amp;Turmhöhe</source>
         <translation>&amp;Tower height</translation>
     </message>
+    <message>
+        <source>Angehalten bei x = %1 · %2</source>
+        <translation>Stopped at x = %1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>frmHaupt</name>

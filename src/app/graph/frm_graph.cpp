@@ -123,7 +123,9 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
     if (!werte_) {
         werte_ = [this](float x) {
             GraphPunkt punkt = modul_.graphPunkt(x, g_.skala);
-            nameDesLaufs_ = punkt.name;
+            // An undefined or halted sample may leave the name of an operation its solver
+            // tried on the way; the graph's operation is named by the samples it has.
+            if (punkt.wert || punkt.skaliert) nameDesLaufs_ = punkt.name;
             return graph::Stichwert(punkt.wert, punkt.skaliert);
         };
     }
@@ -275,7 +277,12 @@ void FrmGraph::uebernehmen(Ernte ernte) {
 }
 
 void FrmGraph::anhalten() {
-    if (laeuft_) bruecke_.haltAndWait();
+    if (!laeuft_) return;
+    bruecke_.haltAndWait();
+    // Everything sampled so far stays drawn; the row below says where it stopped.
+    fortschritt_->angehalten(gespeicherteProben_.empty()
+                                 ? std::nullopt
+                                 : std::optional<float>(gespeicherteProben_.back().x));
 }
 
 void FrmGraph::neuerDurchgang() {

@@ -43,6 +43,7 @@ class FrmGraph : public QDialog {
 
     bool rechnetNoch() const { return laeuft_; }
     Int16 punkteZahl() const { return punkte_; }
+    RechenartName name() const { return name_; }
     // The graph as drawn, the same image printing sends.
     QImage bild() const;
 

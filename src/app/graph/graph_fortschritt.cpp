@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "engine/numbers/number_text.h"
+
 namespace staffel::app {
 
 QString tausenderText(std::size_t n) {
@@ -44,12 +46,23 @@ void GraphFortschritt::beendet() {
 
 void GraphFortschritt::neuBeginnen() {
     cmdAnhalten_->setEnabled(true);
+    angehalten_ = false;
     zeige(0);
 }
 
+void GraphFortschritt::angehalten(std::optional<float> beiX) {
+    angehalten_ = true;
+    beiX_ = beiX;
+    beschriften();
+}
+
 void GraphFortschritt::beschriften() {
-    const QString text = QCoreApplication::translate("frmGraph", "Punkte %1 von %2")
-                             .arg(tausenderText(fertig_), tausenderText(gesamt_));
+    QString text = QCoreApplication::translate("frmGraph", "Punkte %1 von %2")
+                       .arg(tausenderText(fertig_), tausenderText(gesamt_));
+    if (angehalten_) {
+        const QString x = beiX_ ? QString::fromStdString(Trimmen(ZahlText(*beiX_))) : QString();
+        text = QCoreApplication::translate("frmGraph", "Angehalten bei x = %1 · %2").arg(x, text);
+    }
     // The bar's format would read "%" as the start of a placeholder.
     balken_->setFormat(QString(text).replace(QLatin1Char('%'), QLatin1String("%%")));
     if (balken_->accessibleName() != text) balken_->setAccessibleName(text);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <cstddef>
+#include <optional>
 
 class QProgressBar;
 class QPushButton;
@@ -19,6 +20,8 @@ class GraphFortschritt : public QWidget {
     void beendet();
     // A new sampling of the same graph begins.
     void neuBeginnen();
+    // The sampling was stopped after the sample at x (none: before the first).
+    void angehalten(std::optional<float> beiX);
     // After a change of language.
     void beschriften();
 
@@ -29,6 +32,8 @@ class GraphFortschritt : public QWidget {
     QPushButton* cmdAnhalten_;
     std::size_t fertig_ = 0;
     std::size_t gesamt_;
+    bool angehalten_ = false;
+    std::optional<float> beiX_;
 };
 
 // n with its digits in groups of three, "12 000": the same in every language and locale.

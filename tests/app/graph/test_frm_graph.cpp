@@ -143,7 +143,8 @@ class TestFrmGraph : public QObject {
             QCOMPARE(int(proben), bisher);
             const auto* balken = fenster.findChild<QProgressBar*>("prgFortschritt");
             const QString bisHier = staffel::app::tausenderText(balken->value());
-            QCOMPARE(balken->accessibleName(), "Punkte " + bisHier + " von 1 020");
+            QVERIFY(balken->accessibleName().startsWith("Angehalten bei x = "));
+            QVERIFY(balken->accessibleName().endsWith(" · Punkte " + bisHier + " von 1 020"));
             QVERIFY(balken->value() >= fenster.punkteZahl());
             QTest::keyClick(&fenster, Qt::Key_Escape);
             QVERIFY(!fenster.isVisible());
@@ -171,6 +172,20 @@ class TestFrmGraph : public QObject {
         QVERIFY(imWert < 200 && inHoehe > 600);
         const auto zeilen = graph::Kopfzeilen(g, {});
         QCOMPARE(zeilen.back().muster, staffel::TextId::GraphSkalaHoehe);
+    }
+
+    // Samples that find no value (here the inverse's, left of its domain) do not rename the
+    // graph after whatever operation their solver tried.
+    void undefinedSamplesKeepTheName() {
+        ModulRA m;
+        const Antwort antwort = m.rechne({"1/6", "00", "x", "2"});
+        EngineBridge bruecke(m, nullptr);
+        GraphEinstellungen g{.Xmin = -10, .Xmax = -7, .DX = 30};
+        FrmGraph fenster(bruecke, g, "m[1/6 , 00][x , 2]", antwort.nameId);
+        fenster.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        QCOMPARE(fenster.punkteZahl(), Int16{0});
+        QVERIFY(fenster.name() == antwort.nameId);
     }
 
     // What a stopped run had handed to the UI thread (a message box, say) never shows, not even
