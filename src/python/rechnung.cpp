@@ -67,6 +67,12 @@ constexpr std::pair<std::string_view, const char*> kAttributDoku[] = {
      "ganzzahliger Exponent in der Rekursion; 4 ein Laufzeitfehler."},
     {"groesse", "Die Größe eines Ergebnisses jenseits von 10^308 als Text; sonst None."},
     {"gueltig", "True, wenn das Ergebnis gültig ist (das lächelnde Gesicht)."},
+    {"hoehe",
+     "Die Turmhöhe des Ergebnisses, sign(v)·slog10(1 + |v|), jenseits von 10^308 aus seiner "
+     "Größe; sonst None."},
+    {"log10",
+     "log10 |Ergebnis|, jenseits von 10^308 aus seiner Größe; None ohne Wert oder Größe und "
+     "wo der Logarithmus selbst 10^308 übersteigt."},
     {"meldung",
      "Die Meldung der Rechnung, etwa ``'   Nicht definiert!'``; leer, wenn es keine gibt."},
     {"meldungen", "Die Texte der Meldungsfenster ('Problem'), die die Rechnung geöffnet hätte."},

@@ -39,12 +39,20 @@ unsigned threadAnzahl(std::optional<long> jobs, std::size_t werte) {
         std::clamp<long>(gewuenscht, 1, std::max<long>(1, werte / kStueck)));
 }
 
+Skala skalaAus(const std::string& name) {
+    if (name == "wert") return Skala::Wert;
+    if (name == "log10") return Skala::Log10;
+    if (name == "hoehe") return Skala::Hoehe;
+    throw py::value_error("skala braucht 'wert', 'log10' oder 'hoehe', nicht '" + name + "'.");
+}
+
 }  // namespace
 
 py::object werte(const std::string& rechenart, const std::string& aufzahl, const py::object& basis,
-                 const py::object& exponent, std::optional<long> jobs, double haltNach,
-                 bool status) {
+                 const py::object& exponent, std::optional<long> jobs, double haltNach, bool status,
+                 const std::string& skalaName) {
     const auto haltNachMs = haltZeit(haltNach);
+    const Skala skala = skalaAus(skalaName);
     const py::array b0 = zahlenArray(basis, "basis");
     const py::array e0 = zahlenArray(exponent, "exponent");
     py::tuple paar;
@@ -84,7 +92,7 @@ py::object werte(const std::string& rechenart, const std::string& aufzahl, const
             for (std::size_t i = erster; i < ende && !halt.load(std::memory_order_relaxed); ++i) {
                 ModulRA modul;
                 watchdog.arm(modul, haltNachMs);
-                const Wertreihe::Wert wert = reihe.rechne(modul, bs[i], es[i]);
+                const Wertreihe::Wert wert = reihe.rechne(modul, bs[i], es[i], skala);
                 watchdog.disarm();
                 aus[i] = wert.ergebnis;
                 gut[i] = wert.gueltig;

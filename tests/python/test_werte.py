@@ -54,3 +54,32 @@ def test_formen():
 def test_fehlbedienung(aufruf, fehler):
     with pytest.raises(fehler):
         aufruf()
+
+
+# The scales agree with rechne's fields; where rechne has no number, log10 may still be
+# infinite (beyond the doubles) and both are NaN without a size.
+@pytest.mark.parametrize("r,a,b,e", [("6", "1", [3.0, 10.0, 1.5, 0.0], 4.0),
+                                     ("6", "0", [10.0, -2.0, 0.5], 5.0),
+                                     ("5", "", [10.0, -10.0, 1e-200, 0.0], 400.0),
+                                     ("1/6", "00", [2.0, -3.0], 2.0)])
+def test_skalen_wie_rechne(r, a, b, e):
+    for skala in ("log10", "hoehe"):
+        werte = s.werte(r, a, b, e, skala=skala)
+        for bi, wert in zip(b, werte):
+            feld = getattr(s.rechne(r, a, repr(bi), repr(e)), skala)
+            if feld is not None:
+                assert wert == pytest.approx(feld, rel=1e-15), (skala, bi)
+            else:
+                assert math.isnan(wert) or (skala == "log10" and wert == math.inf), (skala, bi)
+
+
+def test_skalen_von_hand():
+    # 10^400 and (-10)^400 have log10 |v| = 400; 10^-80000 underflows to 0, which has none.
+    werte = s.werte("5", "", [10.0, -10.0, 1e-200], 400.0, skala="log10")
+    assert list(werte[:2]) == pytest.approx([400.0, 400.0]) and math.isnan(werte[2])
+    assert s.werte("6", "1", 10.0, 3.0, skala="hoehe") == pytest.approx(3.0)
+    assert math.isinf(s.werte("6", "1", 10.0, 4.0, skala="log10"))
+    with pytest.raises(ValueError, match="skala"):
+        s.werte("5", "", 2.0, 3.0, skala="ln")
+    with pytest.raises(TypeError, match="skala"):
+        s.werte("5", "", 2.0, 3.0, skala=None)

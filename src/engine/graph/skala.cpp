@@ -1,6 +1,7 @@
 #include "engine/graph/skala.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace staffel::graph {
@@ -59,6 +60,11 @@ std::optional<double> inSkala(Skala skala, const Stufenzahl& groesse) {
             return std::numeric_limits<double>::infinity();
         }
         case Skala::Hoehe: {
+            // From 2^53 + 2 layers on the count is only a lower bound: above any frame.
+            if (groesse.stufen > (std::uint64_t{1} << 53) + 1) {
+                return groesse.vorzeichen < 0 ? -std::numeric_limits<double>::infinity()
+                                              : std::numeric_limits<double>::infinity();
+            }
             // slog10 peels one level per logarithm; 1 + |v| differs from |v| far below any
             // digit a double holds once |v| is beyond 10^308.
             const double h =

@@ -21,8 +21,9 @@ double turmhoehe(double v);
 std::optional<double> inSkala(Skala skala, double wert);
 
 // A result beyond 10^308 given by its size, in the logarithmic or the height scale (the
-// value scale has no place for it). A logarithm beyond the doubles is +infinity, above any
-// frame. nullopt for the value scale.
+// value scale has no place for it). A logarithm beyond the doubles, or a height whose layer
+// count is only known to be large, is infinite: above (or below) any frame. nullopt for the
+// value scale.
 std::optional<double> inSkala(Skala skala, const Stufenzahl& groesse);
 
 }  // namespace staffel::graph

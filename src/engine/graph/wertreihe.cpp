@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/graph/skala.h"
 #include "engine/run/antwort.h"
+#include "engine/size/groesse.h"
 
 namespace staffel {
 
@@ -18,7 +20,7 @@ Wertreihe::Wertreihe(const std::string& rechenart, const std::string& aufzahl) {
         vorlage_.eingabenLesen({rechenart, aufzahl, kPlatzhalter, kPlatzhalter}, antwort, {});
 }
 
-Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
+Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e, Skala skala) const {
     constexpr double kKeinWert = std::numeric_limits<double>::quiet_NaN();
     if (!auswerten_) return {kKeinWert, false, vorlage_.Fehlerstatus};
     // The shortest text of a finite double reads back to it (ZahlLesen is exact). Infinity
@@ -47,7 +49,19 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e) const {
 
     m.auswerten();
     const bool gueltig = m.Fehlerstatus == Fehler::Keiner && m.MeldungId == TextId::Keine;
-    return {gueltig && std::isfinite(m.Ergebnis) ? m.Ergebnis : kKeinWert, gueltig, m.Fehlerstatus};
+    Wert wert{gueltig && std::isfinite(m.Ergebnis) ? m.Ergebnis : kKeinWert, gueltig,
+              m.Fehlerstatus};
+    if (skala == Skala::Wert) return wert;
+    if (gueltig) {
+        wert.ergebnis = graph::inSkala(skala, m.Ergebnis).value_or(kKeinWert);
+    } else if (m.Fehlerstatus == Fehler::Laufzeitfehler && m.RNenner == 1 && !m.wurdeAngehalten()) {
+        // The same size the answer names, so the scales agree with rechne().
+        if (const OptStufenzahl groesse = GroesseStufen(m.RZaehler, m.AufZahl, b, e, m);
+            groesse && groesse->stufen > 0) {
+            wert.ergebnis = graph::inSkala(skala, *groesse).value_or(kKeinWert);
+        }
+    }
+    return wert;
 }
 
 }  // namespace staffel

@@ -14,13 +14,14 @@ class Wertreihe {
     Wertreihe(const std::string& rechenart, const std::string& aufzahl);
 
     struct Wert {
-        double ergebnis = 0;  // NaN unless the result is valid
+        double ergebnis = 0;  // NaN unless the result is valid, else in the scale asked for
         bool gueltig = false;
         Fehler fehlerstatus = Fehler::Keiner;
     };
     // modul: a freshly constructed state; the evaluation runs in it, so that another thread
-    // may halt it there.
-    Wert rechne(ModulRA& modul, double b, double e) const;
+    // may halt it there. In the log10 and height scales a result beyond 10^308 has its
+    // place from its size; NaN where it has none.
+    Wert rechne(ModulRA& modul, double b, double e, Skala skala = Skala::Wert) const;
 
   private:
     ModulRA vorlage_;  // the state once R and A are read

@@ -50,6 +50,11 @@ struct Antwort {
     std::int64_t fehlerstatus = 0;       // ModulRA::Fehlerstatus by its number
     std::optional<std::string> groesse;  // the size of a result beyond 10^308
     bool gueltig = false;
+    // The result in the graph's other two scales, log10 |v| and the tower height, from its
+    // size beyond 10^308; nullopt where there is neither value nor size, where log10 |v|
+    // itself leaves the doubles, or where the size's layer count is only a lower bound.
+    std::optional<double> hoehe;
+    std::optional<double> log10;
     std::vector<std::string> meldungen;
     std::string aufloesungsliste;
     std::optional<int> step;
@@ -99,6 +104,8 @@ inline constexpr std::tuple kJsonFelder{
     FehlerstatusFeld{"fehlerstatus"},
     JsonFeld{"groesse", &Antwort::groesse},
     JsonFeld{"gueltig", &Antwort::gueltig},
+    JsonFeld{"hoehe", &Antwort::hoehe},
+    JsonFeld{"log10", &Antwort::log10},
     JsonFeld{"meldung", &Antwort::meldung},
     JsonFeld{"meldungen", &Antwort::meldungen},
     JsonFeld{"name", &Antwort::name},

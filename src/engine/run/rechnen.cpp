@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/graph/skala.h"
 #include "engine/modul_ra.h"
 #include "engine/numbers/number_text.h"
 #include "engine/run/antwort.h"
@@ -10,6 +11,16 @@
 namespace staffel {
 
 namespace {
+
+// The result, or its size, in the graph's log10 and height scales. Where a scale's number
+// leaves the doubles or is only known to be large, JSON has none.
+template <class Zahl>
+void skalenwerte(Antwort& a, const Zahl& zahl) {
+    a.hoehe = graph::inSkala(Skala::Hoehe, zahl);
+    a.log10 = graph::inSkala(Skala::Log10, zahl);
+    if (a.log10 && !std::isfinite(*a.log10)) a.log10.reset();
+    if (a.hoehe && !std::isfinite(*a.hoehe)) a.hoehe.reset();
+}
 
 bool istX(const std::string& text) {
     return text == "x" || text == "X";
@@ -115,10 +126,17 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
         if (Fehlerstatus == Fehler::Laufzeitfehler &&
             (MeldungId == TextId::Ueberlauf || MeldungId == TextId::Keine) && RNenner == 1 &&
             !GrenzwertModus && !wurdeAngehalten()) {
-            a.groesse = GroesseBerechnen(RZaehler, AufZahl, BasisWert, ExponentWert, *this);
+            if (const OptStufenzahl stufen =
+                    GroesseStufen(RZaehler, AufZahl, BasisWert, ExponentWert, *this)) {
+                a.groesse = GroesseText(*stufen);
+                if (a.groesse) skalenwerte(a, *stufen);
+            }
         }
         a.ergebnisText = FormatErgebnis(Ergebnis, Meldung);
-        if (MeldungId == TextId::Keine && std::isfinite(Ergebnis)) a.ergebnis = Ergebnis;
+        if (MeldungId == TextId::Keine && std::isfinite(Ergebnis)) {
+            a.ergebnis = Ergebnis;
+            skalenwerte(a, Ergebnis);
+        }
         a.gueltig = Fehlerstatus == Fehler::Keiner && MeldungId == TextId::Keine;
         a.formel = FormelBilden();
     }

@@ -49,7 +49,9 @@ def rechne(rechenart, aufzahl, basis, exponent, *, grenzwert=False, halt_nach=10
     return _kern.rechne(*(_text(*t) for t in texte), bool(grenzwert), halt_nach)
 
 
-def werte(rechenart, aufzahl, basis, exponent, *, jobs=None, halt_nach=10.0, status=False):
+def werte(
+    rechenart, aufzahl, basis, exponent, *, jobs=None, halt_nach=10.0, status=False, skala="wert"
+):
     """Rechnet m[R, A][b, e] für viele b und e und gibt die Ergebnisse als float64-Array.
 
     basis und exponent sind Zahlen oder array_like reeller Zahlen; sie werden nach den
@@ -64,9 +66,15 @@ def werte(rechenart, aufzahl, basis, exponent, *, jobs=None, halt_nach=10.0, sta
     halt_nach: Sekunden je Wert, wie bei ``rechne``.
     status: True gibt ``(werte, gueltig, fehlerstatus)`` zurück, dazu ein bool- und ein
         int64-Array derselben Form.
+    skala: ``"wert"`` (das Ergebnis), ``"log10"`` (log10 |Ergebnis|) oder ``"hoehe"`` (die
+        Turmhöhe sign(v)·slog10(1 + |v|)), wie der Graph sie zeichnet; ein Ergebnis jenseits
+        von 10^308 hat seinen Platz darin aus seiner Größe, NaN, wo es keine gibt; inf, wo
+        log10 |Ergebnis| selbst jenseits von 10^308 liegt.
 
     Bei Zahlen statt Arrays sind die Ergebnisse Skalare. TypeError für Arrays, die keine
     reellen Zahlen enthalten; ValueError, wenn sich die Formen nicht ausdehnen lassen.
     """
     texte = _text("rechenart", rechenart), _text("aufzahl", aufzahl)
-    return _kern.werte(*texte, basis, exponent, jobs, halt_nach, bool(status))
+    if not isinstance(skala, str):
+        raise TypeError(f"skala braucht einen Text, nicht {type(skala).__name__}.")
+    return _kern.werte(*texte, basis, exponent, jobs, halt_nach, bool(status), skala)

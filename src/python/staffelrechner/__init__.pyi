@@ -26,6 +26,10 @@ class Rechnung:
     @property
     def gueltig(self) -> bool: ...
     @property
+    def hoehe(self) -> float | None: ...
+    @property
+    def log10(self) -> float | None: ...
+    @property
     def meldungen(self) -> list[str]: ...
     @property
     def aufloesungsliste(self) -> str: ...
@@ -54,6 +58,7 @@ def werte(
     jobs: int | None = None,
     halt_nach: float = 10.0,
     status: Literal[False] = False,
+    skala: Literal["wert", "log10", "hoehe"] = "wert",
 ) -> npt.NDArray[np.float64]: ...
 @overload
 def werte(
@@ -65,4 +70,5 @@ def werte(
     jobs: int | None = None,
     halt_nach: float = 10.0,
     status: Literal[True],
+    skala: Literal["wert", "log10", "hoehe"] = "wert",
 ) -> tuple[npt.NDArray[np.float64], npt.NDArray[np.bool_], npt.NDArray[np.int64]]: ...
