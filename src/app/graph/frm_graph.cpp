@@ -18,6 +18,7 @@
 #include "app/language/engine_texts.h"
 #include "app/language/fenster_texte.h"
 #include "app/main_window/accessible_names.h"
+#include "app/shared/fenster_tasten.h"
 #include "app/shared/message_seam.h"
 #include "app/shared/window_design.h"
 
@@ -170,6 +171,7 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
     fortschritt_ = new GraphFortschritt(graph::StellenZahl(g_), this);
     connect(fortschritt_->cmdAnhalten(), &QPushButton::clicked, this, &FrmGraph::anhalten);
     layout->addWidget(fortschritt_);
+    fensterTasten(this);
 
     beschrifte(this, "frmGraph", kTexte);
     flaeche_->setAccessibleName(flaechenName(g_, formel_));

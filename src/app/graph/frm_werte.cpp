@@ -11,6 +11,7 @@
 #include "app/language/fenster_texte.h"
 #include "app/main_window/accessible_names.h"
 #include "app/secondary/secondary_layout.h"
+#include "app/shared/fenster_tasten.h"
 #include "engine/graph/graph_pass.h"
 
 namespace staffel::app {
@@ -159,6 +160,7 @@ FrmWerte::FrmWerte(GraphEinstellungen& einstellungen, QWidget* parent)
     setTabOrder(txtUYGrenz_, txtOYGrenz_);
     setTabOrder(txtOYGrenz_, txtDX_);
     txtUXGrenz_->setFocus();
+    fensterTasten(this);
     beschrifteWerte(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/graph/frm_graph.h"
 #include "app/graph/frm_werte.h"
+#include "app/graph/graph_lage.h"
 #include "app/shared/engine_bridge.h"
 #include "engine/run/antwort.h"
 
@@ -14,6 +15,7 @@ void zeigeGraph(QWidget* parent, EngineBridge& bruecke, GraphEinstellungen& eins
         werte.exec();
     }
     FrmGraph graph(bruecke, einstellungen, antwort.formel, antwort.nameId, parent);
+    stelleNebenHaupt(&graph, parent);
     graph.exec();
 }
 

@@ -29,6 +29,7 @@
 #include "app/main_window/face_icons.h"
 #include "app/main_window/haupt_layout.h"
 #include "app/secondary/secondary_windows.h"
+#include "app/shared/fokus_rahmen.h"
 #include "app/shared/zeilenweise.h"
 #include "app/tape/frm_protokoll.h"
 #include "app/tape/protokoll_model.h"
@@ -184,6 +185,7 @@ FrmHaupt::FrmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
 
     zuruecksetzen();
     SetDefault();
+    fokusRahmen(this);
     txtRechenart_->setFocus();
 }
 

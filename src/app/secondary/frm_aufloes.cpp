@@ -6,6 +6,7 @@
 
 #include "app/language/fenster_texte.h"
 #include "app/secondary/secondary_layout.h"
+#include "app/shared/fenster_tasten.h"
 
 namespace staffel::app {
 
@@ -40,6 +41,7 @@ FrmAufloes::FrmAufloes(const std::string& auflListe, int anzahlStellen, QWidget*
     auto* zurueck = makeButton(this, "cmdEaufl", QString(), twipsRect(11400, 120, 1215, 375));
     zurueck->setFont(designFont(8.25, true));
     connect(zurueck, &QPushButton::clicked, this, &QDialog::reject);
+    fensterTasten(this);
 
     lblListwert_->setText(QString::fromStdString(auflListe));
     lblStpwert_->setText(QString::number(anzahlStellen));

@@ -7,6 +7,7 @@
 #include "app/language/fenster_texte.h"
 #include "app/secondary/help_window.h"
 #include "app/secondary/secondary_layout.h"
+#include "app/shared/fenster_tasten.h"
 
 namespace staffel::app {
 
@@ -36,6 +37,7 @@ FrmAutor::FrmAutor(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    fensterTasten(this);
     beschriften();
 }
 

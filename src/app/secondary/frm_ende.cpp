@@ -6,6 +6,7 @@
 
 #include "app/language/fenster_texte.h"
 #include "app/secondary/secondary_layout.h"
+#include "app/shared/fenster_tasten.h"
 
 namespace staffel::app {
 
@@ -40,6 +41,7 @@ FrmEnde::FrmEnde(QWidget* parent) : QDialog(parent) {
 
     connect(nein, &QPushButton::clicked, this, &QDialog::reject);
     connect(ja, &QPushButton::clicked, this, &QDialog::accept);
+    fensterTasten(this);
     beschrifte(this, "frmEnde", kTexte);
 }
 

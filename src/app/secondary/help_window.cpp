@@ -12,6 +12,7 @@
 
 #include "app/language/fenster_texte.h"
 #include "app/secondary/help_documents.h"
+#include "app/shared/fenster_tasten.h"
 
 // The resources live in the static window library; referencing their initialiser here makes
 // sure the linker keeps them in every program that shows a help text.
@@ -152,6 +153,7 @@ HilfeFenster::HilfeFenster(Hilfe hilfe, QWidget* parent)
     layout::setupWindow(this, def.name, QString(), def.clientTwips, def.background);
     if (def.titel) layout::makeLabel(this, *def.titel);
     anzeige_ = makeTextDisplay(this, def.text);
+    fensterTasten(this);
     beschriften();
 }
 

@@ -19,6 +19,7 @@
 
 #include "app/language/fenster_texte.h"
 #include "app/shared/datei_speichern.h"
+#include "app/shared/fenster_tasten.h"
 #include "app/shared/message_seam.h"
 #include "app/shared/window_design.h"
 #include "app/tape/protokoll_datei.h"
@@ -60,6 +61,8 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
         connect(&modell_, signal, this, &FrmProtokoll::knoepfeSchalten);
     }
     connect(&modell_, &QAbstractItemModel::modelReset, this, &FrmProtokoll::knoepfeSchalten);
+    connect(lstProtokoll_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FrmProtokoll::knoepfeSchalten);
 
     // A note on the tape's file (set aside, not kept) stays visible until the next run.
     lblHinweis_ = new QLabel(this);
@@ -93,6 +96,7 @@ FrmProtokoll::FrmProtokoll(ProtokollModell& modell, QWidget* haupt)
     spalte->addWidget(lstProtokoll_);
     spalte->addLayout(knoepfe);
     haupt_->installEventFilter(this);
+    fensterTasten(this);
     retranslate();
     knoepfeSchalten();
 }
@@ -157,9 +161,14 @@ void FrmProtokoll::leeren() {
     if (frage.exec() == QMessageBox::Yes) modell_.leeren();
 }
 
-// With nothing to load, copy, save, print or clear, every button waits for a first row.
+// "Laden" and "Kopieren" act on the selected rows, the others on the whole tape.
 void FrmProtokoll::knoepfeSchalten() {
-    for (QPushButton* knopf : knoepfe_) knopf->setEnabled(modell_.rowCount() > 0);
+    const bool gewaehlt = lstProtokoll_->selectionModel()->hasSelection();
+    for (QPushButton* knopf : knoepfe_) {
+        const bool zeilenBefehl = knopf->objectName() == QLatin1String("cmdLaden") ||
+                                  knopf->objectName() == QLatin1String("cmdKopieren");
+        knopf->setEnabled(zeilenBefehl ? gewaehlt : modell_.rowCount() > 0);
+    }
 }
 
 void FrmProtokoll::speichernUnter() {

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QtTest>
 #include <atomic>
@@ -14,6 +15,7 @@
 #include "app/graph/frm_graph.h"
 #include "app/graph/frm_werte.h"
 #include "app/graph/graph_fortschritt.h"
+#include "app/graph/graph_lage.h"
 #include "app/graph/graph_launcher.h"
 #include "app/support_fixture.h"
 #include "engine/run/antwort.h"
@@ -268,6 +270,69 @@ class TestFrmGraph : public QObject {
             const Int16 proDurchgang = punkteProDurchgang(g, [](float) { return 1.0; });
             QCOMPARE(g.PunkteZahl, zeichnen ? proDurchgang : 7 + proDurchgang);
         }
+    }
+
+    // Beside the main window (frame at 100, 100, 740 x 500 unless said otherwise, input fields
+    // 10, 30 inside it, 480 x 140), the graph window of 680 x 600 on the screen.
+    void placedBesideTheMainWindow_data() {
+        QTest::addColumn<QRect>("bildschirm");
+        QTest::addColumn<QRect>("haupt");
+        QTest::addColumn<QRect>("eingaben");
+        QTest::addColumn<QPoint>("lage");
+        const QRect hd(0, 0, 1920, 1080);
+        const QRect haupt(100, 100, 740, 500);
+        const QRect eingaben(110, 130, 480, 140);
+        QTest::newRow("room on the right") << hd << haupt << eingaben << QPoint(840, 100);
+        QTest::newRow("room only on the left")
+            << hd << haupt.translated(1000, 0) << eingaben.translated(1000, 0) << QPoint(420, 100);
+        const QRect breit(0, 0, 2560, 1080);
+        QTest::newRow("room on both sides, more on the right")
+            << breit << haupt.translated(800, 0) << eingaben.translated(800, 0)
+            << QPoint(1640, 100);
+        QTest::newRow("room on both sides, more on the left")
+            << breit << haupt.translated(900, 0) << eingaben.translated(900, 0) << QPoint(320, 100);
+        QTest::newRow("room below only")
+            << QRect(0, 0, 1000, 1400) << haupt << eingaben << QPoint(100, 600);
+        QTest::newRow("no room: below, over the buttons only")
+            << QRect(0, 0, 1280, 1024) << haupt << eingaben << QPoint(100, 424);
+        QTest::newRow("no room: the inputs covered least, though more of the window")
+            << QRect(0, 0, 1000, 700) << QRect(0, 0, 740, 500) << QRect(300, 30, 430, 140)
+            << QPoint(0, 100);
+        QTest::newRow("no room: the inputs covered least on a small screen")
+            << QRect(0, 0, 800, 600) << QRect(0, 0, 740, 500) << QRect(8, 30, 480, 140)
+            << QPoint(120, 0);
+        QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << haupt.translated(1900, 0)
+                                       << eingaben.translated(1900, 0) << QPoint(2740, 100);
+        QTest::newRow("larger than the screen: top left in sight")
+            << QRect(0, 0, 640, 480) << QRect(0, 0, 600, 400) << QRect(8, 30, 480, 140)
+            << QPoint(0, 0);
+    }
+    void placedBesideTheMainWindow() {
+        QFETCH(QRect, bildschirm);
+        QFETCH(QRect, haupt);
+        QFETCH(QRect, eingaben);
+        QFETCH(QPoint, lage);
+        QCOMPARE(staffel::app::grafLage(haupt, eingaben, QSize(680, 600), bildschirm), lage);
+    }
+
+    // Opened by the calculate command, the graph window lies wholly on the screen (the
+    // designed place would leave its bottom off the offscreen screen).
+    void opensOnTheScreen() {
+        s_->eingaben("5", "0", "x", "2");
+        QRect graph;
+        QTimer fahrer;
+        connect(&fahrer, &QTimer::timeout, [&graph] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal->objectName() == "frmWerte") modal->close();
+            if (modal != nullptr && modal->objectName() == "frmGraph") {
+                graph = modal->frameGeometry();
+                modal->close();
+            }
+        });
+        fahrer.start(20);
+        QVERIFY(s_->rechne());
+        QVERIFY(!graph.isEmpty());
+        QVERIFY(s_->fenster().screen()->availableGeometry().contains(graph));
     }
 };
 

@@ -296,6 +296,11 @@ class TestFrmHaupt : public QObject {
         for (int i = 0; i < 9; ++i) reihe << (w = w->nextInFocusChain())->objectName();
         QCOMPARE(reihe, QStringList({"cmdHalt", "cmdMemtoBase", "cmdMemory", "cmdMemToExp",
                                      "cmdMin", "cmdMax", "cmdEulerE", "cmdPi", "cmdReiheP"}));
+        // The ring around the focus stands out from the window's green.
+        s_->widget("cmdPi")->setFocus();
+        auto* ring = s_->fenster().findChild<QWidget*>("fokusRahmen");
+        QTRY_VERIFY(ring != nullptr && ring->isVisible());
+        QVERIFY(ring->geometry().contains(s_->widget("cmdPi")->geometry()));
 
         s_->eingaben("3", "", "1", "1");
         QVERIFY(s_->rechne());

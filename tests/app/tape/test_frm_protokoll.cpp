@@ -68,7 +68,17 @@ class TestFrmProtokoll : public QObject {
         QCOMPARE(s.meldungsTexte(), QStringList{"Division durch Null!"});
         s.eingaben("5", "0", "0", "-1");
         QVERIFY(s.rechne("cmdEulersch"));
-        for (QPushButton* knopf : knoepfe) QVERIFY(knopf->isEnabled());
+        // "Laden" and "Kopieren" wait for a selected row, the others only for a row.
+        const auto aktiv = [&knoepfe] {
+            QString a;
+            for (QPushButton* knopf : knoepfe) a += knopf->isEnabled() ? '+' : '-';
+            return a;
+        };
+        QCOMPARE(aktiv(), "--+++");
+        liste->selectionModel()->select(liste->model()->index(0, 0), QItemSelectionModel::Select);
+        QCOMPARE(aktiv(), "+++++");
+        liste->clearSelection();
+        QCOMPARE(aktiv(), "--+++");
         const QString zeilen[] = {"m[1/4 , ][1 , 0] = Division durch Null!",
                                   "m[5 , ][0 , +- Unendlich] =   Grenzwert??"};
         QCOMPARE(zeile(liste, 0), zeilen[0]);
