@@ -300,7 +300,9 @@ class TestFrmHaupt : public QObject {
         s_->widget("cmdPi")->setFocus();
         auto* ring = s_->fenster().findChild<QWidget*>("fokusRahmen");
         QTRY_VERIFY(ring != nullptr && ring->isVisible());
-        QVERIFY(ring->geometry().contains(s_->widget("cmdPi")->geometry()));
+        QWidget* pi = s_->widget("cmdPi");
+        QVERIFY(ring->geometry().contains(
+            QRect(pi->mapTo(ring->parentWidget(), QPoint()), pi->size())));
 
         s_->eingaben("3", "", "1", "1");
         QVERIFY(s_->rechne());
