@@ -127,7 +127,7 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
             // An undefined or halted sample may leave the name of an operation its solver
             // tried on the way; the graph's operation is named by the samples it has.
             if (punkt.wert || punkt.skaliert) nameDesLaufs_ = punkt.name;
-            return graph::Stichwert(punkt.wert, punkt.skaliert);
+            return graph::Stichwert(punkt.wert, punkt.skaliert, punkt.ohneGroesse);
         };
     }
 
@@ -349,7 +349,7 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     auto zeichnePunkte = [&](graph::Durchgang durchgang, const QColor& farbe, double weite) {
         QVector<QPointF> lagen;
         for (const auto& p : gespeichertePunkte_) {
-            if (p.durchgang == durchgang) lagen.push_back(punkt(p.x, p.y));
+            if (p.durchgang == durchgang && !p.ohneGroesse) lagen.push_back(punkt(p.x, p.y));
         }
         QPen pen(farbe, weite);
         pen.setCapStyle(Qt::RoundCap);
@@ -358,6 +358,18 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     };
     zeichnePunkte(graph::Durchgang::Grob, kHellblau, 6);
     zeichnePunkte(graph::Durchgang::Fein, kSchwarz, 2);
+
+    // Results beyond 10^308 whose size is not known: a small red wedge on the top edge,
+    // pointing up, out of the frame.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHellrot);
+    for (const auto& p : gespeichertePunkte_) {
+        if (!p.ohneGroesse) continue;
+        const QPointF spitze = punkt(p.x, p.y);
+        const QPointF keil[] = {spitze, spitze + QPointF(-3, 5), spitze + QPointF(3, 5)};
+        painter.drawPolygon(keil, 3);
+    }
+    painter.setBrush(Qt::NoBrush);
 
     stift(kSchwarz, 1);
     for (const auto& b : graph::Schlusszeilen(g_, name_, punkte_)) schreibe(b);

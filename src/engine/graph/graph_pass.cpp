@@ -72,6 +72,12 @@ std::optional<Punkt> Abbildung::abbilden(float x, double y, Durchgang durchgang)
     return Punkt{px, pySingle, durchgang};
 }
 
+std::optional<Punkt> Abbildung::oben(float x, Durchgang durchgang) const {
+    const float px = toSingle((static_cast<double>(x) - xmin_) * sx_ + kLinks);
+    if (!std::isfinite(px)) return std::nullopt;
+    return Punkt{px, static_cast<float>(kOben), durchgang, true};
+}
+
 std::size_t StellenZahl(const GraphEinstellungen& g) {
     std::size_t anzahl = grobeStellen(g).size();
     FeineStellen fein(g);
@@ -89,8 +95,10 @@ void Durchlauf(const GraphEinstellungen& g, const Auswertung& werte, const Punkt
         if (abgebrochen()) return false;  // cut short by a halt: no value of its own
         if (y.skaliert) {
             if (const auto punkt = abbildung.abbilden(x, *y.skaliert, durchgang)) senke(*punkt);
+        } else if (y.ohneGroesse) {
+            if (const auto punkt = abbildung.oben(x, durchgang)) senke(*punkt);
         }
-        if (proben) proben({x, y.wert, durchgang, y.skaliert});
+        if (proben) proben({x, y.wert, durchgang, y.skaliert, y.ohneGroesse});
         return true;
     };
     for (const float x : grobeStellen(g)) {
@@ -233,21 +241,27 @@ namespace staffel {
 
 GraphPunkt ModulRA::graphPunkt(float x, Skala skala) {
     const graph::Argumente a = graph::ArgumenteFuer(BasisText, ExponentText, x);
+    // Each sample tells its own overflow; no earlier sample's Meldung may stand for it.
+    MeldungId = TextId::Keine;
     Berechnung(RZaehler, RNenner, a.b, a.e, AufZahl);
     // A halted evaluation may have stopped anywhere; its value means nothing.
     const bool definiert = Fehlerstatus == Fehler::Keiner && !haltAngefordert();
-    const bool ueberlauf =
-        Fehlerstatus == Fehler::Laufzeitfehler && RNenner == 1 && !haltAngefordert();
+    const bool ueberlauf = Fehlerstatus == Fehler::Laufzeitfehler && !haltAngefordert();
     Fehlerstatus = Fehler::Keiner;
     GraphPunkt punkt{
-        definiert ? std::optional<double>(Ergebnis) : std::nullopt, NameRechenartId, {}};
+        definiert ? std::optional<double>(Ergebnis) : std::nullopt, NameRechenartId, {}, false};
     if (definiert) {
         punkt.skaliert = skala == Skala::Wert ? Ergebnis : graph::inSkala(skala, Ergebnis);
     } else if (ueberlauf && skala != Skala::Wert) {
         // Only a size beyond the doubles stands for the failed value; any other outcome of
         // the wide calculation would contradict the failure.
-        const OptStufenzahl groesse = GroesseStufen(RZaehler, AufZahl, a.b, a.e, *this);
-        if (groesse && groesse->stufen > 0) punkt.skaliert = graph::inSkala(skala, *groesse);
+        const OptStufenzahl groesse =
+            RNenner == 1 ? GroesseStufen(RZaehler, AufZahl, a.b, a.e, *this) : std::nullopt;
+        if (groesse && groesse->stufen > 0) {
+            punkt.skaliert = graph::inSkala(skala, *groesse);
+        } else {
+            punkt.ohneGroesse = MeldungId == TextId::Ueberlauf;
+        }
     }
     return punkt;
 }

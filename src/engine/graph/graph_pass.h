@@ -44,6 +44,8 @@ struct Punkt {
     float x = 0;
     float y = 0;
     Durchgang durchgang = Durchgang::Fein;
+    // A result beyond 10^308 whose size is not known, marked on the frame's top edge.
+    bool ohneGroesse = false;
     bool operator==(const Punkt&) const = default;
 };
 
@@ -75,6 +77,9 @@ class Abbildung {
     // The dot for a defined value, or nullopt when it falls on or off the frame's bottom or top
     // edge, overflows, or lies beyond single precision.
     std::optional<Punkt> abbilden(float x, double y, Durchgang durchgang) const;
+    // The mark on the top edge for a result beyond 10^308 without a size; nullopt where x
+    // lies beyond single precision.
+    std::optional<Punkt> oben(float x, Durchgang durchgang) const;
 
   private:
     double xmin_;
@@ -94,6 +99,7 @@ struct Probe {
     std::optional<double> y;
     Durchgang durchgang = Durchgang::Fein;
     std::optional<double> skaliert;
+    bool ohneGroesse = false;
 };
 
 // A sample's outcome: its value (nullopt when undefined) and where the chosen scale draws it,
@@ -101,9 +107,12 @@ struct Probe {
 struct Stichwert {
     Stichwert(std::optional<double> w = std::nullopt) : wert(w), skaliert(w) {}
     Stichwert(double w) : Stichwert(std::optional<double>(w)) {}
-    Stichwert(std::optional<double> w, std::optional<double> s) : wert(w), skaliert(s) {}
+    Stichwert(std::optional<double> w, std::optional<double> s, bool ohne = false)
+        : wert(w), skaliert(s), ohneGroesse(ohne) {}
     std::optional<double> wert;
     std::optional<double> skaliert;
+    // Beyond 10^308 without a size: the log10 and height scales mark it at the top.
+    bool ohneGroesse = false;
 };
 
 // The outcome of one sample.

@@ -38,6 +38,7 @@ struct GraphPunkt {
     RechenartName name;
     // Where the graph's scale puts it; from the size for a result beyond 10^308.
     std::optional<double> skaliert;
+    bool ohneGroesse = false;  // beyond 10^308, but the size is not known
 };
 
 // The ten counters, in the order of the answer's counter names (kZaehlerNamen).

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "engine/graph/graph_pass.h"
 #include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
 #include "modul_pruefstand.h"
@@ -82,6 +85,39 @@ TEST(Skala, ResultsBeyondTheDoublesFromTheirSize) {
     }
     EXPECT_NEAR(*m.graphPunkt(3, Skala::Log10).skaliert, 100, 1e-12);
     EXPECT_NEAR(*m.graphPunkt(5, Skala::Log10).skaliert, 10000, 1e-9);
+}
+
+// A fractional R has no size: its overflow is marked on the top edge in the log and height
+// scales, and left out in the value scale as before.
+TEST(Skala, OverflowsWithoutASizeAreMarked) {
+    test::RecordingHost host;
+    ModulRAPruefstand m(&host);
+    ASSERT_EQ(m.rechne({"1/5", "0", "x", "0.001"}).ausgang, RechenAusgang::Graph);  // x^1000
+    EXPECT_NEAR(*m.graphPunkt(1.5f, Skala::Log10).skaliert, 1000 * std::log10(1.5), 1e-9);
+    EXPECT_FALSE(m.graphPunkt(1.5f, Skala::Log10).ohneGroesse);
+    for (const Skala skala : {Skala::Log10, Skala::Hoehe}) {
+        const GraphPunkt p = m.graphPunkt(10, skala);
+        EXPECT_TRUE(p.ohneGroesse && !p.skaliert && !p.wert);
+    }
+    EXPECT_FALSE(m.graphPunkt(10, Skala::Wert).ohneGroesse);
+    // The mark stands on the top edge, whatever the range.
+    GraphEinstellungen g;
+    g.skala = Skala::Log10;
+    std::vector<Punkt> punkte;
+    Durchlauf(
+        g,
+        [](float x) {
+            return Stichwert{x < 0 ? std::optional<double>(1.0) : std::nullopt,
+                             x < 0 ? std::optional<double>(0.0) : std::nullopt, x > 5};
+        },
+        [&](const Punkt& p) { punkte.push_back(p); });
+    const auto grob = std::count_if(punkte.begin(), punkte.end(), [](const Punkt& p) {
+        return p.ohneGroesse && p.durchgang == Durchgang::Grob;
+    });
+    EXPECT_EQ(grob, 4);  // 6 to 9
+    EXPECT_TRUE(std::all_of(punkte.begin(), punkte.end(), [](const Punkt& p) {
+        return p.ohneGroesse == (p.y == static_cast<float>(kOben));
+    }));
 }
 
 }  // namespace
