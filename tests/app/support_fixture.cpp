@@ -116,6 +116,7 @@ AlleFenster::AlleFenster(Sitzung& s) {
         auto box =
             std::make_unique<QMessageBox>(symbol, QCoreApplication::translate("Meldung", "Problem"),
                                           app::engineText(TextId::NennerNull), QMessageBox::Ok);
+        box->setObjectName(QStringLiteral("Meldung"));
         app::nenneSymbol(*box);
         eigene_.push_back(std::move(box));
     }

@@ -152,11 +152,6 @@ void titelAusblenden(QWidget* behaelter) {
     }();
     (void)installiert;
     behaelter->setProperty(kOhneTitel, true);
-    // Building the container may already have cached Qt's own interface for it.
-    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(behaelter);
-    if (dynamic_cast<OhneTitelZugang*>(zugang) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(zugang));
-    }
 }
 
 void zeigeAngesagt(QLabel* label, const QString& text) {
