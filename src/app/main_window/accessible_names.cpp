@@ -65,7 +65,7 @@ class LabelZugang : public QAccessibleWidget {
 };
 
 // A container of title labels: a screen reader hears their words with the controls they
-// caption, so its tree leaves them out, as it leaves out what QAccessibleWidget does.
+// caption, so its tree leaves them out, and, as Qt's own does, windows and menus.
 class OhneTitelZugang : public QAccessibleWidget {
   public:
     explicit OhneTitelZugang(QWidget* behaelter)
