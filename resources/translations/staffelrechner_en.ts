@@ -500,6 +500,22 @@ More in: man staffelrechner
         <source>Die Sprachwahl lässt sich nicht in %1 speichern; der nächste Start beginnt in der bisherigen Sprache.</source>
         <translation>The language choice cannot be saved in %1; the next start uses the previous language.</translation>
     </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Frage</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Information</translation>
+    </message>
 </context>
 <context>
     <name>frmAufloes</name>
@@ -816,24 +832,12 @@ More in: man staffelrechner
         <translation>M -&gt; E</translation>
     </message>
     <message>
-        <source>Memory to Exponent</source>
-        <translation>Memory to Exponent</translation>
-    </message>
-    <message>
         <source>B &lt;- M</source>
         <translation>B &lt;- M</translation>
     </message>
     <message>
-        <source>Memory to Base</source>
-        <translation>Memory to Base</translation>
-    </message>
-    <message>
         <source>Mem</source>
         <translation>Mem</translation>
-    </message>
-    <message>
-        <source>Save in Memory</source>
-        <translation>Save in Memory</translation>
     </message>
     <message>
         <source>Ergebnis ist gültig</source>
@@ -912,52 +916,24 @@ More in: man staffelrechner
         <translation> Recursion G1</translation>
     </message>
     <message>
-        <source>Rekursionstiefe: GegenLsg1</source>
-        <translation>Recursion depth: GegenLsg1</translation>
-    </message>
-    <message>
         <source> Rekursion G0</source>
         <translation> Recursion G0</translation>
-    </message>
-    <message>
-        <source>Rekursionstiefe: GegenLsg0</source>
-        <translation>Recursion depth: GegenLsg0</translation>
     </message>
     <message>
         <source> Rekursion IV</source>
         <translation> Recursion IV</translation>
     </message>
     <message>
-        <source>Rekursionstiefe: emIV</source>
-        <translation>Recursion depth: emIV</translation>
-    </message>
-    <message>
         <source> Rekursion NA</source>
         <translation> Recursion NA</translation>
-    </message>
-    <message>
-        <source>Rekursionstiefe: NA-Rechart</source>
-        <translation>Recursion depth: NA-Rechart</translation>
     </message>
     <message>
         <source> Rekursion III</source>
         <translation> Recursion III</translation>
     </message>
     <message>
-        <source>Rekursionstiefe: emIII</source>
-        <translation>Recursion depth: emIII</translation>
-    </message>
-    <message>
         <source> Rekursion Ber</source>
         <translation> Recursion Ber</translation>
-    </message>
-    <message>
-        <source>Rekursionstiefe: Berechnung</source>
-        <translation>Recursion depth: Berechnung</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Memory</translation>
     </message>
     <message>
         <source>Speicher</source>
@@ -1034,6 +1010,46 @@ More in: man staffelrechner
 Ein Doppelklick leert das Feld und gibt es frei.</source>
         <translation>Locked: the operation number %1 of the calculation that locked the field needs no resolution number (Auflösungszahl).
 A double-click empties the field and unlocks it.</translation>
+    </message>
+    <message>
+        <source>Speicher in den Exponenten</source>
+        <translation>Memory to Exponent</translation>
+    </message>
+    <message>
+        <source>Speicher in die Basis</source>
+        <translation>Memory to Base</translation>
+    </message>
+    <message>
+        <source>Ergebnis in den Speicher</source>
+        <translation>Save in Memory</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: Lösen nach dem Exponenten</source>
+        <translation>Recursion depth: solving for the exponent</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: Lösen nach der Basis</source>
+        <translation>Recursion depth: solving for the base</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: Auflösung R -&gt; 1/R</source>
+        <translation>Recursion depth: resolution R -&gt; 1/R</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: normalalgebraische Umschreibung</source>
+        <translation>Recursion depth: closed-form rewriting</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: Auflösung R -&gt; R-1</source>
+        <translation>Recursion depth: resolution R -&gt; R-1</translation>
+    </message>
+    <message>
+        <source>Rekursionstiefe: Berechnungsschritte</source>
+        <translation>Recursion depth: calculation steps</translation>
+    </message>
+    <message>
+        <source>Speicherinhalt</source>
+        <translation>Memory</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/support_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/graph/frm_graph.h"
+#include "app/graph/frm_werte.h"
+#include "app/language/engine_texts.h"
+#include "app/secondary/frm_aufloes.h"
+#include "app/secondary/frm_autor.h"
+#include "app/secondary/frm_ende.h"
+#include "app/secondary/secondary_windows.h"
 #include "app/shared/window_design.h"
+#include "app/tape/frm_protokoll.h"
 
 namespace staffel::apptest {
 
@@ -80,6 +89,46 @@ bool Sitzung::zeigtGueltig(bool gueltig) const {
     return widget("picJarech")->isHidden() != gueltig &&
            widget("picNorech")->isHidden() == gueltig &&
            hinten("lblErgebnis") == (gueltig ? QColor(0xff, 0xff, 0x00) : QColor(0xc0, 0xc0, 0x00));
+}
+
+AlleFenster::AlleFenster(Sitzung& s) {
+    app::FrmHaupt& haupt = s.fenster();
+    fenster_ << &haupt;
+    haupt.findChild<QAction*>(QStringLiteral("mnuProtokoll"))->trigger();
+    fenster_ << haupt.findChild<app::FrmProtokoll*>();
+    for (void (*zeige)(QWidget*) : {&app::zeigeFunktionsweise, &app::zeigeGrundlagen,
+                                    &app::zeigeNormalalgebraische, &app::zeigeGlossar}) {
+        const QWidgetList vorher = QApplication::topLevelWidgets();
+        zeige(&haupt);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!vorher.contains(w) && w->isVisible()) fenster_ << w;
+        }
+    }
+    eigene_.push_back(std::make_unique<app::FrmAufloes>("{ 7, 6, 5 }", 2));
+    eigene_.push_back(std::make_unique<app::FrmEnde>());
+    eigene_.push_back(std::make_unique<app::FrmAutor>());
+    eigene_.push_back(std::make_unique<app::FrmWerte>(einstellungen_));
+    eigene_.push_back(std::make_unique<app::FrmGraph>(
+        bruecke_, einstellungen_, "m[5 , 0][x , 2]", RechenartName{}, nullptr,
+        [](float x) { return std::optional<double>(double{x} * double{x}); }));
+    for (QMessageBox::Icon symbol : {QMessageBox::Critical, QMessageBox::Warning,
+                                     QMessageBox::Question, QMessageBox::Information}) {
+        auto box =
+            std::make_unique<QMessageBox>(symbol, QCoreApplication::translate("Meldung", "Problem"),
+                                          app::engineText(TextId::NennerNull), QMessageBox::Ok);
+        box->setObjectName(QStringLiteral("Meldung"));
+        app::nenneSymbol(*box);
+        eigene_.push_back(std::move(box));
+    }
+    for (const auto& w : eigene_) {
+        w->show();
+        fenster_ << w.get();
+    }
+}
+
+AlleFenster::~AlleFenster() {
+    app::schliesseHilfefenster();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace staffel::apptest

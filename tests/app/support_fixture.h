@@ -4,10 +4,15 @@
 #include <QList>
 #include <QStringList>
 #include <QTimer>
+#include <QWidgetList>
 #include <memory>
+#include <vector>
 
 #include "app/main_window/frm_haupt.h"
+#include "app/shared/engine_bridge.h"
 #include "app/shared/message_seam.h"
+#include "engine/graph/graph_einstellungen.h"
+#include "engine/modul_ra.h"
 
 class QLineEdit;
 
@@ -43,6 +48,24 @@ class Sitzung {
     QList<app::Nachricht> meldungen_;
     QTimer schliesser_;
     std::unique_ptr<app::FrmHaupt> fenster_;
+};
+
+// Every window of the program open at once, in the current language: the session's main
+// window as it stands, the tape, the four help windows, the resolution list, the exit
+// question, the author, the graph settings, a graph of x², and a message box of each icon.
+// The modal ones are shown without waiting for an answer.
+class AlleFenster {
+  public:
+    explicit AlleFenster(Sitzung& s);
+    ~AlleFenster();
+    const QWidgetList& fenster() const { return fenster_; }
+
+  private:
+    ModulRA modul_;
+    app::EngineBridge bruecke_{modul_, nullptr};
+    GraphEinstellungen einstellungen_;
+    std::vector<std::unique_ptr<QWidget>> eigene_;
+    QWidgetList fenster_;
 };
 
 }  // namespace staffel::apptest

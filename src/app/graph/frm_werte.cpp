@@ -60,6 +60,7 @@ QGroupBox* rahmen(QWidget* parent, const char* name, QRect lage, const QColor& f
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(lage);
     box->setFont(schrift(true));
+    titelAusblenden(box);
     setBackColour(box, farbe);
     return box;
 }

@@ -24,6 +24,7 @@
 #include "app/graph/graph_launcher.h"
 #include "app/language/engine_texts.h"
 #include "app/language/fenster_texte.h"
+#include "app/language/groesse_worte.h"
 #include "app/language/sprache.h"
 #include "app/main_window/accessible_names.h"
 #include "app/main_window/face_icons.h"
@@ -132,6 +133,7 @@ FrmHaupt::FrmHaupt(QWidget* parent) : QMainWindow(parent), bridge_(modul_, this)
     surface->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setBackColour(surface, kFensterGruen);
     installLabelAccessibility();
+    titelAusblenden(surface);
     buildControls(surface);
     setCentralWidget(surface);
 
@@ -342,7 +344,7 @@ void FrmHaupt::copyResult() {
     QString text = lblErgebnis_->hasSelectedText() ? lblErgebnis_->selectedText()
                                                    : lblErgebnis_->text().trimmed();
     if (!lblErgebnis_->hasSelectedText() && !groesse_->groesse().isEmpty()) {
-        text = groesse_->groesse();
+        text = groesseText(groesse_->groesse());
     }
     if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
@@ -600,13 +602,21 @@ void FrmHaupt::applyResult(const Antwort& antwort) {
             RechenStatus();
             // A failure shows its words, never a bare number the engine left behind.
             zeigeErgebnis(*antwort.ergebnisText, angezeigteMeldung(antwort), antwort.groesse);
-            // Printed and kept in the engine's German, as the command-line driver writes it.
-            const QString zeile = qs(antwort.formel + " = " + *antwort.ergebnisText);
-            drucker_.RechnungsDruck(this, mitGroesse(zeile, groesse_->groesse()));
-            protokoll_->anhaengen({zeile, txtRechenart_->text(), txtAufzahl_->text(),
-                                   txtBasis_->text(), exponentEingabe(), qs(*antwort.ergebnisText),
-                                   qs(antwort.meldung), qs(antwort.name), antwort.gueltig,
-                                   bridge_.problemDesLaufs(), groesse_->groesse()});
+            // Kept in the engine's German, as the command-line driver writes it; printed as
+            // the tape shows it, in the window's language.
+            ProtokollZeile zeile{qs(antwort.formel + " = " + *antwort.ergebnisText),
+                                 txtRechenart_->text(),
+                                 txtAufzahl_->text(),
+                                 txtBasis_->text(),
+                                 exponentEingabe(),
+                                 qs(*antwort.ergebnisText),
+                                 qs(antwort.meldung),
+                                 qs(antwort.name),
+                                 antwort.gueltig,
+                                 bridge_.problemDesLaufs(),
+                                 groesse_->groesse()};
+            drucker_.RechnungsDruck(this, angezeigteZeile(zeile));
+            protokoll_->anhaengen(std::move(zeile));
             showValidity(antwort.gueltig);
             break;
         }

@@ -1,9 +1,9 @@
 #include "app/main_window/groesse_anzeige.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
 
+#include "app/language/groesse_worte.h"
 #include "app/main_window/accessible_names.h"
 #include "app/shared/window_design.h"
 
@@ -13,17 +13,6 @@ namespace {
 
 constexpr int kAbstand = 2;
 constexpr int kZeilen = 3;  // the longest size, "(10^)^k m.mmmE+n", needs two at most
-
-// The number text stays as the engine wrote it; only the words around it are translated.
-QString satz(const QString& groesse) {
-    QString zahl = groesse;
-    const QString mehrAls = QStringLiteral("mehr als ");
-    if (zahl.startsWith(mehrAls)) {
-        zahl = QCoreApplication::translate("frmHaupt", "mehr als") + QLatin1Char(' ') +
-               zahl.mid(mehrAls.size());
-    }
-    return QCoreApplication::translate("frmHaupt", "Größe: %1").arg(zahl);
-}
 
 }  // namespace
 
@@ -46,7 +35,7 @@ GroesseAnzeige::GroesseAnzeige(QLabel* ergebnis)
 
 void GroesseAnzeige::zeige(const std::optional<std::string>& groesse) {
     groesse_ = groesse ? QString::fromStdString(*groesse) : QString();
-    const QString text = groesse ? satz(groesse_) : QString();
+    const QString text = groesse ? groesseZeile(groesse_) : QString();
     zeigeAngesagt(zeile_, text);
     zeile_->setVisible(groesse.has_value());
     beschreiben();

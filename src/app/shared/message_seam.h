@@ -19,6 +19,10 @@ struct Nachricht {
 // The box of a refused input or a failure: titled "Problem", with the critical icon.
 Nachricht problem(const QString& text);
 
+// Names the box's icon by what it tells (an error, a warning, a question, a hint) for screen
+// readers, which otherwise meet an unnamed picture.
+void nenneSymbol(QMessageBox& box);
+
 using NachrichtenAnzeige = std::function<void(QWidget* parent, const Nachricht&)>;
 
 // Shows a modal box with a single OK button (or hands it to the installed test seam).

@@ -126,7 +126,7 @@ void FrmProtokoll::kopieren() {
     std::sort(auswahl.begin(), auswahl.end());
     QStringList zeilen;
     for (const QModelIndex& index : auswahl) {
-        zeilen << protokollText(modell_.zeilen()[static_cast<std::size_t>(index.row())]);
+        zeilen << angezeigteZeile(modell_.zeilen()[static_cast<std::size_t>(index.row())]);
     }
     if (!zeilen.isEmpty()) QGuiApplication::clipboard()->setText(zeilen.join(QLatin1Char('\n')));
 }
@@ -158,6 +158,7 @@ void FrmProtokoll::leeren() {
             .arg(modell_.rowCount()),
         QMessageBox::Yes | QMessageBox::No, this);
     frage.setDefaultButton(QMessageBox::No);
+    nenneSymbol(frage);
     if (frage.exec() == QMessageBox::Yes) modell_.leeren();
 }
 
@@ -194,7 +195,10 @@ void FrmProtokoll::drucken() {
     if (dialog.exec() != QDialog::Accepted) return;
     QTextDocument dokument;
     dokument.setDefaultFont(QFont(QStringLiteral("arial")));
-    dokument.setPlainText(druckzeilen(modell_.zeilen()));
+    // Printed for the reader, in the window's language; the saved text file stays German.
+    QString text;
+    for (const ProtokollZeile& zeile : modell_.zeilen()) text += angezeigteZeile(zeile) + '\n';
+    dokument.setPlainText(text);
     dokument.print(&drucker);
     if (drucker.printerState() == QPrinter::Error) {
         zeigeNachricht(this, problem(QCoreApplication::translate(

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/language/engine_texts.h"
+#include "app/language/groesse_worte.h"
 #include "engine/run/rechnen.h"
 
 namespace staffel::app {
@@ -33,9 +34,12 @@ int ProtokollModell::rowCount(const QModelIndex& parent) const {
 
 QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
-    // The line is kept in the engine's German; the list shows the limit's marker and the
-    // result or failure in the current language.
-    const ProtokollZeile& zeile = zeilen_[static_cast<std::size_t>(index.row())];
+    return angezeigteZeile(zeilen_[static_cast<std::size_t>(index.row())]);
+}
+
+QString angezeigteZeile(const ProtokollZeile& zeile) {
+    // The line is kept in the engine's German; the limit's marker and the result or failure
+    // are shown in the current language.
     QString text = zeile.druckzeile;
     if (text.endsWith(zeile.ergebnis)) {
         QString formel = text.chopped(zeile.ergebnis.size());
@@ -47,8 +51,7 @@ QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
     }
     if (zeile.groesse.isEmpty()) return text;
     // The same words as beneath the result label.
-    return text + QLatin1String("   ") +
-           QCoreApplication::translate("frmHaupt", "Größe: %1").arg(zeile.groesse);
+    return text + QLatin1String("   ") + groesseZeile(zeile.groesse);
 }
 
 QString mitGroesse(const QString& druckzeile, const QString& groesse) {

@@ -28,10 +28,14 @@ using ProtokollZeilen = std::deque<ProtokollZeile>;
 // ended with; empty when the result is a number that stands.
 QString ausgangsText(const ProtokollZeile& zeile);
 
-// The row's line in the engine's German, as files and the clipboard take it: the printed line,
+// The row's line in the engine's German, as files take it: the printed line,
 // whose result gives way to the failure's text when the calculation ended with a box, and
 // the size of a result beyond 10^308 after it.
 QString protokollText(const ProtokollZeile& zeile);
+
+// The row's line in the current language, as the tape shows it, the clipboard takes it and
+// the printer prints it.
+QString angezeigteZeile(const ProtokollZeile& zeile);
 
 // The printed line with the size after the prescribed text, in the engine's German.
 QString mitGroesse(const QString& druckzeile, const QString& groesse);

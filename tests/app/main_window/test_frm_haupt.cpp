@@ -124,7 +124,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->text("lblRecG00"), QString());  // never touched: stays empty
         QCOMPARE(s_->text("txtExponent"), QStringLiteral("3"));
         QVERIFY(s_->zeigtGueltig());
-        QCOMPARE(vorgelesen(s_->widget("lblErgebnis")), QStringLiteral("  256"));
+        QCOMPARE(vorgelesen(s_->widget("lblErgebnis")), QStringLiteral("Ergebnis: 256"));
         QCOMPARE(s_->fenster().focusWidget(), s_->widget("txtExponent"));
         const auto kopiert = [this] {
             QGuiApplication::clipboard()->clear();

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "app/language/sprache.h"
 #include "app/support_fixture.h"
 
 namespace {
@@ -35,21 +36,32 @@ class TestPrintingCups : public QObject {
         s_ = std::make_unique<staffel::apptest::Sitzung>();
         s_->fenster().findChild<QAction*>("mnuRedruck")->trigger();
     }
-    void cleanup() { s_.reset(); }
+    void cleanup() {
+        s_.reset();
+        staffel::app::setzeSprache(staffel::app::Sprache::Deutsch);
+    }
 
-    // Each value calculation comes out as the line of its inputs and the result as shown.
+    // Each value calculation comes out as the line of its inputs and the result as shown, in
+    // the window's language.
     void druckAusDemHauptfenster_data() {
+        QTest::addColumn<QString>("sprache");
         QTest::addColumn<QStringList>("eingaben");
         QTest::addColumn<QString>("zeile");
         QTest::newRow("trimmed, decimal comma, A not needed: printed empty")
-            << QStringList{" 3 ", "0", "1,5", "2"} << QStringLiteral("m[3 , ][1.5 , 2] = 3.5");
+            << "de" << QStringList{" 3 ", "0", "1,5", "2"}
+            << QStringLiteral("m[3 , ][1.5 , 2] = 3.5");
         QTest::newRow("message, umlaut")
-            << QStringList{"1/6", "00", "0.5", "2"}
+            << "de" << QStringList{"1/6", "00", "0.5", "2"}
             << QStringLiteral("m[1/6 , 00][0.5 , 2] = keine Lösung! (IV)");
+        QTest::newRow("message in English")
+            << "en" << QStringList{"1/6", "00", "0.5", "2"}
+            << QStringLiteral("m[1/6 , 00][0.5 , 2] = no solution! (IV)");
     }
     void druckAusDemHauptfenster() {
+        QFETCH(QString, sprache);
         QFETCH(QStringList, eingaben);
         QFETCH(QString, zeile);
+        QVERIFY(staffel::app::setzeSprache(*staffel::app::spracheAusKuerzel(sprache)));
         const qsizetype vorher = auftraege();
         s_->eingaben(eingaben[0], eingaben[1], eingaben[2], eingaben[3]);
         QVERIFY(s_->rechne());

@@ -1,0 +1,272 @@
+// Every window of the program, opened in one language, speaks only that language, names no
+// procedure of the engine, and gives a screen reader a name for each control that tells it
+// apart from the others.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QListView>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextEdit>
+#include <QXmlStreamReader>
+
+#include "app/language/engine_texts.h"
+#include "app/language/groesse_worte.h"
+#include "app/language/sprache.h"
+#include "app/secondary/secondary_windows.h"
+#include "app/support_fixture.h"
+
+using namespace staffel::app;
+using staffel::apptest::AlleFenster;
+using staffel::apptest::Sitzung;
+
+namespace {
+
+QSet<QString> woerter(const QString& text) {
+    static const QRegularExpression wort(QStringLiteral("\\p{L}+"));
+    QSet<QString> gefunden;
+    for (auto treffer = wort.globalMatch(text); treffer.hasNext();) {
+        gefunden << treffer.next().captured().toLower();
+    }
+    return gefunden;
+}
+
+// The words that only the German sources of the translation use, and those that only its
+// English translations use: either is foreign to a window in the other language.
+struct FremdeWoerter {
+    QSet<QString> deutsch;
+    QSet<QString> englisch;
+};
+
+const FremdeWoerter& fremdeWoerter() {
+    static const FremdeWoerter fremd = [] {
+        QFile datei(QStringLiteral(STAFFEL_UEBERSETZUNG));
+        if (!datei.open(QIODevice::ReadOnly)) qFatal("translation file missing");
+        QXmlStreamReader xml(&datei);
+        QSet<QString> quellen;
+        QSet<QString> ziele;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("source")) quellen += woerter(xml.readElementText());
+            if (xml.name() == QLatin1String("translation")) ziele += woerter(xml.readElementText());
+        }
+        return FremdeWoerter{quellen - ziele, ziele - quellen};
+    }();
+    return fremd;
+}
+
+// One object of the accessibility tree as a screen reader meets it.
+struct Knoten {
+    QString name;
+    QString beschreibung;
+    QAccessible::Role rolle;
+    QAccessible::State zustand;
+};
+
+void sammle(QAccessibleInterface* eltern, QList<Knoten>& knoten) {
+    for (int i = 0; i < eltern->childCount(); ++i) {
+        QAccessibleInterface* kind = eltern->child(i);
+        if (kind == nullptr) continue;
+        knoten << Knoten{kind->text(QAccessible::Name), kind->text(QAccessible::Description),
+                         kind->role(), kind->state()};
+        sammle(kind, knoten);
+    }
+}
+
+QList<Knoten> baum(QWidget* fenster) {
+    QList<Knoten> knoten;
+    sammle(QAccessible::queryAccessibleInterface(fenster), knoten);
+    return knoten;
+}
+
+// Every text the window shows or tells: title, captions, tooltips, menus, and the names and
+// descriptions of its accessibility tree, the rows of its lists among them.
+QStringList texte(QWidget* fenster) {
+    QStringList t{fenster->windowTitle()};
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        t << w->toolTip() << w->accessibleName() << w->accessibleDescription()
+          << w->property("text").toString() << w->property("title").toString();
+    }
+    for (QAction* aktion : fenster->findChildren<QAction*>()) t << aktion->text();
+    for (const Knoten& k : baum(fenster)) t << k.name << k.beschreibung;
+    return t;
+}
+
+bool istMenue(QAccessible::Role rolle) {
+    return rolle == QAccessible::MenuItem || rolle == QAccessible::MenuBar ||
+           rolle == QAccessible::PopupMenu;
+}
+
+}  // namespace
+
+class TestAlleFenster : public QObject {
+    Q_OBJECT
+
+    // The main window after a result and after a size beyond 2^53 layers, which puts both
+    // rows on the tape.
+    static void rechneVor(Sitzung& s) {
+        s.eingaben("7", "00", "2", "3");
+        QVERIFY(s.rechne());
+        s.eingaben("6", "1", "3", "1E17");
+        QVERIFY(s.rechne());
+    }
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { setzeSprache(Sprache::Deutsch); }
+
+    void everyTextInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("Deutsch") << "de";
+        QTest::newRow("English") << "en";
+    }
+    void everyTextInTheWindowsLanguage() {
+        QFETCH(QString, sprache);
+        QVERIFY(setzeSprache(*spracheAusKuerzel(sprache)));
+        const QSet<QString>& fremd =
+            sprache == QLatin1String("en") ? fremdeWoerter().deutsch : fremdeWoerter().englisch;
+        QVERIFY(fremd.size() > 20);  // the sets are made of the file, not empty by a misreading
+        Sitzung s;
+        rechneVor(s);
+        AlleFenster alle(s);
+        for (QWidget* fenster : alle.fenster()) {
+            for (const QString& text : texte(fenster)) {
+                const QSet<QString> fremde = woerter(text) & fremd;
+                QVERIFY2(fremde.isEmpty(), qPrintable(fenster->objectName() + ": " + text));
+            }
+        }
+    }
+
+    // What is copied is what the window shows, in its language: the size of the result by
+    // Ctrl+C, a tape row by "Kopieren".
+    void copiesAsShown_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("groesse");
+        QTest::newRow("Deutsch") << "de"
+                                 << "mehr als (10^)^9007199254740992";
+        QTest::newRow("English") << "en"
+                                 << "more than (10^)^9007199254740992";
+    }
+    void copiesAsShown() {
+        QFETCH(QString, sprache);
+        QFETCH(QString, groesse);
+        QVERIFY(setzeSprache(*spracheAusKuerzel(sprache)));
+        Sitzung s;
+        rechneVor(s);
+        QClipboard* ablage = QGuiApplication::clipboard();
+        ablage->clear();
+        QTest::keyClick(s.fenster().focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(ablage->text(), groesse);
+
+        AlleFenster alle(s);
+        auto* liste = alle.fenster()[1]->findChild<QListView*>();
+        const QModelIndex zeile = liste->model()->index(1, 0);
+        liste->setCurrentIndex(zeile);
+        QTest::mouseClick(alle.fenster()[1]->findChild<QWidget*>("cmdKopieren"), Qt::LeftButton);
+        QCOMPARE(ablage->text(), zeile.data().toString());
+        QVERIFY2(ablage->text().endsWith(groesse), qPrintable(ablage->text()));
+    }
+
+    // The size's words in the window's language, its sign and number as the engine wrote them.
+    void sizeWordsTranslated() {
+        const char* const faelle[][3] = {
+            {"mehr als (10^)^9007199254740992", "more than (10^)^9007199254740992",
+             "mehr als (10^)^9007199254740992"},
+            {"-mehr als (10^)^9007199254740992", "-more than (10^)^9007199254740992",
+             "-mehr als (10^)^9007199254740992"},
+            {"10^6.00225356799455E+3638334640023", "10^6.00225356799455E+3638334640023",
+             "10^6.00225356799455E+3638334640023"},
+        };
+        for (const auto& [engine, englisch, deutsch] : faelle) {
+            QVERIFY(setzeSprache(Sprache::Englisch));
+            QCOMPARE(groesseText(engine), englisch);
+            QCOMPARE(groesseZeile(engine), QStringLiteral("Size: ") + englisch);
+            QVERIFY(setzeSprache(Sprache::Deutsch));
+            QCOMPARE(groesseText(engine), deutsch);
+        }
+    }
+
+    // The help quotes the result label's overflow text as the window shows it.
+    void helpQuotesTheOverflowAsShown() {
+        for (Sprache sprache : {Sprache::Deutsch, Sprache::Englisch}) {
+            QVERIFY(setzeSprache(sprache));
+            zeigeFunktionsweise(nullptr);
+            QTextEdit* hilfe = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->isVisible() && w->findChild<QTextEdit*>())
+                    hilfe = w->findChild<QTextEdit*>();
+            }
+            QVERIFY(hilfe != nullptr);
+            const QString ueberlauf = engineText(staffel::TextId::Ueberlauf).trimmed();
+            QVERIFY2(hilfe->toPlainText().contains(ueberlauf), qPrintable(ueberlauf));
+            schliesseHilfefenster();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    // Counters and help describe what is counted in the user's words, not by the names of
+    // the engine's procedures.
+    void noProcedureNamedToTheUser() {
+        for (Sprache sprache : {Sprache::Deutsch, Sprache::Englisch}) {
+            QVERIFY(setzeSprache(sprache));
+            Sitzung s;
+            AlleFenster alle(s);
+            for (QWidget* fenster : alle.fenster()) {
+                QStringList t = texte(fenster);
+                for (QTextEdit* dokument : fenster->findChildren<QTextEdit*>()) {
+                    t << dokument->toPlainText();
+                }
+                for (const char* prozedur :
+                     {"emIII", "emIV", "GegenLsg", "NARechart", "NA-Rechart"}) {
+                    for (const QString& text : t) {
+                        QVERIFY2(!text.contains(QLatin1String(prozedur)),
+                                 qPrintable(fenster->objectName() + ": " + text));
+                    }
+                }
+            }
+        }
+    }
+
+    // As a screen reader walks each window: every name on one line and more than "step",
+    // a name for whatever takes the focus, and no two controls alike. Menu entries may share
+    // the name of the button that does the same.
+    void accessibleNamesTellControlsApart_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("Deutsch") << "de";
+        QTest::newRow("English") << "en";
+    }
+    void accessibleNamesTellControlsApart() {
+        QFETCH(QString, sprache);
+        QVERIFY(setzeSprache(*spracheAusKuerzel(sprache)));
+        Sitzung s;
+        // Before and after a calculation: empty labels and labels showing equal counters.
+        for (bool gerechnet : {false, true}) {
+            if (gerechnet) rechneVor(s);
+            AlleFenster alle(s);
+            for (QWidget* fenster : alle.fenster()) {
+                QSet<QString> gesehen;
+                for (const Knoten& k : baum(fenster)) {
+                    if (k.zustand.invisible) continue;
+                    const QString name = k.name.simplified();
+                    const QString wo = fenster->objectName() + ": «" + k.name + "»";
+                    QVERIFY2(!k.name.contains(QLatin1Char('\n')), qPrintable(wo));
+                    QVERIFY2(name.compare(QLatin1String("step"), Qt::CaseInsensitive) != 0,
+                             qPrintable(wo));
+                    QVERIFY2(!k.zustand.focusable || !name.isEmpty(),
+                             qPrintable(wo + QString::number(k.rolle)));
+                    if (k.rolle == QAccessible::Graphic) QVERIFY2(!name.isEmpty(), qPrintable(wo));
+                    if (name.isEmpty() || istMenue(k.rolle)) continue;
+                    QVERIFY2(!gesehen.contains(name), qPrintable(wo));
+                    gesehen << name;
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestAlleFenster)
+#include "test_alle_fenster.moc"
