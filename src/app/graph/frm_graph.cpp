@@ -124,9 +124,9 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
     if (!werte_) {
         werte_ = [this](float x) {
             GraphPunkt punkt = modul_.graphPunkt(x, g_.skala);
-            // An undefined or halted sample may leave the name of an operation its solver
-            // tried on the way; the graph's operation is named by the samples it has.
-            if (punkt.wert || punkt.skaliert) nameDesLaufs_ = punkt.name;
+            // An undefined, overflowing or halted sample may leave the name of an operation the
+            // engine tried on the way; the graph's operation is named by its defined samples.
+            if (punkt.wert) nameDesLaufs_ = punkt.name;
             return graph::Stichwert(punkt.wert, punkt.skaliert, punkt.ohneGroesse);
         };
     }
