@@ -38,4 +38,25 @@ void BM_InverseGraphFineSlow(benchmark::State& state) {
 }
 BENCHMARK(BM_InverseGraphFineSlow)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// m[6, 0][10, x] over [0, 6] with 10 000 fine steps in the height scale: from x = 3.5 on every
+// sample's place comes from its size.
+void BM_HoehenGraph(benchmark::State& state) {
+    staffel::ModulRA modul;
+    modul.rechne({"6", "0", "10", "x"});
+    staffel::GraphEinstellungen g{.Xmin = 0, .Xmax = 6, .Ymin = -1, .Ymax = 4, .DX = 10'000};
+    std::int64_t punkte = 0;
+    for (auto _ : state) {
+        punkte = 0;
+        staffel::graph::Durchlauf(
+            g,
+            [&](float x) {
+                const staffel::GraphPunkt p = modul.graphPunkt(x, staffel::Skala::Hoehe);
+                return staffel::graph::Stichwert(p.wert, p.skaliert, p.ohneGroesse);
+            },
+            [&](const staffel::graph::Punkt&) { ++punkte; });
+    }
+    state.counters["dots"] = static_cast<double>(punkte);
+}
+BENCHMARK(BM_HoehenGraph)->Unit(benchmark::kMillisecond);
+
 }  // namespace

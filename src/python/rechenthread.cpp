@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "engine/run/calculation_runner.h"
+#include "engine/size/stufenzahl.h"
 
 namespace py = pybind11;
 
@@ -70,6 +71,7 @@ Rechenthread::~Rechenthread() {
 
 void* Rechenthread::threadMain(void* self) {
     static_cast<Rechenthread*>(self)->arbeiten();
+    stufenzahlenAufraeumen();
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "engine/modul_ra.h"
+#include "engine/size/stufenzahl.h"
 
 namespace staffel {
 
@@ -52,6 +53,7 @@ void* CalculationRunner::threadMain(void* self) {
 #endif
     auto* runner = static_cast<CalculationRunner*>(self);
     runGuarded(runner->job_, runner->host_);
+    stufenzahlenAufraeumen();
     runner->running_.store(false, std::memory_order_release);
     if (runner->onFinished_) runner->onFinished_();
     return nullptr;

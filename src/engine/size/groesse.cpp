@@ -77,10 +77,7 @@ class WeiteRechnung {
 
 OptStufenzahl GroesseStufen(int n, std::string_view A, double b, double e, const ModulRA& modul) {
     if (n < 3) return std::nullopt;
-    OptStufenzahl x = WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e));
-    // MPFR keeps its constants (log 2) per thread; a calculation thread that ends would leak them.
-    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
-    return x;
+    return WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e));
 }
 
 std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,

@@ -252,6 +252,10 @@ Intervall::~Intervall() {
     mpfr_clear(hi);
 }
 
+void stufenzahlenAufraeumen() {
+    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
+}
+
 Stufenzahl alsStufenzahl(double wert) {
     Stufenzahl x;
     if (wert == 0) return x;

@@ -42,6 +42,11 @@ struct Stufenzahl {
 
 using OptStufenzahl = std::optional<Stufenzahl>;
 
+// MPFR keeps its constants (log 2, pi) per thread, and a thread that ends without this call
+// leaks them. Every thread that may work with wide numbers calls it once, last; freeing them
+// after each size would compute them again for every sample of a graph.
+void stufenzahlenAufraeumen();
+
 // Every operation gives nullopt where the intervals cannot decide the outcome (a sign, a
 // whole number, a level) or the number leaves what the form can hold.
 Stufenzahl alsStufenzahl(double wert);
