@@ -14,6 +14,7 @@
 #include <chrono>
 #include <iterator>
 
+#include "app/graph/graph_beschriftung.h"
 #include "app/graph/graph_fortschritt.h"
 #include "app/language/engine_texts.h"
 #include "app/language/fenster_texte.h"
@@ -319,8 +320,10 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
     };
     auto schreibe = [&](const graph::Beschriftung& b) {
         const QPointF ecke = punkt(b.x, b.y);
+        const QString text = passendeZahl(b, beschriftungText(b), QFontMetricsF(painter.font()),
+                                          b.raum * breite / graph::kBreite);
         painter.drawText(QRectF(ecke, QSizeF(breite, hoehe)),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, beschriftungText(b));
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     };
 
     painter.fillRect(QRectF(0, 0, breite, hoehe), Qt::white);

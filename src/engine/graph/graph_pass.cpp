@@ -155,24 +155,33 @@ std::vector<Linie> GitterLinien(double gitterX, double gitterY) {
 }
 
 namespace {
-Beschriftung zahlBeschriftung(double x, double y, double zahl) {
-    return {x, y, ZahlText(zahl), TextId::Keine, {}, {}};
+Beschriftung zahlBeschriftung(double x, double y, double zahl, double raum) {
+    return {x, y, ZahlText(zahl), TextId::Keine, {}, {}, zahl, raum};
 }
 }  // namespace
 
 std::vector<Beschriftung> Kopfzeilen(const GraphEinstellungen& g, const std::string& formelText) {
     std::vector<Beschriftung> zeilen{
-        {10, 99, eingesetzt(TextId::GraphVon, {formelText}), TextId::GraphVon, {formelText}, {}},
-        zahlBeschriftung(5, 4, g.Xmin),
-        zahlBeschriftung(190, 4, g.Xmax),
-        zahlBeschriftung(0, 6, g.Ymin),
-        zahlBeschriftung(0, 95, g.Ymax),
+        {10,
+         99,
+         eingesetzt(TextId::GraphVon, {formelText}),
+         TextId::GraphVon,
+         {formelText},
+         {},
+         {},
+         0},
+        // Xmin has the bottom line up to the name; the others end at the frame or the edge.
+        zahlBeschriftung(5, 4, g.Xmin, 60),
+        zahlBeschriftung(190, 4, g.Xmax, kBreite - 190),
+        zahlBeschriftung(0, 6, g.Ymin, kLinks - 0.5),
+        zahlBeschriftung(0, 95, g.Ymax, kLinks - 0.5),
     };
     // Inside the frame's top left corner, so Ymin and Ymax are read in the scale they mean.
     if (g.skala != Skala::Wert) {
         const TextId skala =
             g.skala == Skala::Log10 ? TextId::GraphSkalaLog : TextId::GraphSkalaHoehe;
-        zeilen.push_back({kLinks + 1, kOben - 1, std::string(deutsch(skala)), skala, {}, {}});
+        zeilen.push_back(
+            {kLinks + 1, kOben - 1, std::string(deutsch(skala)), skala, {}, {}, {}, 0});
     }
     return zeilen;
 }
@@ -182,13 +191,15 @@ std::vector<Beschriftung> Schlusszeilen(const GraphEinstellungen& g, RechenartNa
     const std::string punkteText = ZahlText(punkte);
     const std::string dxText = ZahlTextSingle(g.DX);
     return {
-        {70, 4, eingesetzt(TextId::GraphName, {deutsch(name)}), TextId::GraphName, {}, name},
+        {70, 4, eingesetzt(TextId::GraphName, {deutsch(name)}), TextId::GraphName, {}, name, {}, 0},
         {160,
          99,
          eingesetzt(TextId::GraphPunkte, {punkteText, dxText}),
          TextId::GraphPunkte,
          {punkteText, dxText},
-         {}},
+         {},
+         {},
+         0},
     };
 }
 

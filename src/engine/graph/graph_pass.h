@@ -161,6 +161,10 @@ struct Beschriftung {
     TextId muster = TextId::Keine;
     std::vector<std::string> teile;
     RechenartName name;
+    // A number label's value and the width it has before it would run into the frame or the
+    // window's edge (0: no limit): a window writes the number with fewer digits to fit.
+    std::optional<double> zahl;
+    double raum = 0;
 };
 // Title and range bounds, drawn before the dots.
 std::vector<Beschriftung> Kopfzeilen(const GraphEinstellungen& g, const std::string& formelText);

@@ -1,5 +1,6 @@
 #include "engine/numbers/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
@@ -26,11 +27,12 @@ bool zuGross(const DezimalZahl& zahl) {
 
 }  // namespace
 
-std::string ZahlText(double value) {
+std::string ZahlText(double value, int stellen) {
     if (value == 0.0) value = 0.0;  // no "-0"
     char buffer[40];
-    const auto ende =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    const auto ende = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::general, std::clamp(stellen, 1, 15))
+                          .ptr;
     std::string text(buffer, ende);
     // The exponent, INF and NAN in capitals, as "%.15G" writes them.
     for (char& c : text) {

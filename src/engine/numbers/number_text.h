@@ -8,7 +8,8 @@ namespace staffel {
 // The program's one way to write a double: up to 15 significant digits in the manner of
 // "%.15G" (exponent form below 1E-04 and from 1E+15), "0." shortened to ".", and a
 // leading blank for values that are not negative:  3 -> " 3", -2.5 -> "-2.5", 0.5 -> " .5".
-std::string ZahlText(double value);
+// With fewer significant digits (1 to 15) the same form, shorter: "%.4G" gives 1.235E+08.
+std::string ZahlText(double value, int stellen = 15);
 
 struct GelesenerWert {
     double wert = 0.0;

@@ -14,9 +14,11 @@
 
 #include "app/graph/frm_graph.h"
 #include "app/graph/frm_werte.h"
+#include "app/graph/graph_beschriftung.h"
 #include "app/graph/graph_fortschritt.h"
 #include "app/graph/graph_lage.h"
 #include "app/graph/graph_launcher.h"
+#include "app/shared/window_design.h"
 #include "app/support_fixture.h"
 #include "engine/run/antwort.h"
 #include "engine/run/rechnen.h"
@@ -188,6 +190,31 @@ class TestFrmGraph : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
         QCOMPARE(fenster.punkteZahl(), Int16{0});
         QVERIFY(fenster.name() == antwort.nameId);
+    }
+
+    // A corner number too wide for its margin loses digits until it fits; words never do.
+    void cornerNumbersFitTheirMargin() {
+        const QFontMetricsF metrik(staffel::app::designFont(8.25, false));
+        const auto zahl = [](double wert, double raum) {
+            return graph::Beschriftung{0, 95, {}, {}, {}, {}, wert, raum};
+        };
+        const double raum = metrik.horizontalAdvance("-1.5E+08");
+        struct Fall {
+            graph::Beschriftung b;
+            QString text;
+            QString erwartet;
+        };
+        const Fall faelle[] = {
+            {zahl(10, 8), " 10", " 10"},
+            {zahl(-123456789.0, 8), "-123456789", "-1.2E+08"},
+            {zahl(1e300, 8), " 1E+300", " 1E+300"},
+            {graph::Beschriftung{0, 95, {}, {}, {}, {}, {}, 0}, "Höhe mit vielen Wörtern",
+             "Höhe mit vielen Wörtern"},
+        };
+        for (const Fall& f : faelle) {
+            const QString text = staffel::app::passendeZahl(f.b, f.text, metrik, raum);
+            QCOMPARE(text.trimmed(), f.erwartet.trimmed());
+        }
     }
 
     // What a stopped run had handed to the UI thread (a message box, say) never shows, not even

@@ -37,6 +37,10 @@ TEST(ZahlText, FifteenDigitsLeadingBlankAndResultLabel) {
         EXPECT_EQ(ZahlText(fall.wert), fall.text) << fall.wert;
         EXPECT_EQ(FormatErgebnis(fall.wert, ""), fall.label) << fall.wert;
     }
+    // Fewer digits, the same form: a graph's corner label that must fit its margin.
+    EXPECT_EQ(ZahlText(123456789.0, 4), " 1.235E+08");
+    EXPECT_EQ(ZahlText(-0.000123456, 2), "-.00012");
+    EXPECT_EQ(ZahlText(2.7, 0), " 3");
 }
 
 TEST(ZahlLesen, FollowsTheReadingRule) {
