@@ -65,6 +65,9 @@ constexpr std::pair<std::string_view, const char*> kAttributDoku[] = {
     {"fehlerstatus",
      "0 ohne Fehler; 1 Fehler gemeldet, Wert unbestimmt oder angehalten; 3 ein nicht "
      "ganzzahliger Exponent in der Rekursion; 4 ein Laufzeitfehler."},
+    {"formel",
+     "Die Rechnung, wie der Rechner sie gelesen hat, etwa ``'m[7 , 00][2 , 3]'``; leer, wenn "
+     "die Eingaben abgelehnt wurden."},
     {"groesse", "Die Größe eines Ergebnisses jenseits von 10^308 als Text; sonst None."},
     {"gueltig", "True, wenn das Ergebnis gültig ist (das lächelnde Gesicht)."},
     {"hoehe",
@@ -131,6 +134,11 @@ Rechnung ist unveränderlich und lässt sich mit ``pickle`` kopieren (etwa zu Da
                      return py::reinterpret_borrow<py::object>(Py_NotImplemented);
                  return py::bool_(alsDict(a).equal(alsDict(b.cast<const Rechnung&>())));
              })
+        .def_property_readonly(
+            "anzeige", [](const Rechnung& r) { return pythonWert(angezeigterText(r.antwort)); },
+            "Was das Ergebnisfeld des Fensters zeigt, ohne Leerzeichen: die Zahl, wo sie gilt, "
+            "sonst die Worte der Meldung, des ersten Meldungsfensters oder "
+            "``'|Ergebnis| > 10^308'``.")
         .def("__repr__",
              [](const Rechnung& r) {
                  return py::str(

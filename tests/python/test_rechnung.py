@@ -34,3 +34,20 @@ def test_falscher_zustand():
             s.Rechnung.__new__(s.Rechnung, falsch)
     with pytest.raises(TypeError):
         s.Rechnung.__new__(s.Rechnung)
+
+
+# In a notebook a Rechnung shows what the window shows: the formula with the result in words,
+# the face, the name, the size and the boxes; markup in a text is escaped.
+@pytest.mark.parametrize("eingaben,teile", [
+    (("7", "00", "2", "3"), ["<code>m[7 , 00][2 , 3]</code> = <b>256</b>", 'title="gültig"']),
+    (("1/4", "", "1", "0"), ["= <b>Division durch Null!</b>", 'title="ungültig"',
+                             "Meldung: Division durch Null!"]),
+    (("6", "1", "3", "2147483648"), ["= <b>|Ergebnis| &gt; 10^308</b>",
+                                     "Größe: <code>(10^)^2147483644 6.00225356799455E+3638334640023"]),
+    (("3", "", "2<i>", "1"), ["2&lt;i&gt;"]),
+])
+def test_html(eingaben, teile):
+    r = s.rechne(*eingaben)
+    html = r._repr_html_()
+    for teil in teile:
+        assert teil in html

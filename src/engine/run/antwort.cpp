@@ -1,6 +1,7 @@
 #include "engine/run/antwort.h"
 
 #include "engine/modul_ra.h"
+#include "engine/numbers/number_text.h"
 #include "engine/run/calculation_runner.h"
 #include "engine/run/rechnen.h"
 
@@ -18,11 +19,46 @@ class SammelHost : public EngineHost {
 
 }  // namespace
 
+namespace {
+
+enum class Worte : std::uint8_t { Zahl, Meldung, ErsteBox, Ueberlauf };
+
+// One rule for both renderings, decided on the texts, which a pickled answer keeps too.
+Worte worte(const Antwort& antwort) {
+    if (!antwort.meldung.empty()) return Worte::Meldung;
+    if (antwort.gueltig) return Worte::Zahl;
+    if (!antwort.meldungen.empty()) return Worte::ErsteBox;
+    return antwort.groesse ? Worte::Ueberlauf : Worte::Zahl;
+}
+
+}  // namespace
+
 TextId angezeigteMeldung(const Antwort& antwort) {
-    if (antwort.meldungId != TextId::Keine) return antwort.meldungId;
-    if (antwort.gueltig) return TextId::Keine;
-    if (!antwort.meldungIds.empty()) return antwort.meldungIds.front();
-    return antwort.groesse ? TextId::Ueberlauf : TextId::Keine;
+    switch (worte(antwort)) {
+        case Worte::Meldung:
+            return antwort.meldungId;
+        case Worte::ErsteBox:
+            return antwort.meldungIds.empty() ? TextId::Keine : antwort.meldungIds.front();
+        case Worte::Ueberlauf:
+            return TextId::Ueberlauf;
+        case Worte::Zahl:
+            break;
+    }
+    return TextId::Keine;
+}
+
+std::string angezeigterText(const Antwort& antwort) {
+    switch (worte(antwort)) {
+        case Worte::Meldung:
+            return Trimmen(antwort.meldung);
+        case Worte::ErsteBox:
+            return Trimmen(antwort.meldungen.front());
+        case Worte::Ueberlauf:
+            return Trimmen(deutsch(TextId::Ueberlauf));
+        case Worte::Zahl:
+            break;
+    }
+    return Trimmen(antwort.ergebnisText.value_or(std::string()));
 }
 
 Antwort berechneEinzeln(const RechenEingabe& eingabe, const Optionen& optionen,

@@ -47,7 +47,8 @@ struct Antwort {
     std::optional<double> ergebnis;
     std::string meldung;
     std::string name;
-    std::int64_t fehlerstatus = 0;       // ModulRA::Fehlerstatus by its number
+    std::int64_t fehlerstatus = 0;  // ModulRA::Fehlerstatus by its number
+    std::string formel;  // "m[R , A][b , e]" as read (value and graph); empty when refused
     std::optional<std::string> groesse;  // the size of a result beyond 10^308
     bool gueltig = false;
     // The result in the graph's other two scales, log10 |v| and the tower height, from its
@@ -66,7 +67,6 @@ struct Antwort {
     std::vector<TextId> meldungIds;    // the boxes raised, by id
     RechenartName nameId;
     std::optional<bool> aufzahlGesperrt;  // A needs no digits: its field is locked
-    std::string formel;                   // "m[R , A][b , e]" as read (value and graph)
     int anzahlStellen = 0;                // the step count as the calculation left it
 };
 static_assert(std::tuple_size_v<Zaehlerstand> == kZaehlerNamen.size());
@@ -102,6 +102,7 @@ inline constexpr std::tuple kJsonFelder{
     JsonFeld{"ergebnis", &Antwort::ergebnis},
     JsonFeld{"ergebnisText", &Antwort::ergebnisText},
     FehlerstatusFeld{"fehlerstatus"},
+    JsonFeld{"formel", &Antwort::formel},
     JsonFeld{"groesse", &Antwort::groesse},
     JsonFeld{"gueltig", &Antwort::gueltig},
     JsonFeld{"hoehe", &Antwort::hoehe},
@@ -123,6 +124,9 @@ constexpr void jsonFelderBesuchen(Besucher&& besucher) {
 // the calculation raised, else the overflow's words when only the size is known. Keine when
 // the number stands. The JSON line keeps the number as the engine left it.
 TextId angezeigteMeldung(const Antwort& antwort);
+// The same in the engine's German, without the label's padding: the number's text where it
+// stands, else the words of angezeigteMeldung.
+std::string angezeigterText(const Antwort& antwort);
 
 // One calculation as "Rechne !" (or, with grenzwert, "Lim e->+-oo") runs it on a freshly
 // reset state, halted by the watchdog after haltNach. Runs on a CalculationRunner's thread (or

@@ -14,12 +14,38 @@ KeyboardInterrupt aus. Funktionen und Rechnungen lassen sich mit pickle zu Dask-
 schicken (``dask.array.map_blocks``, ``dask.bag``), sofern das Modul dort installiert ist.
 """
 
+from html import escape as _escape
+
 from staffelrechner import _kern
 from staffelrechner._kern import Rechnung
 
 __all__ = ["Rechnung", "rechne", "werte"]
 
 Rechnung.__module__ = __name__
+
+
+def _html(rechnung):
+    """Die Rechnung als kleiner HTML-Block für Notebooks, wie das Fenster sie zeigt."""
+    gesicht = ("🙂", "gültig") if rechnung.gueltig else ("😐", "ungültig")
+    zeilen = [
+        f'<div style="font-size:1.15em"><span title="{gesicht[1]}" role="img" '
+        f'aria-label="{gesicht[1]}">{gesicht[0]}</span> <code>{_escape(rechnung.formel)}</code>'
+        f" = <b>{_escape(rechnung.anzeige)}</b></div>",
+        f"<div>{_escape(rechnung.name.strip())}</div>",
+    ]
+    if rechnung.groesse is not None:
+        zeilen.append(f"<div>Größe: <code>{_escape(rechnung.groesse)}</code></div>")
+    for meldung in rechnung.meldungen:
+        zeilen.append(f"<div>Meldung: {_escape(meldung.strip())}</div>")
+    namen = "".join(f"<th>{_escape(n)}</th>" for n in rechnung.zaehler)
+    werte_ = "".join(f"<td>{w}</td>" for w in rechnung.zaehler.values())
+    zeilen.append(
+        '<table style="font-size:0.85em"><tr>' + namen + "</tr><tr>" + werte_ + "</tr></table>"
+    )
+    return '<div class="staffelrechner-rechnung">' + "".join(zeilen) + "</div>"
+
+
+Rechnung._repr_html_ = _html
 
 
 def _text(name, wert):
