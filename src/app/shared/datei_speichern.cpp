@@ -39,6 +39,8 @@ QString grundInFensterSprache(const QString& grund) {
          QT_TRANSLATE_NOOP("Meldung", "Keine Berechtigung, in diesen Ordner zu schreiben.")},
         {"No space left on device", QT_TRANSLATE_NOOP("Meldung", "Der Datenträger ist voll.")},
         {"No such file or directory", QT_TRANSLATE_NOOP("Meldung", "Den Ordner gibt es nicht.")},
+        // QSaveFile's words for a file whose write permission is off.
+        {"is not writable", QT_TRANSLATE_NOOP("Meldung", "Die Datei ist schreibgeschützt.")},
     };
     for (const auto& [englisch, text] : kGruende) {
         // Qt's own catalogue may have put it into German already.

@@ -86,7 +86,7 @@ class TestFrmProtokoll : public QObject {
         const auto& modell = *s.fenster().findChild<ProtokollModell*>();
         QCOMPARE(druckzeilen(modell.zeilen()), zeilen[0] + '\n' + zeilen[1] + '\n');
         QVERIFY(protokollCsv(modell.zeilen())
-                    .contains("\n1/4;;1;0;;Division durch Null!;Division:  b / e;nein;\n"));
+                    .contains("\n1/4;;1;0;;Division durch Null!;Division:  b / e;nein;;Wert\n"));
 
         QVERIFY(setzeSprache(Sprache::Englisch));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
