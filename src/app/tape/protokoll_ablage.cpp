@@ -144,7 +144,8 @@ bool ProtokollAblage::sichern() {
             "Meldung", "Die Protokolldatei ist unlesbar und lässt sich nicht beiseitelegen."));
     }
     if (!QDir().mkpath(QFileInfo(pfad_).absolutePath())) {
-        return scheitern(grundInFensterSprache(QStringLiteral("Permission denied")));
+        return scheitern(
+            QCoreApplication::translate("Meldung", "Der Ordner lässt sich nicht anlegen."));
     }
     // Between reading the file and replacing it no other run may write it.
     QLockFile sperre(pfad_ + QStringLiteral(".lock"));
