@@ -536,6 +536,10 @@ More in: man staffelrechner
         <source>Der Ordner lässt sich nicht anlegen.</source>
         <translation>The folder cannot be created.</translation>
     </message>
+    <message>
+        <source>Die Protokolldatei lässt sich nicht lesen.</source>
+        <translation>The tape file cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>frmAufloes</name>

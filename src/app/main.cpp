@@ -33,8 +33,9 @@ int main(int argc, char** argv) {
 
     FrmHaupt fenster;
     ProtokollAblage ablage(*fenster.findChild<ProtokollModell*>(), ProtokollAblage::standardPfad());
-    ablage.laden();
+    // Told from the start: a file that cannot be read is one that cannot be saved either.
     meldeSicherungsfehler(&fenster, ablage);
+    ablage.laden();
     QObject::connect(&fenster, &FrmHaupt::wirdGeschlossen, &ablage,
                      [&fenster, &ablage] { sichereAmEnde(&fenster, ablage); });
     fenster.show();

@@ -101,8 +101,10 @@ void ProtokollAblage::laden() {
 std::optional<ProtokollStand> ProtokollAblage::dateiLesen() {
     QFile datei(pfad_);
     if (!datei.exists()) return ProtokollStand{};
+    // Not to be replaced unread: it may hold the other runs' rows.
     if (!datei.open(QIODevice::ReadOnly)) {
-        scheitern(grundInFensterSprache(datei.errorString()));
+        scheitern(
+            QCoreApplication::translate("Meldung", "Die Protokolldatei lässt sich nicht lesen."));
         return std::nullopt;
     }
     std::optional<ProtokollStand> stand = protokollAusJson(datei.readAll());
