@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "app/shared/datei_speichern.h"
 #include "app/shared/message_seam.h"
@@ -73,6 +74,8 @@ void setzeEndeDialoge(EndeDialoge neu) {
 void sichereAmEnde(QWidget* haupt, ProtokollAblage& ablage) {
     const auto frage = dialoge().frage ? dialoge().frage : frageWirklich;
     const auto speicherort = dialoge().speicherort ? dialoge().speicherort : speicherortWirklich;
+    // The question tells the reason; a note beside it would tell it twice.
+    const QSignalBlocker ohneHinweis(ablage);
     while (ablage.hatUngesichertes() && !ablage.sichern()) {
         const QString text =
             QCoreApplication::translate("frmProtokoll",

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 
+#include "app/language/sprache.h"
 #include "app/shared/message_seam.h"
 #include "app/tape/protokoll_ablage.h"
 #include "app/tape/protokoll_ende.h"
@@ -250,6 +251,8 @@ class TestProtokollAblage : public QObject {
     void failedSaves() {
         QFETCH(QString, ursache);
         QFETCH(QString, grund);
+        // As the program runs in German: Qt tells its reasons in German too.
+        QVERIFY(setzeSprache(Sprache::Deutsch));
         QTemporaryDir ordner;
         const QString unter = ordner.filePath("unter");
         QString pfad = unter + "/protokoll.json";
@@ -368,10 +371,15 @@ class TestProtokollAblage : public QObject {
                               ziel = orte.takeFirst();
                               return ziel.isEmpty() ? ziel : ordner.filePath(ziel);
                           }});
-        sichereAmEnde(nullptr, ablage);
+        QList<Nachricht> hinweise;
+        setzeNachrichtenAnzeige([&hinweise](QWidget*, const Nachricht& n) { hinweise << n; });
+        QWidget haupt;
+        meldeSicherungsfehler(&haupt, ablage);
+        sichereAmEnde(&haupt, ablage);
         ProtokollAblage::setzeSchreiber({});
 
         QCOMPARE(fragen.size(), antworten.size());
+        QVERIFY(hinweise.isEmpty());
         QVERIFY2(fragen[0].contains("Der Datenträger ist voll."), qPrintable(fragen[0]));
         QVERIFY(!ablage.hatUngesichertes());
         QCOMPARE(imFile(pfad), datei);
