@@ -101,6 +101,9 @@ void ProtokollAblage::laden() {
 std::optional<ProtokollStand> ProtokollAblage::dateiLesen() {
     QFile datei(pfad_);
     if (!datei.exists()) return ProtokollStand{};
+    // Taken before reading: a file replaced in between is read again next time.
+    const std::optional<DateiKennung> kennung = dateiKennung(pfad_);
+    if (kennung && kennung == bekannteKennung_) return bekannt_;
     // Not to be replaced unread: it may hold the other runs' rows.
     if (!datei.open(QIODevice::ReadOnly)) {
         scheitern(
@@ -108,7 +111,11 @@ std::optional<ProtokollStand> ProtokollAblage::dateiLesen() {
         return std::nullopt;
     }
     std::optional<ProtokollStand> stand = protokollAusJson(datei.readAll());
-    if (stand) return stand;
+    if (stand) {
+        bekannteKennung_ = kennung;
+        bekannt_ = *stand;
+        return stand;
+    }
     datei.close();
     if (!beiseitelegen()) return std::nullopt;
     return ProtokollStand{};
@@ -156,8 +163,9 @@ bool ProtokollAblage::sichern() {
     std::optional<ProtokollStand> stand = dateiLesen();
     if (!stand) return false;
     const qint64 geleertBis = std::max(geleertBis_, stand->geleertBis);
-    const QByteArray inhalt = protokollJson(
-        {zusammenfuehren(std::move(stand->zeilen), ungesichert_, geleertBis), geleertBis});
+    ProtokollStand neu{zusammenfuehren(std::move(stand->zeilen), ungesichert_, geleertBis),
+                       geleertBis};
+    const QByteArray inhalt = protokollJson(neu);
 
     QSaveFile datei(pfad_);
     QString grund;
@@ -169,6 +177,9 @@ bool ProtokollAblage::sichern() {
     }
     if (!grund.isEmpty()) return scheitern(grundInFensterSprache(grund));
 
+    // Still under the lock: what stands there now is what was written.
+    bekannteKennung_ = dateiKennung(pfad_);
+    bekannt_ = std::move(neu);
     ungesichert_.clear();
     geleertUngesichert_ = false;
     if (!fehlerGrund_.isEmpty()) modell_.setzeHinweis(nullptr);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/tape/datei_kennung.h"
 #include "app/tape/protokoll_json.h"
 
 class QSaveFile;
@@ -69,6 +70,10 @@ class ProtokollAblage : public QObject {
     // Off when a file that could not be read also could not be set aside: it is not overwritten.
     bool sichernErlaubt_ = true;
     QString fehlerGrund_;
+    // The file as this run last read or wrote it: read again only once another run has
+    // replaced it, which at the bound saves a second of parsing each minute.
+    std::optional<DateiKennung> bekannteKennung_;
+    ProtokollStand bekannt_;
 };
 
 }  // namespace staffel::app
