@@ -1119,10 +1119,6 @@ A double-click empties the field and unlocks it.</translation>
         <translation>Staffelrechner – Tape</translation>
     </message>
     <message>
-        <source>Alle Zeilen des Protokolls (%1) löschen?</source>
-        <translation>Delete all rows of the tape (%1)?</translation>
-    </message>
-    <message>
         <source>Die gesicherte Protokolldatei war unlesbar; sie liegt nun unter %1. Das Protokoll beginnt leer.</source>
         <translation>The saved tape file could not be read; it now lies at %1. The tape starts empty.</translation>
     </message>
@@ -1165,6 +1161,10 @@ Try again, save it elsewhere, or quit without this session&apos;s tape?</transla
     <message>
         <source>[Graph]</source>
         <translation>[graph]</translation>
+    </message>
+    <message>
+        <source>Alle Zeilen des Protokolls (%1) löschen? Auch die bis jetzt in anderen Fenstern des Rechners gerechneten Zeilen werden gelöscht.</source>
+        <translation>Delete all rows of the tape (%1)? The rows other windows of the calculator have calculated until now are deleted too.</translation>
     </message>
 </context>
 <context>
