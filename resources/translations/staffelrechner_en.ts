@@ -516,6 +516,30 @@ More in: man staffelrechner
         <source>Hinweis</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Die Datei ist schreibgeschützt.</source>
+        <translation>The file is write-protected.</translation>
+    </message>
+    <message>
+        <source>Ein anderes Fenster des Rechners hält die Protokolldatei gesperrt.</source>
+        <translation>Another window of the calculator holds the tape file locked.</translation>
+    </message>
+    <message>
+        <source>Die Sperrdatei lässt sich nicht anlegen.</source>
+        <translation>The lock file cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Protokolldatei ist unlesbar und lässt sich nicht beiseitelegen.</source>
+        <translation>The tape file is unreadable and cannot be set aside.</translation>
+    </message>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>The folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Protokolldatei lässt sich nicht lesen.</source>
+        <translation>The tape file cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>frmAufloes</name>
@@ -1095,10 +1119,6 @@ A double-click empties the field and unlocks it.</translation>
         <translation>Staffelrechner – Tape</translation>
     </message>
     <message>
-        <source>Alle Zeilen des Protokolls (%1) löschen?</source>
-        <translation>Delete all rows of the tape (%1)?</translation>
-    </message>
-    <message>
         <source>Die gesicherte Protokolldatei war unlesbar; sie liegt nun unter %1. Das Protokoll beginnt leer.</source>
         <translation>The saved tape file could not be read; it now lies at %1. The tape starts empty.</translation>
     </message>
@@ -1109,6 +1129,42 @@ A double-click empties the field and unlocks it.</translation>
     <message>
         <source>Das Protokoll lässt sich nicht in %1 sichern: %2</source>
         <translation>The tape cannot be saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>Nochmals versuchen</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>Anderswo speichern …</source>
+        <translation>Save elsewhere …</translation>
+    </message>
+    <message>
+        <source>Ohne Protokoll beenden</source>
+        <translation>Quit without the tape</translation>
+    </message>
+    <message>
+        <source>Protokolldatei (*.json)</source>
+        <translation>Tape file (*.json)</translation>
+    </message>
+    <message>
+        <source>Das Protokoll lässt sich nicht in %1 sichern: %2
+
+Nochmals versuchen, anderswo speichern oder ohne das Protokoll dieser Sitzung beenden?</source>
+        <translation>The tape cannot be saved in %1: %2
+
+Try again, save it elsewhere, or quit without this session&apos;s tape?</translation>
+    </message>
+    <message>
+        <source>[abgelehnt]</source>
+        <translation>[refused]</translation>
+    </message>
+    <message>
+        <source>[Graph]</source>
+        <translation>[graph]</translation>
+    </message>
+    <message>
+        <source>Alle Zeilen des Protokolls (%1) löschen? Auch die bis jetzt in anderen Fenstern des Rechners gerechneten Zeilen werden gelöscht.</source>
+        <translation>Delete all rows of the tape (%1)? The rows other windows of the calculator have calculated until now are deleted too.</translation>
     </message>
 </context>
 <context>

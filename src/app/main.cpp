@@ -7,6 +7,7 @@
 #include "app/shared/ende_bei_signal.h"
 #include "app/shared/fenster_foto.h"
 #include "app/tape/protokoll_ablage.h"
+#include "app/tape/protokoll_ende.h"
 #include "app/tape/protokoll_model.h"
 
 int main(int argc, char** argv) {
@@ -32,12 +33,17 @@ int main(int argc, char** argv) {
 
     FrmHaupt fenster;
     ProtokollAblage ablage(*fenster.findChild<ProtokollModell*>(), ProtokollAblage::standardPfad());
+    // Told from the start: a file that cannot be read is one that cannot be saved either.
+    meldeSicherungsfehler(&fenster, ablage);
     ablage.laden();
+    QObject::connect(&fenster, &FrmHaupt::wirdGeschlossen, &ablage,
+                     [&fenster, &ablage] { sichereAmEnde(&fenster, ablage); });
     fenster.show();
     endeBeiSignal(&app);
     fotografiereBeispiel(fenster);
     const int status = app.exec();
-    if (!ablage.sichern()) {
+    // Ended by a signal, the window was never closed and nobody is there to ask.
+    if (ablage.hatUngesichertes() && !ablage.sichern()) {
         std::fprintf(stderr, "staffelrechner: %s\n",
                      qUtf8Printable(fenster.findChild<ProtokollModell*>()->hinweis()));
     }

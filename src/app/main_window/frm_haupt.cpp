@@ -313,6 +313,10 @@ QString FrmHaupt::exponentEingabe() const {
     return text == unendlichText_ ? QString::fromUtf8(texte::Unendlich) : text;
 }
 
+QStringList FrmHaupt::eingabeTexte() const {
+    return {txtRechenart_->text(), txtAufzahl_->text(), txtBasis_->text(), exponentEingabe()};
+}
+
 // Ctrl+C copies the result, or the size of one beyond 10^308, wherever the focus stands,
 // unless a field has text selected; the result label can be selected with the mouse and
 // offers the same copying in its menu.
@@ -425,6 +429,7 @@ void FrmHaupt::closeEvent(QCloseEvent* event) {
     counterTimer_->stop();
     bridge_.stopAndWait();
     setCalculationControlsEnabled(true);
+    emit wirdGeschlossen();
     // Open help windows stay; the program ends when the last of them is closed.
     event->accept();
 }
@@ -621,12 +626,19 @@ void FrmHaupt::applyResult(const Antwort& antwort) {
             break;
         }
         case RechenAusgang::Graph:
+            protokoll_->anhaengen(graphZeile(qs(antwort.formel), eingabeTexte()));
             zeigeGraph(this, bridge_, graph_, antwort);
             // The result label keeps its mark: the graph's values stand in its window.
             zeigeFrisch(false);
             zeigeName(antwort.nameId);
             break;
-        default:
+        case RechenAusgang::RechenzahlAbgelehnt:
+        case RechenAusgang::AufZahlAbgelehnt:
+        case RechenAusgang::ZahlAbgelehnt:
+            protokoll_->anhaengen(abgelehnteZeile(eingabeTexte(), bridge_.problemDesLaufs()));
+            break;
+        // An empty field is no calculation yet; its box is all it needs.
+        case RechenAusgang::EingabeFehlt:
             break;
     }
 }

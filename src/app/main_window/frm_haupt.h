@@ -55,6 +55,9 @@ class FrmHaupt : public QMainWindow {
   signals:
     // Emitted on the UI thread once a calculation has ended and its results are shown.
     void calculationFinished();
+    // Emitted when the window closes, once no calculation runs any more and while the window
+    // still stands, so that what is kept across runs can be saved and the user asked.
+    void wirdGeschlossen();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +83,8 @@ class FrmHaupt : public QMainWindow {
     void zeigeErgebnis(const std::string& ergebnis, TextId meldung,
                        const std::optional<std::string>& groesse = std::nullopt);
     QString exponentEingabe() const;
+    // The four fields as typed, the limit's exponent in German.
+    QStringList eingabeTexte() const;
     void copyResult();
     void connectControls();
     void setupCounters();

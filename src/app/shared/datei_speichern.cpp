@@ -31,20 +31,40 @@ QString endungDesFilters(const QString& filter) {
     return muster.match(filter).captured(1);
 }
 
+// Whether text holds muster, whose %1 stands for any text (a file's name).
+bool enthaeltMuster(const QString& text, const QString& muster) {
+    qsizetype ab = 0;
+    for (const QString& teil : muster.split(QStringLiteral("%1"))) {
+        ab = text.indexOf(teil, ab);
+        if (ab < 0) return false;
+        ab += teil.size();
+    }
+    return true;
+}
+
 }  // namespace
 
 QString grundInFensterSprache(const QString& grund) {
-    static constexpr std::pair<const char*, const char*> kGruende[] = {
-        {"Permission denied",
-         QT_TRANSLATE_NOOP("Meldung", "Keine Berechtigung, in diesen Ordner zu schreiben.")},
-        {"No space left on device", QT_TRANSLATE_NOOP("Meldung", "Der Datenträger ist voll.")},
-        {"No such file or directory", QT_TRANSLATE_NOOP("Meldung", "Den Ordner gibt es nicht.")},
+    struct Grund {
+        const char* kontext;  // where Qt's catalogue keeps its words
+        const char* englisch;
+        const char* text;
     };
-    for (const auto& [englisch, text] : kGruende) {
+    static constexpr Grund kGruende[] = {
+        {"QIODevice", "Permission denied",
+         QT_TRANSLATE_NOOP("Meldung", "Keine Berechtigung, in diesen Ordner zu schreiben.")},
+        {"QIODevice", "No space left on device",
+         QT_TRANSLATE_NOOP("Meldung", "Der Datenträger ist voll.")},
+        {"QIODevice", "No such file or directory",
+         QT_TRANSLATE_NOOP("Meldung", "Den Ordner gibt es nicht.")},
+        {"QSaveFile", "Existing file %1 is not writable",
+         QT_TRANSLATE_NOOP("Meldung", "Die Datei ist schreibgeschützt.")},
+    };
+    for (const Grund& g : kGruende) {
         // Qt's own catalogue may have put it into German already.
-        if (grund.contains(QLatin1String(englisch)) ||
-            grund.contains(QCoreApplication::translate("QIODevice", englisch))) {
-            return QCoreApplication::translate("Meldung", text);
+        if (enthaeltMuster(grund, QLatin1String(g.englisch)) ||
+            enthaeltMuster(grund, QCoreApplication::translate(g.kontext, g.englisch))) {
+            return QCoreApplication::translate("Meldung", g.text);
         }
     }
     return grund;

@@ -51,6 +51,18 @@ void zeigeNachricht(QWidget* parent, const Nachricht& nachricht) {
     box.exec();
 }
 
+void zeigeHinweis(QWidget* parent, const Nachricht& nachricht) {
+    if (ersatz()) {
+        ersatz()(parent, nachricht);
+        return;
+    }
+    auto* box =
+        new QMessageBox(nachricht.symbol, nachricht.titel, nachricht.text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige) {
     ersatz() = std::move(anzeige);
 }

@@ -29,7 +29,12 @@ using NachrichtenAnzeige = std::function<void(QWidget* parent, const Nachricht&)
 // Must be called on the UI thread.
 void zeigeNachricht(QWidget* parent, const Nachricht& nachricht);
 
-// Replaces the modal box, for tests; an empty function restores the real box.
+// Shows a box that does not wait for its OK (or hands it to the installed test seam), for what
+// the program tells while the user goes on working. Must be called on the UI thread.
+void zeigeHinweis(QWidget* parent, const Nachricht& nachricht);
+
+// Replaces the modal box and the box that does not wait, for tests; an empty function restores
+// the real boxes.
 void setzeNachrichtenAnzeige(NachrichtenAnzeige anzeige);
 
 }  // namespace staffel::app

@@ -150,11 +150,15 @@ void FrmProtokoll::laden() {
     if (grenzwert) haupt_->findChild<QPushButton*>(QStringLiteral("cmdEulersch"))->click();
 }
 
-// Asks first: the tape is kept across runs, so what is cleared is gone for good.
+// Asks first: the tape is kept across runs, so what is cleared is gone for good, and with it
+// what other calculators on this profile calculated until now.
 void FrmProtokoll::leeren() {
     QMessageBox frage(
         QMessageBox::Question, windowTitle(),
-        QCoreApplication::translate("frmProtokoll", "Alle Zeilen des Protokolls (%1) löschen?")
+        QCoreApplication::translate("frmProtokoll",
+                                    "Alle Zeilen des Protokolls (%1) löschen? Auch die bis jetzt "
+                                    "in anderen Fenstern des Rechners gerechneten Zeilen werden "
+                                    "gelöscht.")
             .arg(modell_.rowCount()),
         QMessageBox::Yes | QMessageBox::No, this);
     frage.setDefaultButton(QMessageBox::No);

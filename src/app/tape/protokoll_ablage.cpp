@@ -5,118 +5,62 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
-#include <optional>
 
 #include "app/shared/datei_speichern.h"
-#include "app/tape/protokoll_model.h"
 
 namespace staffel::app {
 
 namespace {
 
 constexpr int kTaktMillisekunden = 60'000;
-const QString kFormat = QStringLiteral("staffelrechner-protokoll");
-constexpr int kVersion = 1;
+// A save holds the lock for well under a second even at the bound. A lock left by a run that
+// died is taken over at once on this machine; on a shared folder after kSperreVeraltet.
+constexpr int kSperreWarten = 5'000;
+constexpr int kSperreVeraltet = 30'000;
 
-// The row's texts under their keys; a key missing in the file reads as empty.
-struct TextFeld {
-    const char* schluessel;
-    QString ProtokollZeile::*feld;
-};
-constexpr TextFeld kTextFelder[] = {
-    {"druckzeile", &ProtokollZeile::druckzeile},
-    {"rechenart", &ProtokollZeile::rechenart},
-    {"aufzahl", &ProtokollZeile::aufzahl},
-    {"basis", &ProtokollZeile::basis},
-    {"exponent", &ProtokollZeile::exponent},
-    {"ergebnis", &ProtokollZeile::ergebnis},
-    {"meldung", &ProtokollZeile::meldung},
-    {"name", &ProtokollZeile::name},
-    {"fehlerMeldung", &ProtokollZeile::fehlerMeldung},
-    {"groesse", &ProtokollZeile::groesse},
-};
-const QString kGueltig = QStringLiteral("gueltig");
-
-bool brauchtEscape(QChar zeichen) {
-    return zeichen == QLatin1Char('"') || zeichen == QLatin1Char('\\') || zeichen.unicode() < 0x20;
+QString schreibeGanz(QSaveFile& datei, const QByteArray& inhalt) {
+    return datei.write(inhalt) == inhalt.size() ? QString() : datei.errorString();
 }
 
-void jsonText(QString& ziel, const QString& text) {
-    ziel += QLatin1Char('"');
-    if (std::none_of(text.begin(), text.end(), brauchtEscape)) {
-        ziel += text;
-        ziel += QLatin1Char('"');
-        return;
-    }
-    for (const QChar zeichen : text) {
-        if (zeichen.unicode() < 0x20) {
-            ziel += QStringLiteral("\\u%1").arg(zeichen.unicode(), 4, 16, QLatin1Char('0'));
-            continue;
-        }
-        if (brauchtEscape(zeichen)) ziel += QLatin1Char('\\');
-        ziel += zeichen;
-    }
-    ziel += QLatin1Char('"');
+ProtokollAblage::Schreiber& schreiber() {
+    static ProtokollAblage::Schreiber gesetzt;
+    return gesetzt;
 }
 
-// Written by hand, one row a line: building a QJsonDocument of 100 000 rows every minute
-// would hold the window up for seconds.
-QByteArray alsJson(const ProtokollZeilen& zeilen) {
-    QString text =
-        QStringLiteral("{\"format\":\"%1\",\"version\":%2,\"zeilen\":[").arg(kFormat).arg(kVersion);
-    for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        text += QLatin1String(i == 0 ? "\n{" : ",\n{");
-        for (const TextFeld& f : kTextFelder) {
-            text += QLatin1Char('"') + QLatin1String(f.schluessel) + QLatin1String("\":");
-            jsonText(text, zeilen[i].*(f.feld));
-            text += QLatin1Char(',');
-        }
-        text += QLatin1Char('"') + kGueltig + QLatin1String("\":");
-        text += QLatin1String(zeilen[i].gueltig ? "true}" : "false}");
+QString sperrGrund(QLockFile::LockError fehler) {
+    switch (fehler) {
+        case QLockFile::LockFailedError:
+            return QCoreApplication::translate(
+                "Meldung", "Ein anderes Fenster des Rechners hält die Protokolldatei gesperrt.");
+        case QLockFile::PermissionError:
+            return grundInFensterSprache(QStringLiteral("Permission denied"));
+        case QLockFile::NoError:
+        case QLockFile::UnknownError:
+            break;
     }
-    text += QLatin1String("\n]}\n");
-    return text.toUtf8();
-}
-
-// Nothing when the text is not a tape file of this program.
-std::optional<ProtokollZeilen> ausJson(const QByteArray& text) {
-    QJsonParseError fehler;
-    const QJsonDocument dokument = QJsonDocument::fromJson(text, &fehler);
-    const QJsonObject datei = dokument.object();
-    if (fehler.error != QJsonParseError::NoError || datei.value(u"format").toString() != kFormat ||
-        datei.value(u"version").toInt() != kVersion || !datei.value(u"zeilen").isArray()) {
-        return std::nullopt;
-    }
-    ProtokollZeilen zeilen;
-    for (const QJsonValue& wert : datei.value(u"zeilen").toArray()) {
-        if (!wert.isObject()) return std::nullopt;
-        const QJsonObject objekt = wert.toObject();
-        ProtokollZeile zeile;
-        for (const TextFeld& f : kTextFelder) {
-            zeile.*(f.feld) = objekt.value(QLatin1String(f.schluessel)).toString();
-        }
-        zeile.gueltig = objekt.value(kGueltig).toBool();
-        zeilen.push_back(std::move(zeile));
-    }
-    return zeilen;
+    return QCoreApplication::translate("Meldung", "Die Sperrdatei lässt sich nicht anlegen.");
 }
 
 }  // namespace
 
+void ProtokollAblage::setzeSchreiber(Schreiber neu) {
+    schreiber() = std::move(neu);
+}
+
 ProtokollAblage::ProtokollAblage(ProtokollModell& modell, QString pfad, QObject* parent)
     : QObject(parent), modell_(modell), pfad_(std::move(pfad)) {
-    const auto merken = [this] { geaendert_ = true; };
-    connect(&modell_, &QAbstractItemModel::rowsInserted, this, merken);
-    connect(&modell_, &QAbstractItemModel::modelReset, this, merken);
+    // Rows calculated before the tape was attached to its file belong to this run.
+    if (modell_.rowCount() > 0) merken(0, modell_.rowCount() - 1);
+    connect(&modell_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int erste, int letzte) { merken(erste, letzte); });
+    connect(&modell_, &ProtokollModell::geleert, this, &ProtokollAblage::geleert);
     takt_.setInterval(kTaktMillisekunden);
     connect(&takt_, &QTimer::timeout, this, [this] {
-        if (geaendert_) sichern();
+        if (hatUngesichertes()) sichern();
     });
     takt_.start();
 }
@@ -126,21 +70,59 @@ QString ProtokollAblage::standardPfad() {
         .filePath(QStringLiteral("protokoll.json"));
 }
 
-void ProtokollAblage::laden() {
-    QFile datei(pfad_);
-    if (!datei.exists()) return;
-    std::optional<ProtokollZeilen> zeilen;
-    if (datei.open(QIODevice::ReadOnly)) zeilen = ausJson(datei.readAll());
-    if (!zeilen) {
-        beiseitelegen();
-        return;
+void ProtokollAblage::merken(int erste, int letzte) {
+    for (int i = erste; i <= letzte; ++i) {
+        ungesichert_.push_back(modell_.zeilen()[static_cast<std::size_t>(i)]);
     }
-    modell_.ersetzen(std::move(*zeilen));
-    geaendert_ = false;
+    // Beyond the bound the oldest would fall out of the file at the save anyway.
+    while (ungesichert_.size() > ProtokollModell::kMaxZeilen) ungesichert_.pop_front();
+}
+
+void ProtokollAblage::geleert(qint64 bis) {
+    ungesichert_.clear();
+    geleertBis_ = std::max(geleertBis_, bis);
+    geleertUngesichert_ = true;
+    sichern();
+}
+
+void ProtokollAblage::verwerfen() {
+    ungesichert_.clear();
+    geleertUngesichert_ = false;
+}
+
+void ProtokollAblage::laden() {
+    if (!QFile::exists(pfad_)) return;
+    std::optional<ProtokollStand> stand = dateiLesen();
+    if (!stand) return;
+    geleertBis_ = std::max(geleertBis_, stand->geleertBis);
+    modell_.ersetzen(zusammenfuehren(std::move(stand->zeilen), ungesichert_, geleertBis_));
+}
+
+std::optional<ProtokollStand> ProtokollAblage::dateiLesen() {
+    QFile datei(pfad_);
+    if (!datei.exists()) return ProtokollStand{};
+    // Taken before reading: a file replaced in between is read again next time.
+    const std::optional<DateiKennung> kennung = dateiKennung(pfad_);
+    if (kennung && kennung == bekannteKennung_) return bekannt_;
+    // Not to be replaced unread: it may hold the other runs' rows.
+    if (!datei.open(QIODevice::ReadOnly)) {
+        scheitern(
+            QCoreApplication::translate("Meldung", "Die Protokolldatei lässt sich nicht lesen."));
+        return std::nullopt;
+    }
+    std::optional<ProtokollStand> stand = protokollAusJson(datei.readAll());
+    if (stand) {
+        bekannteKennung_ = kennung;
+        bekannt_ = *stand;
+        return stand;
+    }
+    datei.close();
+    if (!beiseitelegen()) return std::nullopt;
+    return ProtokollStand{};
 }
 
 // Under a name of its own, so that the next save does not overwrite what the user may want.
-void ProtokollAblage::beiseitelegen() {
+bool ProtokollAblage::beiseitelegen() {
     const QString stempel =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QFileInfo info(pfad_);
@@ -153,7 +135,7 @@ void ProtokollAblage::beiseitelegen() {
                               "Die gesicherte Protokolldatei war unlesbar; sie liegt nun unter %1. "
                               "Das Protokoll beginnt leer."),
             {QDir::toNativeSeparators(neu)});
-        return;
+        return true;
     }
     sichernErlaubt_ = false;
     modell_.setzeHinweis(
@@ -162,26 +144,58 @@ void ProtokollAblage::beiseitelegen() {
                           "umbenennen. Sie bleibt unverändert; dieses Protokoll wird nicht "
                           "gesichert."),
         {QDir::toNativeSeparators(pfad_)});
+    return false;
 }
 
 bool ProtokollAblage::sichern() {
-    if (!sichernErlaubt_) return false;
-    QSaveFile datei(pfad_);
-    const QByteArray inhalt = alsJson(modell_.zeilen());
-    const bool gesichert = QDir().mkpath(QFileInfo(pfad_).absolutePath()) &&
-                           datei.open(QIODevice::WriteOnly) &&
-                           datei.write(inhalt) == inhalt.size() && datei.commit();
-    if (!gesichert) {
-        modell_.setzeHinweis(
-            QT_TRANSLATE_NOOP("frmProtokoll", "Das Protokoll lässt sich nicht in %1 sichern: %2"),
-            {QDir::toNativeSeparators(pfad_), grundInFensterSprache(datei.errorString())});
-        sicherungScheiterte_ = true;
-        return false;
+    if (!sichernErlaubt_) {
+        return scheitern(QCoreApplication::translate(
+            "Meldung", "Die Protokolldatei ist unlesbar und lässt sich nicht beiseitelegen."));
     }
-    if (sicherungScheiterte_) modell_.setzeHinweis(nullptr);
-    sicherungScheiterte_ = false;
-    geaendert_ = false;
+    if (!QDir().mkpath(QFileInfo(pfad_).absolutePath())) {
+        return scheitern(
+            QCoreApplication::translate("Meldung", "Der Ordner lässt sich nicht anlegen."));
+    }
+    // Between reading the file and replacing it no other run may write it.
+    QLockFile sperre(pfad_ + QStringLiteral(".lock"));
+    sperre.setStaleLockTime(kSperreVeraltet);
+    if (!sperre.tryLock(kSperreWarten)) return scheitern(sperrGrund(sperre.error()));
+    std::optional<ProtokollStand> stand = dateiLesen();
+    if (!stand) return false;
+    const qint64 geleertBis = std::max(geleertBis_, stand->geleertBis);
+    ProtokollStand neu{zusammenfuehren(std::move(stand->zeilen), ungesichert_, geleertBis),
+                       geleertBis};
+    const QByteArray inhalt = protokollJson(neu);
+
+    QSaveFile datei(pfad_);
+    QString grund;
+    if (!datei.open(QIODevice::WriteOnly)) {
+        grund = datei.errorString();
+    } else if (grund = (schreiber() ? schreiber() : schreibeGanz)(datei, inhalt);
+               grund.isEmpty() && !datei.commit()) {
+        grund = datei.errorString();
+    }
+    if (!grund.isEmpty()) return scheitern(grundInFensterSprache(grund));
+
+    // Still under the lock: what stands there now is what was written.
+    bekannteKennung_ = dateiKennung(pfad_);
+    bekannt_ = std::move(neu);
+    ungesichert_.clear();
+    geleertUngesichert_ = false;
+    if (!fehlerGrund_.isEmpty()) modell_.setzeHinweis(nullptr);
+    fehlerGrund_.clear();
     return true;
+}
+
+bool ProtokollAblage::scheitern(const QString& grund) {
+    modell_.setzeHinweis(
+        QT_TRANSLATE_NOOP("frmProtokoll", "Das Protokoll lässt sich nicht in %1 sichern: %2"),
+        {QDir::toNativeSeparators(pfad_), grund});
+    if (grund != fehlerGrund_) {
+        fehlerGrund_ = grund;
+        emit sicherungGescheitert(grund);
+    }
+    return false;
 }
 
 }  // namespace staffel::app

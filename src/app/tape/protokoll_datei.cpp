@@ -17,11 +17,23 @@ QString zelle(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+QString artText(ZeilenArt art) {
+    switch (art) {
+        case ZeilenArt::Abgelehnt:
+            return QStringLiteral("abgelehnt");
+        case ZeilenArt::Graph:
+            return QStringLiteral("Graph");
+        case ZeilenArt::Wert:
+            break;
+    }
+    return QStringLiteral("Wert");
+}
+
 }  // namespace
 
 QByteArray protokollCsv(const ProtokollZeilen& zeilen) {
     QString csv = QStringLiteral(
-        "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe\n");
+        "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe;Art\n");
     for (const ProtokollZeile& z : zeilen) {
         const QStringList zellen{z.rechenart,
                                  z.aufzahl,
@@ -31,7 +43,8 @@ QByteArray protokollCsv(const ProtokollZeilen& zeilen) {
                                  ausgangsText(z).trimmed(),
                                  z.name.trimmed(),
                                  z.gueltig ? QStringLiteral("ja") : QStringLiteral("nein"),
-                                 z.groesse};
+                                 z.groesse,
+                                 artText(z.art)};
         for (qsizetype i = 0; i < zellen.size(); ++i) {
             if (i > 0) csv += QLatin1Char(';');
             csv += zelle(zellen[i]);

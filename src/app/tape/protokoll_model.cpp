@@ -1,6 +1,9 @@
 #include "app/tape/protokoll_model.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QUuid>
+#include <algorithm>
 
 #include "app/language/engine_texts.h"
 #include "app/language/groesse_worte.h"
@@ -9,6 +12,42 @@
 namespace staffel::app {
 
 namespace {
+
+// The marks before a refused calculation and a graph, in the engine's German as files keep them.
+constexpr const char* kMarkeAbgelehnt = QT_TRANSLATE_NOOP("frmProtokoll", "[abgelehnt]");
+constexpr const char* kMarkeGraph = QT_TRANSLATE_NOOP("frmProtokoll", "[Graph]");
+
+ProtokollUhr& uhr() {
+    static ProtokollUhr gesetzt;
+    return gesetzt;
+}
+
+QString formel(const QStringList& eingaben) {
+    return QStringLiteral("m[%1 , %2][%3 , %4]")
+        .arg(eingaben.value(0).trimmed(), eingaben.value(1).trimmed(), eingaben.value(2).trimmed(),
+             eingaben.value(3).trimmed());
+}
+
+// The kind's mark and the row's formula, a refusal with its box's text after it; the two
+// functions give the mark and the box's text in German or in the window's language.
+QString markierteZeile(const ProtokollZeile& zeile, QString (*sprache)(const char*),
+                       QString (*boxText)(const QString&)) {
+    if (zeile.art == ZeilenArt::Graph) return sprache(kMarkeGraph) + u' ' + zeile.druckzeile;
+    return sprache(kMarkeAbgelehnt) + u' ' + zeile.druckzeile + QLatin1String(": ") +
+           boxText(zeile.fehlerMeldung);
+}
+
+QString deutscheMarke(const char* marke) {
+    return QString::fromUtf8(marke);
+}
+
+QString uebersetzteMarke(const char* marke) {
+    return QCoreApplication::translate("frmProtokoll", marke);
+}
+
+QString wieGespeichert(const QString& text) {
+    return text;
+}
 
 // A Meldung is the printed result already; only a number gives way to the box's text.
 bool ergebnisWeichtBox(const ProtokollZeile& zeile) {
@@ -22,10 +61,43 @@ QString ausgangsText(const ProtokollZeile& zeile) {
 }
 
 QString protokollText(const ProtokollZeile& zeile) {
+    if (zeile.art != ZeilenArt::Wert) return markierteZeile(zeile, deutscheMarke, wieGespeichert);
     if (!ergebnisWeichtBox(zeile) || !zeile.druckzeile.endsWith(zeile.ergebnis)) {
         return mitGroesse(zeile.druckzeile, zeile.groesse);
     }
     return zeile.druckzeile.chopped(zeile.ergebnis.size()) + zeile.fehlerMeldung;
+}
+
+ProtokollZeile abgelehnteZeile(const QStringList& eingaben, const QString& box) {
+    ProtokollZeile zeile;
+    zeile.art = ZeilenArt::Abgelehnt;
+    zeile.druckzeile = formel(eingaben);
+    zeile.rechenart = eingaben.value(0);
+    zeile.aufzahl = eingaben.value(1);
+    zeile.basis = eingaben.value(2);
+    zeile.exponent = eingaben.value(3);
+    zeile.fehlerMeldung = box;
+    return zeile;
+}
+
+ProtokollZeile graphZeile(const QString& formel, const QStringList& eingaben) {
+    ProtokollZeile zeile = abgelehnteZeile(eingaben, QString());
+    zeile.art = ZeilenArt::Graph;
+    zeile.druckzeile = formel;
+    return zeile;
+}
+
+void setzeProtokollUhr(ProtokollUhr neu) {
+    uhr() = std::move(neu);
+}
+
+ProtokollModell::ProtokollModell(QObject* parent)
+    : QAbstractListModel(parent), lauf_(QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+qint64 ProtokollModell::naechsteZeit() {
+    const qint64 jetzt = uhr() ? uhr()() : QDateTime::currentMSecsSinceEpoch();
+    letzteZeit_ = std::max(jetzt, letzteZeit_ + 1);
+    return letzteZeit_;
 }
 
 int ProtokollModell::rowCount(const QModelIndex& parent) const {
@@ -38,6 +110,9 @@ QVariant ProtokollModell::data(const QModelIndex& index, int role) const {
 }
 
 QString angezeigteZeile(const ProtokollZeile& zeile) {
+    if (zeile.art != ZeilenArt::Wert) {
+        return markierteZeile(zeile, uebersetzteMarke, gespeicherterEngineText);
+    }
     // The line is kept in the engine's German; the limit's marker and the result or failure
     // are shown in the current language.
     QString text = zeile.druckzeile;
@@ -60,6 +135,8 @@ QString mitGroesse(const QString& druckzeile, const QString& groesse) {
 }
 
 void ProtokollModell::anhaengen(ProtokollZeile zeile) {
+    zeile.zeit = naechsteZeit();
+    zeile.id = lauf_ + u'/' + QString::number(++gezaehlt_);
     if (zeilen_.size() >= kMaxZeilen) {
         beginRemoveRows({}, 0, 0);
         zeilen_.pop_front();
@@ -72,7 +149,9 @@ void ProtokollModell::anhaengen(ProtokollZeile zeile) {
 }
 
 void ProtokollModell::leeren() {
+    const qint64 bis = naechsteZeit();
     ersetzen({});
+    emit geleert(bis);
 }
 
 void ProtokollModell::ersetzen(ProtokollZeilen zeilen) {

@@ -323,8 +323,8 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(zeilenweise(rechtecke), (std::vector<std::size_t>{3, 2, 0, 1}));
     }
 
-    // A value, a message, the limit button and a graph; two rows loaded back; saved as CSV,
-    // quoted where a cell holds the separator or a quote.
+    // A value, a message, the limit button and a graph, marked as one; two rows loaded back;
+    // saved as CSV, quoted where a cell holds the separator or a quote.
     void tapeOfValueCalculations() {
         s_->eingaben("8/3", "000", "2;\"", "3");
         QVERIFY(s_->rechne());
@@ -336,21 +336,24 @@ class TestFrmHaupt : public QObject {
         s_->fenster().findChild<QAction*>("mnuProtokoll")->trigger();
         auto* fenster = s_->fenster().findChild<FrmProtokoll*>();
         auto* liste = fenster->findChild<QListView*>("lstProtokoll");
-        QCOMPARE(liste->model()->rowCount(), 3);
+        QCOMPARE(liste->model()->rowCount(), 4);
         QCOMPARE(liste->model()->index(0, 0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
+        QCOMPARE(liste->model()->index(3, 0).data().toString(), "[Graph] m[5 , ][x , 2]");
 
         QTemporaryDir ordner;
         QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
         QCOMPARE(inhalt(ordner.filePath("p.csv")),
                  QString::fromUtf8(
-                     "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe\n"
-                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja;\n"
-                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;\n"
-                     "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;\n"));
+                     "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe;"
+                     "Art\n"
+                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja;;Wert\n"
+                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;;Wert\n"
+                     "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;;Wert\n"
+                     "5;0;x;2;;;;nein;;Graph\n"));
         // As text, the printed lines, which the German list shows as they are.
         QVERIFY(fenster->speichern(ordner.filePath("p.txt")));
         QString gedruckt;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 4; ++i)
             gedruckt += liste->model()->index(i, 0).data().toString() + '\n';
         QCOMPARE(inhalt(ordner.filePath("p.txt")), gedruckt);
 
@@ -368,7 +371,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  zeilen[1].data().toString() + '\n' + zeilen[0].data().toString());
         QVERIFY(s_->rechne());
-        QCOMPARE(liste->model()->index(3, 0).data(), liste->model()->index(0, 0).data());
+        QCOMPARE(liste->model()->index(4, 0).data(), liste->model()->index(0, 0).data());
     }
 
     // The size of a result beyond 10^308 stands beneath the unchanged result label, is read
@@ -387,7 +390,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), groesse);
         const auto* band = s_->fenster().findChild<ProtokollModell*>();
         QVERIFY(band->index(0, 0).data().toString().endsWith("   Größe: " + groesse));
-        QVERIFY(protokollCsv(band->zeilen()).endsWith(";nein;" + groesse.toUtf8() + "\n"));
+        QVERIFY(protokollCsv(band->zeilen()).endsWith(";nein;" + groesse.toUtf8() + ";Wert\n"));
         s_->eingaben("5", "", "2", "3");
         QVERIFY(s_->rechne());
         QVERIFY(!zeile->isVisible());
@@ -404,7 +407,7 @@ class TestFrmHaupt : public QObject {
             ProtokollZeile zeile;
             zeile.basis = QString::fromUtf8(text);
             QCOMPARE(protokollCsv({zeile}).mid(kopf.size()),
-                     QByteArray(";;") + zelle + ";;;;;nein;\n");
+                     QByteArray(";;") + zelle + ";;;;;nein;;Wert\n");
         }
     }
 

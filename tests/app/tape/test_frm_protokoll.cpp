@@ -86,7 +86,7 @@ class TestFrmProtokoll : public QObject {
         const auto& modell = *s.fenster().findChild<ProtokollModell*>();
         QCOMPARE(druckzeilen(modell.zeilen()), zeilen[0] + '\n' + zeilen[1] + '\n');
         QVERIFY(protokollCsv(modell.zeilen())
-                    .contains("\n1/4;;1;0;;Division durch Null!;Division:  b / e;nein;\n"));
+                    .contains("\n1/4;;1;0;;Division durch Null!;Division:  b / e;nein;;Wert\n"));
 
         QVERIFY(setzeSprache(Sprache::Englisch));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
@@ -112,6 +112,42 @@ class TestFrmProtokoll : public QObject {
         fenster->findChild<QPushButton*>("cmdLeeren")->click();
         QCOMPARE(liste->model()->rowCount(), 0);
         for (QPushButton* knopf : knoepfe) QVERIFY(!knopf->isEnabled());
+    }
+
+    // A calculation refused by a box is a row, marked and with the box's words, in the window's
+    // language in the list and German in the CSV; an empty field refused is not. Closing tells
+    // what is kept across runs while the window still stands and nothing runs any more.
+    void refusedCalculationsAndClosing() {
+        staffel::apptest::Sitzung s;
+        const auto& modell = *s.fenster().findChild<ProtokollModell*>();
+        s.eingaben("7", "000", "2", "3");
+        QVERIFY(s.rechne());
+        s.eingaben("", "0", "2", "3");
+        QVERIFY(s.rechne());
+        QCOMPARE(s.meldungen().size(), 2);
+        QCOMPARE(modell.rowCount(), 1);
+        const QString box = s.meldungsTexte()[0];
+        QCOMPARE(modell.index(0).data().toString(), "[abgelehnt] m[7 , 000][2 , 3]: " + box);
+        QVERIFY(protokollCsv(modell.zeilen())
+                    .endsWith("\n7;000;2;3;;" + box.toUtf8() + ";;nein;;abgelehnt\n"));
+        QVERIFY(setzeSprache(Sprache::Englisch));
+        QCOMPARE(modell.index(0).data().toString(),
+                 "[refused] m[7 , 000][2 , 3]: Please match the number of digits of the "
+                 "resolution number to  step = |A| !");
+        setzeSprache(Sprache::Deutsch);
+
+        bool sichtbar = false;
+        bool laeuft = true;
+        connect(&s.fenster(), &FrmHaupt::wirdGeschlossen, this, [&] {
+            sichtbar = s.fenster().isVisible();
+            laeuft = s.fenster().calculationRunning();
+        });
+        s.eingaben("6", "1", "1.2", "1000000000");
+        s.klick("cmdRechne");
+        QVERIFY(s.fenster().calculationRunning());
+        QVERIFY(s.fenster().close());
+        QVERIFY(sichtbar);
+        QVERIFY(!laeuft);
     }
 
     // Saved and read back, every field stands; a file that is not a tape is set aside under
