@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "app/graph/graph_ansicht.h"
 #include "app/graph/graph_export.h"
 #include "app/shared/engine_bridge.h"
 #include "engine/graph/graph_pass.h"
@@ -17,6 +19,7 @@ class QMenuBar;
 
 namespace staffel::app {
 
+class GraphErkundung;
 class GraphFlaeche;
 class GraphFortschritt;
 
@@ -80,6 +83,10 @@ class FrmGraph : public QDialog {
     void uebernehmen(Ernte ernte);
     void anhalten();
     void neuerDurchgang();
+    // A new pass over that view; the picture so far stays, moved into it, until the new dots
+    // replace it.
+    void zeigeBereich(const Bereich& neu);
+    void neuerLauf();
     void beendet();
     void malen(QPainter& painter, const QSize& groesse) const;
 
@@ -94,6 +101,11 @@ class FrmGraph : public QDialog {
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;
     std::vector<graph::Probe> gespeicherteProben_;
+    // The previous view's dots where they lie in this one, drawn right of vorschauAb_, where
+    // the fine pass of this view has not yet been.
+    std::vector<graph::Punkt> vorschau_;
+    double vorschauAb_ = -std::numeric_limits<double>::infinity();
+    bool haltGewuenscht_ = false;
     Drucker drucker_;
 
     GraphFlaeche* flaeche_ = nullptr;
@@ -101,6 +113,7 @@ class FrmGraph : public QDialog {
     QAction* mnuAnhalten_ = nullptr;
     QActionGroup* skalen_ = nullptr;
     GraphFortschritt* fortschritt_ = nullptr;
+    GraphErkundung* erkundung_ = nullptr;
     bool gestartet_ = false;
     bool laeuft_ = false;
 };

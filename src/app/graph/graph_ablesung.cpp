@@ -1,0 +1,80 @@
+#include "app/graph/graph_ablesung.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <tuple>
+
+#include "app/language/groesse_worte.h"
+#include "engine/numbers/number_text.h"
+#include "engine/run/rechnen.h"
+
+namespace staffel::app {
+
+namespace {
+
+QPointF pixel(double logischX, double logischY, QSizeF groesse) {
+    return {logischX * groesse.width() / graph::kBreite,
+            (graph::kHoehe - logischY) * groesse.height() / graph::kHoehe};
+}
+
+}  // namespace
+
+std::optional<QPointF> probenLage(const graph::Probe& probe, const Bereich& b, QSizeF groesse) {
+    if (!probe.skaliert) return std::nullopt;
+    const double y = logischY(b, *probe.skaliert);
+    if (!(y > graph::kUnten && y < graph::kOben)) return std::nullopt;
+    return pixel(logischX(b, probe.x), y, groesse);
+}
+
+std::optional<std::size_t> naechsteProbe(const std::vector<graph::Probe>& proben, const Bereich& b,
+                                         QSizeF groesse, QPointF zeiger, double radius) {
+    std::optional<std::size_t> mitPunkt;
+    std::optional<std::size_t> ohnePunkt;
+    double abstandMitPunkt = radius;
+    double abstandOhnePunkt = radius;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        if (const auto lage = probenLage(proben[i], b, groesse)) {
+            const double abstand = std::hypot(lage->x() - zeiger.x(), lage->y() - zeiger.y());
+            if (abstand <= abstandMitPunkt) {
+                abstandMitPunkt = abstand;
+                mitPunkt = i;
+            }
+        } else {
+            const double spalte = pixel(logischX(b, proben[i].x), 0, groesse).x();
+            const double abstand = std::abs(spalte - zeiger.x());
+            if (abstand <= abstandOhnePunkt) {
+                abstandOhnePunkt = abstand;
+                ohnePunkt = i;
+            }
+        }
+    }
+    return mitPunkt ? mitPunkt : ohnePunkt;
+}
+
+std::optional<std::size_t> naechsteInX(const std::vector<graph::Probe>& proben,
+                                       std::optional<std::size_t> von, int schritt) {
+    auto schluessel = [&](std::size_t i) { return std::tuple(proben[i].x, i); };
+    std::optional<std::size_t> beste;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        const bool dahinter = !von || (schritt > 0 ? schluessel(i) > schluessel(*von)
+                                                   : schluessel(i) < schluessel(*von));
+        const bool naeher = !beste || (schritt > 0 ? schluessel(i) < schluessel(*beste)
+                                                   : schluessel(i) > schluessel(*beste));
+        if (dahinter && naeher) beste = i;
+    }
+    return beste;
+}
+
+QStringList ablesungZeilen(const graph::Probe& probe, const std::optional<std::string>& groesse) {
+    QStringList zeilen;
+    zeilen << QStringLiteral("x = %1").arg(QString::fromStdString(graph::FeldText(probe.x, true)));
+    zeilen << (probe.y ? QCoreApplication::translate("frmGraph", "Ergebnis: %1")
+                             .arg(QString::fromStdString(Trimmen(FormatErgebnis(*probe.y, {}))))
+                       : QCoreApplication::translate("frmGraph", "Ergebnis: nicht definiert"));
+    if (groesse) zeilen << groesseZeile(QString::fromStdString(*groesse));
+    zeilen << (probe.y ? QCoreApplication::translate("frmHaupt", "Ergebnis ist gültig")
+                       : QCoreApplication::translate("frmHaupt", "Ergebnis ungültig"));
+    return zeilen;
+}
+
+}  // namespace staffel::app
