@@ -111,18 +111,17 @@ bool GraphErkundung::eventFilter(QObject* beobachtet, QEvent* event) {
         case QEvent::MouseButtonPress: {
             auto* maus = static_cast<QMouseEvent*>(event);
             if (maus->button() != Qt::LeftButton) return false;
-            ziehen_ = Ziehen{maus->position().toPoint(), fenster_.bereich()};
+            ziehen_ = Ziehen{maus->position(), fenster_.bereich()};
             return true;
         }
         case QEvent::MouseMove: {
             auto* maus = static_cast<QMouseEvent*>(event);
-            const QPoint lage = maus->position().toPoint();
             if (!ziehen_ || !(maus->buttons() & Qt::LeftButton)) {
                 waehle(naechsteProbe(fenster_.proben(), fenster_.bereich(), flaeche_->size(),
                                      maus->position()));
                 return false;
             }
-            const QPoint weg = lage - ziehen_->start;
+            const QPointF weg = maus->position() - ziehen_->start;
             const Bereich neu = verschieben(ziehen_->vorher, weg.x(), weg.y(), breite, hoehe);
             if (neu == fenster_.bereich() || !zeichenbar(neu)) return true;
             // A whole drag is one step back.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
+#include <QPointF>
 #include <functional>
 #include <optional>
 #include <string>
@@ -70,7 +70,7 @@ class GraphErkundung : public QObject {
     std::optional<std::size_t> gewaehlt_;
     std::optional<std::pair<float, std::optional<std::string>>> groesse_;  // of the last x read
     struct Ziehen {
-        QPoint start;
+        QPointF start;
         Bereich vorher;
         bool bewegt = false;
     };
