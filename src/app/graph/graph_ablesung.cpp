@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cmath>
+#include <limits>
 #include <tuple>
 
 #include "app/language/groesse_worte.h"
@@ -11,6 +12,9 @@
 namespace staffel::app {
 
 namespace {
+
+// In pixels.
+constexpr double kGrobVorrang = 2;
 
 QPointF pixel(double logischX, double logischY, QSizeF groesse) {
     return {logischX * groesse.width() / graph::kBreite,
@@ -30,22 +34,24 @@ std::optional<std::size_t> naechsteProbe(const std::vector<graph::Probe>& proben
                                          QSizeF groesse, QPointF zeiger, double radius) {
     std::optional<std::size_t> mitPunkt;
     std::optional<std::size_t> ohnePunkt;
-    double abstandMitPunkt = radius;
-    double abstandOhnePunkt = radius;
+    double abstandMitPunkt = std::numeric_limits<double>::infinity();
+    double abstandOhnePunkt = abstandMitPunkt;
+    auto naeher = [&](std::size_t i, double abstand, double& bester,
+                      std::optional<std::size_t>& gefunden) {
+        // The whole numbers of the coarse pass are the marks one aims at: a fine sample a
+        // little nearer does not hide them.
+        const double vorrang = proben[i].durchgang == graph::Durchgang::Grob ? kGrobVorrang : 0;
+        if (abstand > radius || abstand - vorrang >= bester) return;
+        bester = abstand - vorrang;
+        gefunden = i;
+    };
     for (std::size_t i = 0; i < proben.size(); ++i) {
         if (const auto lage = probenLage(proben[i], b, groesse)) {
-            const double abstand = std::hypot(lage->x() - zeiger.x(), lage->y() - zeiger.y());
-            if (abstand <= abstandMitPunkt) {
-                abstandMitPunkt = abstand;
-                mitPunkt = i;
-            }
+            naeher(i, std::hypot(lage->x() - zeiger.x(), lage->y() - zeiger.y()), abstandMitPunkt,
+                   mitPunkt);
         } else {
             const double spalte = pixel(logischX(b, proben[i].x), 0, groesse).x();
-            const double abstand = std::abs(spalte - zeiger.x());
-            if (abstand <= abstandOhnePunkt) {
-                abstandOhnePunkt = abstand;
-                ohnePunkt = i;
-            }
+            naeher(i, std::abs(spalte - zeiger.x()), abstandOhnePunkt, ohnePunkt);
         }
     }
     return mitPunkt ? mitPunkt : ohnePunkt;

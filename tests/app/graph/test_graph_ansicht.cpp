@@ -130,7 +130,8 @@ class TestGraphAnsicht : public QObject {
     }
 
     // A dot near the pointer wins over a closer column without a dot; a gap is read by its
-    // column; nothing beyond the radius.
+    // column; a whole number of the coarse pass over a fine sample a pixel nearer; nothing
+    // beyond the radius.
     void naechsteProbe_data() {
         QTest::addColumn<QPointF>("zeiger");
         QTest::addColumn<int>("erwartet");
@@ -142,6 +143,8 @@ class TestGraphAnsicht : public QObject {
         QTest::newRow("the second dot") << QPointF(115, 30) << 2;
         QTest::newRow("above the frame") << QPointF(121, 10) << 3;
         QTest::newRow("too far") << QPointF(170, 50) << -1;
+        QTest::newRow("a whole number before a nearer fine sample") << QPointF(132.5, 50) << 4;
+        QTest::newRow("the whole number out of reach") << QPointF(140, 50) << 5;
     }
     void naechsteProbe() {
         QFETCH(QPointF, zeiger);
@@ -151,6 +154,9 @@ class TestGraphAnsicht : public QObject {
             {0.5, std::nullopt, graph::Durchgang::Fein, std::nullopt},
             {1, 5.0, graph::Durchgang::Fein, 5.0},
             {2, 20.0, graph::Durchgang::Fein, 20.0},
+            // Undefined at columns 131.5 and 132.45.
+            {3, std::nullopt, graph::Durchgang::Grob, std::nullopt},
+            {3.1, std::nullopt, graph::Durchgang::Fein, std::nullopt},
         };
         const auto gefunden = app::naechsteProbe(proben, kStandard, kBild, zeiger);
         QCOMPARE(gefunden ? int(*gefunden) : -1, erwartet);

@@ -178,7 +178,7 @@ class TestGraphErkundung : public QObject {
         ModulRA m;
         QCOMPARE(m.rechne({"6", "1", "3", "x"}).ausgang, staffel::RechenAusgang::Graph);
         EngineBridge bruecke(m, nullptr);
-        GraphEinstellungen g{.Xmin = 0, .Xmax = 8, .Ymin = 0, .Ymax = 8, .DX = 8};
+        GraphEinstellungen g{.Xmin = 0, .Xmax = 8, .Ymin = 0, .Ymax = 8, .DX = 16};
         FrmGraph fenster(bruecke, g, "m[6 , 1][3 , x]", {});
         fenster.show();
         QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
@@ -194,7 +194,7 @@ class TestGraphErkundung : public QObject {
         maus(z, QEvent::MouseMove, pixel(z, spalte1, 5 + 3.0 / 8 * 90) + QPointF(2, -2),
              Qt::NoButton);
         QCOMPARE(ablesung(fenster), "x = 1\nErgebnis: 3\nErgebnis ist gültig");
-        maus(z, QEvent::MouseMove, pixel(z, spalte1 + 10, 90), Qt::NoButton);
+        maus(z, QEvent::MouseMove, pixel(z, spalte1 + 18, 90), Qt::NoButton);
         QCOMPARE(ablesung(fenster), QString());
 
         fenster.setzeSkala(staffel::Skala::Hoehe);
@@ -203,13 +203,14 @@ class TestGraphErkundung : public QObject {
         maus(z, QEvent::MouseMove, pixel(z, spalte4, 5 + 3.041 / 8 * 90), Qt::NoButton);
         QVERIFY2(ablesung(fenster).contains("\n" + groesse + "\n"), qPrintable(ablesung(fenster)));
 
-        // From the first sample by x: 0 coarse, 0 fine, 1 coarse … the ninth is 4 coarse.
+        // From the first sample by x: 0 coarse, 0 fine, 0.5, 1 coarse … the 13th is 4 coarse.
         maus(z, QEvent::Leave, {}, Qt::NoButton);
         QCOMPARE(ablesung(fenster), QString());
         z->setFocus();
-        for (int i = 0; i < 9; ++i) QTest::keyClick(z, Qt::Key_Right, Qt::ControlModifier);
+        for (int i = 0; i < 13; ++i) QTest::keyClick(z, Qt::Key_Right, Qt::ControlModifier);
         QVERIFY(ablesung(fenster).startsWith("x = 4\n"));
         QVERIFY(z->accessibleDescription().contains(groesse));
+        QTest::keyClick(z, Qt::Key_Left, Qt::ControlModifier);
         QTest::keyClick(z, Qt::Key_Left, Qt::ControlModifier);
         QVERIFY(z->accessibleDescription().startsWith("x = 3, Ergebnis: 7625597484987, "));
         QVERIFY(zeigt(g, {0, 8, 0, 8}));
