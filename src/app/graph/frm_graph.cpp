@@ -224,7 +224,6 @@ void FrmGraph::setzeSkala(Skala skala) {
 }
 
 void FrmGraph::zeigeBereich(const Bereich& neu) {
-    anhalten();
     const Bereich alt = bereichVon(g_);
     std::vector<graph::Punkt> bisher;
     std::copy_if(vorschau_.begin(), vorschau_.end(), std::back_inserter(bisher),
@@ -235,10 +234,19 @@ void FrmGraph::zeigeBereich(const Bereich& neu) {
     // The settings window shows the view as the range to draw.
     setzeBereich(einstellungen_, neu);
     punkte_ = 0;
-    neuerLauf();
+    if (!laeuft_) {
+        neuerLauf();
+        return;
+    }
+    // Without waiting for the running pass to reach its next halt point: the moved picture
+    // shows at once, and the new pass starts once the old one has ended.
+    ++lauf_;
+    neustart_ = true;
+    bruecke_.requestHalt();
+    leeren();
 }
 
-void FrmGraph::neuerLauf() {
+void FrmGraph::leeren() {
     gespeichertePunkte_.clear();
     gespeicherteProben_.clear();
     erkundung_->probenVerworfen();
@@ -246,6 +254,10 @@ void FrmGraph::neuerLauf() {
     mnuAnhalten_->setEnabled(true);
     fortschritt_->neuBeginnen(graph::StellenZahl(g_));
     flaeche_->update();
+}
+
+void FrmGraph::neuerLauf() {
+    leeren();
     starteProben();
 }
 
@@ -272,14 +284,16 @@ void FrmGraph::showEvent(QShowEvent* event) {
 void FrmGraph::starteProben() {
     gestartet_ = true;
     haltGewuenscht_ = false;
+    ++lauf_;
     // Runs on the calculation thread: collects what it samples and hands it over in batches.
-    auto job = [this, name = name_] {
+    auto job = [this, name = name_, g = g_, lauf = lauf_] {
         Ernte ernte;
         ernte.name = name;
+        ernte.lauf = lauf;
         auto abgegeben = std::chrono::steady_clock::now();
         auto abgeben = [&] {
             abgegeben = std::chrono::steady_clock::now();
-            Ernte weiter{{}, {}, ernte.name};
+            Ernte weiter{{}, {}, ernte.name, lauf};
             bruecke_.postToUi(
                 [this, e = std::move(ernte)]() mutable { uebernehmen(std::move(e)); });
             ernte = std::move(weiter);
@@ -291,7 +305,7 @@ void FrmGraph::starteProben() {
             if (std::chrono::steady_clock::now() - abgegeben >= kAbgabeIntervall) abgeben();
         };
         graph::Durchlauf(
-            g_, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
+            g, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
         abgeben();
     };
     laeuft_ = bruecke_.start(std::move(job), [this] { beendet(); });
@@ -300,6 +314,11 @@ void FrmGraph::starteProben() {
 
 void FrmGraph::beendet() {
     laeuft_ = false;
+    if (neustart_) {
+        neustart_ = false;
+        starteProben();
+        return;
+    }
     // A whole pass has replaced every dot of the previous view; a stopped one only in part.
     if (!haltGewuenscht_) vorschau_.clear();
     mnuAnhalten_->setEnabled(false);
@@ -307,6 +326,7 @@ void FrmGraph::beendet() {
 }
 
 void FrmGraph::uebernehmen(Ernte ernte) {
+    if (ernte.lauf != lauf_) return;
     gespeicherteProben_.insert(gespeicherteProben_.end(), ernte.proben.begin(), ernte.proben.end());
     // A slow pass (undefined samples cost the solver much) shows at least how far it is.
     if (!ernte.proben.empty()) fortschritt_->zeige(gespeicherteProben_.size());
@@ -324,6 +344,7 @@ void FrmGraph::uebernehmen(Ernte ernte) {
 
 void FrmGraph::anhalten() {
     if (!laeuft_) return;
+    neustart_ = false;
     haltGewuenscht_ = true;
     bruecke_.haltAndWait();
     // Everything sampled so far stays drawn; the row below says where it stopped.

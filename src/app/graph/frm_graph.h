@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
@@ -76,6 +77,7 @@ class FrmGraph : public QDialog {
         std::vector<graph::Punkt> punkte;
         std::vector<graph::Probe> proben;
         RechenartName name;
+        std::uint64_t lauf = 0;
     };
 
     void starteProben();
@@ -87,6 +89,8 @@ class FrmGraph : public QDialog {
     // replace it.
     void zeigeBereich(const Bereich& neu);
     void neuerLauf();
+    // Forgets the samples and dots of the view before; the progress starts at 0.
+    void leeren();
     void beendet();
     void malen(QPainter& painter, const QSize& groesse) const;
 
@@ -106,6 +110,10 @@ class FrmGraph : public QDialog {
     std::vector<graph::Punkt> vorschau_;
     double vorschauAb_ = -std::numeric_limits<double>::infinity();
     bool haltGewuenscht_ = false;
+    // Which pass the window is drawing; what an earlier one still hands over is dropped.
+    std::uint64_t lauf_ = 0;
+    // A view change waits for the pass it stopped to end, then starts its own.
+    bool neustart_ = false;
     Drucker drucker_;
 
     GraphFlaeche* flaeche_ = nullptr;
