@@ -20,6 +20,7 @@ TEST(Groessenleser, SizeOfSamplesBeyondTheDoubles) {
         {{"6", "1", "x", "4"}, 3, "1.25801429062749E+3638334640024"},
         {{"5", "", "10", "x"}, 400, "1E+400"},
         {{"5", "", "10", "x"}, -400, std::nullopt},
+        {{"5", "", "10", "x"}, 300, std::nullopt},       // within the doubles: no size of its own
         {{"8/3", "000", "10", "x"}, 400, std::nullopt},  // no size without a whole R
     };
     for (const Fall& f : faelle) {
