@@ -44,6 +44,18 @@ Bereich zoomen(const Bereich& b, double fx, double fy, double faktorX, double fa
             ay + (b.ymin - ay) * faktorY, ay + (b.ymax - ay) * faktorY};
 }
 
+Bereich gerundet(const Bereich& b) {
+    auto runden = [](double v, double breite) {
+        const double stufe = std::pow(10.0, std::floor(std::log10(std::abs(breite))) - 3);
+        // + 0.0 makes a rounded -0 a plain 0, which the labels write without a sign.
+        return std::round(v / stufe) * stufe + 0.0;
+    };
+    const double breite = b.xmax - b.xmin;
+    const double hoehe = b.ymax - b.ymin;
+    return {runden(b.xmin, breite), runden(b.xmax, breite), runden(b.ymin, hoehe),
+            runden(b.ymax, hoehe)};
+}
+
 Bereich verschieben(const Bereich& b, double dx, double dy, double breite, double hoehe) {
     const double wegX = dx / (breite * kRahmenBreite / graph::kBreite) * (b.xmax - b.xmin);
     const double wegY = dy / (hoehe * kRahmenHoehe / graph::kHoehe) * (b.ymax - b.ymin);

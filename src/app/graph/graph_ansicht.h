@@ -30,6 +30,11 @@ bool zeichenbar(const Bereich& b);
 // shows less of that axis, larger.
 Bereich zoomen(const Bereich& b, double fx, double fy, double faktorX, double faktorY);
 
+// The bounds rounded to a thousandth of the range's width or finer (a power of ten), so the
+// labels of a view reached by the pointer stay short; the picture moves by a thousandth of the
+// frame at most.
+Bereich gerundet(const Bereich& b);
+
 // The view that lets the picture follow a drag of (dx, dy) pixels, y downwards, on a drawing of
 // breite x hoehe pixels.
 Bereich verschieben(const Bereich& b, double dx, double dy, double breite, double hoehe);

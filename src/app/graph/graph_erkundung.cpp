@@ -65,8 +65,9 @@ void GraphErkundung::baueMenue(QMenuBar* leiste) {
     eintrag("mnuAnfangsbereich", {QKeySequence(Qt::Key_Home)}, [this] { zumAnfang(); });
 }
 
-void GraphErkundung::aendern(const Bereich& neu) {
+void GraphErkundung::aendern(const Bereich& genau) {
     const Bereich alt = fenster_.bereich();
+    const Bereich neu = gerundet(genau);
     if (neu == alt || !zeichenbar(neu)) return;
     verlauf_.push_back(alt);
     mnuZurueck_->setEnabled(true);
@@ -122,7 +123,8 @@ bool GraphErkundung::eventFilter(QObject* beobachtet, QEvent* event) {
                 return false;
             }
             const QPointF weg = maus->position() - ziehen_->start;
-            const Bereich neu = verschieben(ziehen_->vorher, weg.x(), weg.y(), breite, hoehe);
+            const Bereich neu =
+                gerundet(verschieben(ziehen_->vorher, weg.x(), weg.y(), breite, hoehe));
             if (neu == fenster_.bereich() || !zeichenbar(neu)) return true;
             // A whole drag is one step back.
             if (!ziehen_->bewegt) {

@@ -55,7 +55,8 @@ class GraphErkundung : public QObject {
     bool eventFilter(QObject* beobachtet, QEvent* event) override;
 
   private:
-    void aendern(const Bereich& neu);
+    // To that view, rounded; one step for Zurück.
+    void aendern(const Bereich& genau);
     void waehle(std::optional<std::size_t> probe);
     const std::optional<std::string>& groesseVon(const graph::Probe& probe);
     bool taste(int key, Qt::KeyboardModifiers modifiers);

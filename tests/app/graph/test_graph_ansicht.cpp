@@ -83,6 +83,28 @@ class TestGraphAnsicht : public QObject {
         QVERIFY2(nah(neu, erwartet), text(neu));
     }
 
+    // Bounds reached by the pointer keep about four digits of the range's width.
+    void gerundet_data() {
+        QTest::addColumn<Bereich>("genau");
+        QTest::addColumn<Bereich>("erwartet");
+        QTest::newRow("already short") << kStandard << kStandard;
+        QTest::newRow("hundredths of a width of 16")
+            << Bereich{-7.123456, 8.876544, 0.0004, 7.2170138} << Bereich{-7.12, 8.88, 0, 7.217};
+        QTest::newRow("a tiny width") << Bereich{1.23456789, 1.23466789, -1e-5, 2e-5}
+                                      << Bereich{1.2345679, 1.2346679, -1e-5, 2e-5};
+        QTest::newRow("a huge width, reversed")
+            << Bereich{3.3e20, -1.2345e22, -5, 5} << Bereich{3.3e20, -1.235e22, -5, 5};
+        QTest::newRow("no sign for a rounded 0")
+            << Bereich{-0.001, 10, -10, 10} << Bereich{0, 10, -10, 10};
+    }
+    void gerundet() {
+        QFETCH(Bereich, genau);
+        QFETCH(Bereich, erwartet);
+        const Bereich neu = app::gerundet(genau);
+        QVERIFY2(nah(neu, erwartet), text(neu));
+        QVERIFY(neu.xmin != 0 || !std::signbit(neu.xmin));
+    }
+
     // Pixels as parts of the frame, at the frame's edges and middle.
     void rahmenAnteile() {
         QCOMPARE(app::rahmenAnteilX(8, 200), 0.0);

@@ -115,9 +115,8 @@ class TestGraphErkundung : public QObject {
             {[&] { QTest::keyClick(z, Qt::Key_Home); }, {-10, 10, -10, 10}},
             {[&] { QTest::keyClick(z, Qt::Key_Plus); }, {-8, 8, -8, 8}},
             {[&] { QTest::keyClick(z, Qt::Key_Minus); }, {-10, 10, -10, 10}},
-            {[&] { QTest::keyClick(z, Qt::Key_Right); }, {-10 + 2 / 0.95, 10 + 2 / 0.95, -10, 10}},
-            {[&] { QTest::keyClick(z, Qt::Key_Down); },
-             {-10 + 2 / 0.95, 10 + 2 / 0.95, -10 - 2 / 0.9, 10 - 2 / 0.9}},
+            {[&] { QTest::keyClick(z, Qt::Key_Right); }, {-7.89, 12.11, -10, 10}},
+            {[&] { QTest::keyClick(z, Qt::Key_Down); }, {-7.89, 12.11, -12.22, 7.78}},
         };
         std::vector<Ansicht> gesehen{{-10, 10, -10, 10}};
         for (const auto& [aendern, erwartet] : schritte) {
