@@ -672,6 +672,10 @@ More in: man staffelrechner
         <source>Ergebnis: nicht definiert</source>
         <translation>Result: undefined</translation>
     </message>
+    <message>
+        <source>Größe nicht bekannt</source>
+        <translation>Size not known</translation>
+    </message>
 </context>
 <context>
     <name>frmHaupt</name>

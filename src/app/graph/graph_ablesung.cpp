@@ -77,7 +77,11 @@ QStringList ablesungZeilen(const graph::Probe& probe, const std::optional<std::s
     zeilen << (probe.y ? QCoreApplication::translate("frmGraph", "Ergebnis: %1")
                              .arg(QString::fromStdString(Trimmen(FormatErgebnis(*probe.y, {}))))
                        : QCoreApplication::translate("frmGraph", "Ergebnis: nicht definiert"));
-    if (groesse) zeilen << groesseZeile(QString::fromStdString(*groesse));
+    if (groesse) {
+        zeilen << groesseZeile(QString::fromStdString(*groesse));
+    } else if (probe.ohneGroesse) {
+        zeilen << QCoreApplication::translate("frmGraph", "Größe nicht bekannt");
+    }
     zeilen << (probe.y ? QCoreApplication::translate("frmHaupt", "Ergebnis ist gültig")
                        : QCoreApplication::translate("frmHaupt", "Ergebnis ungültig"));
     return zeilen;

@@ -37,7 +37,7 @@ std::optional<std::size_t> naechsteInX(const std::vector<graph::Probe>& proben,
                                        std::optional<std::size_t> von, int schritt);
 
 // The lines of the readout: x, the result as the main window writes it (or that it has none),
-// the size of a result beyond 10^308, and whether it is valid.
+// the size of a result beyond 10^308 (or that it is not known), and whether it is valid.
 QStringList ablesungZeilen(const graph::Probe& probe, const std::optional<std::string>& groesse);
 
 }  // namespace staffel::app

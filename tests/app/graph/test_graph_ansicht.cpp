@@ -184,6 +184,22 @@ class TestGraphAnsicht : public QObject {
         QCOMPARE(gefunden ? int(*gefunden) : -1, erwartet);
     }
 
+    // The readout's lines: the result as the main window writes it, a size where one is known
+    // or that it is not.
+    void ablesungZeilen() {
+        using L = QStringList;
+        const graph::Probe halb{-2.5f, 0.5, graph::Durchgang::Fein, 0.5};
+        QCOMPARE(app::ablesungZeilen(halb, std::nullopt),
+                 (L{"x = -2.5", "Ergebnis: 0.5", "Ergebnis ist gültig"}));
+        graph::Probe ueber{4, std::nullopt, graph::Durchgang::Grob, std::nullopt};
+        QCOMPARE(app::ablesungZeilen(ueber, "1E+400"),
+                 (L{"x = 4", "Ergebnis: nicht definiert", "Größe: 1E+400", "Ergebnis ungültig"}));
+        ueber.ohneGroesse = true;
+        QCOMPARE(
+            app::ablesungZeilen(ueber, std::nullopt),
+            (L{"x = 4", "Ergebnis: nicht definiert", "Größe nicht bekannt", "Ergebnis ungültig"}));
+    }
+
     // The keyboard cursor walks by x, a coarse and a fine sample of the same x in the order
     // they were taken, and stops at either end.
     void naechsteInX() {
