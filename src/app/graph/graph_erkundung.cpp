@@ -40,7 +40,6 @@ GraphErkundung::GraphErkundung(QWidget* flaeche, Fenster fenster, GraphVorlage v
         QStringLiteral("QLabel { background: #ffffe1; border: 1px solid black; padding: 2px; }"));
     ablesung_->hide();
     flaeche_->setMouseTracking(true);
-    flaeche_->setFocusPolicy(Qt::StrongFocus);
     flaeche_->installEventFilter(this);
 }
 
@@ -63,6 +62,24 @@ void GraphErkundung::baueMenue(QMenuBar* leiste) {
     eintrag("mnuVerkleinern", {QKeySequence(Qt::Key_Minus), QKeySequence::ZoomOut},
             [this] { zoomenUmMitte(1 / kZoomSchritt); });
     eintrag("mnuAnfangsbereich", {QKeySequence(Qt::Key_Home)}, [this] { zumAnfang(); });
+
+    // Keys without a menu entry, for the whole window: the drawing takes no focus of its own,
+    // so they reach it wherever the focus is (a push button would take the arrows).
+    QWidget* fenster = flaeche_->window();
+    auto taste = [&](const char* name, QKeySequence folge, auto befehl) {
+        auto* action = new QAction(fenster);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(folge);
+        action->setShortcutContext(Qt::WindowShortcut);
+        fenster->addAction(action);
+        connect(action, &QAction::triggered, this, befehl);
+    };
+    taste("tasteLinks", QKeySequence(Qt::Key_Left), [this] { schieben(kSchrittAnteil, 0); });
+    taste("tasteRechts", QKeySequence(Qt::Key_Right), [this] { schieben(-kSchrittAnteil, 0); });
+    taste("tasteHoch", QKeySequence(Qt::Key_Up), [this] { schieben(0, kSchrittAnteil); });
+    taste("tasteRunter", QKeySequence(Qt::Key_Down), [this] { schieben(0, -kSchrittAnteil); });
+    taste("tasteProbeZurueck", QKeySequence(Qt::CTRL | Qt::Key_Left), [this] { schreiten(-1); });
+    taste("tasteProbeVor", QKeySequence(Qt::CTRL | Qt::Key_Right), [this] { schreiten(1); });
 }
 
 void GraphErkundung::aendern(const Bereich& genau) {
@@ -141,44 +158,19 @@ bool GraphErkundung::eventFilter(QObject* beobachtet, QEvent* event) {
         case QEvent::Leave:
             waehle(std::nullopt);
             return false;
-        case QEvent::KeyPress: {
-            auto* t = static_cast<QKeyEvent*>(event);
-            return taste(t->key(), t->modifiers() & ~Qt::KeypadModifier);
-        }
         default:
             return false;
     }
 }
 
-bool GraphErkundung::taste(int key, Qt::KeyboardModifiers modifiers) {
+void GraphErkundung::schieben(double anteilX, double anteilY) {
     const double breite = flaeche_->width();
     const double hoehe = flaeche_->height();
-    const double dx = kSchrittAnteil * breite;
-    const double dy = kSchrittAnteil * hoehe;
-    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-        const auto naechste =
-            naechsteInX(fenster_.proben(), gewaehlt_, key == Qt::Key_Right ? 1 : -1);
-        if (naechste) waehle(naechste);
-        return true;
-    }
-    if (modifiers != Qt::NoModifier) return false;
-    const Bereich b = fenster_.bereich();
-    switch (key) {
-        case Qt::Key_Left:
-            aendern(verschieben(b, dx, 0, breite, hoehe));
-            return true;
-        case Qt::Key_Right:
-            aendern(verschieben(b, -dx, 0, breite, hoehe));
-            return true;
-        case Qt::Key_Up:
-            aendern(verschieben(b, 0, dy, breite, hoehe));
-            return true;
-        case Qt::Key_Down:
-            aendern(verschieben(b, 0, -dy, breite, hoehe));
-            return true;
-        default:
-            return false;
-    }
+    aendern(verschieben(fenster_.bereich(), anteilX * breite, anteilY * hoehe, breite, hoehe));
+}
+
+void GraphErkundung::schreiten(int schritt) {
+    if (const auto naechste = naechsteInX(fenster_.proben(), gewaehlt_, schritt)) waehle(naechste);
 }
 
 void GraphErkundung::probenVerworfen() {

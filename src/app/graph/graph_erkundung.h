@@ -22,7 +22,7 @@ namespace staffel::app {
 
 // Exploring the graph without the settings window. The wheel zooms at the pointer, both axes,
 // with Ctrl the x axis alone and with Shift the y axis alone; dragging moves the view; the
-// keys do the same where the drawing has the focus: +/- zoom at the centre, the arrows move,
+// keys do the same anywhere in the window: +/- zoom at the centre, the arrows move,
 // Home goes back to the range the window was opened with. "Zurück" (Backspace, Alt+Left)
 // undoes one view change after the other. Hovering reads the sample nearest to the pointer;
 // Ctrl+Left and Ctrl+Right step the same readout from sample to sample, and screen readers
@@ -59,7 +59,10 @@ class GraphErkundung : public QObject {
     void aendern(const Bereich& genau);
     void waehle(std::optional<std::size_t> probe);
     const std::optional<std::string>& groesseVon(const graph::Probe& probe);
-    bool taste(int key, Qt::KeyboardModifiers modifiers);
+    // Moves the view as a drag by that part of the drawing would.
+    void schieben(double anteilX, double anteilY);
+    // The readout to the next sample by x (1) or the one before (-1).
+    void schreiten(int schritt);
 
     QWidget* flaeche_;
     Fenster fenster_;

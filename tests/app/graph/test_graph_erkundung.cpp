@@ -156,6 +156,7 @@ class TestGraphErkundung : public QObject {
             return gerade(x);
         });
         fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
         // The coarse pass and the fine one past x = -6.
         QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 61, 20000);
         QWidget* z = zeichnung(fenster);
@@ -187,6 +188,7 @@ class TestGraphErkundung : public QObject {
         GraphEinstellungen g{.Xmin = 0, .Xmax = 8, .Ymin = 0, .Ymax = 8, .DX = 16};
         FrmGraph fenster(bruecke, g, "m[6 , 1][3 , x]", {});
         fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
         QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
         QWidget* z = zeichnung(fenster);
         const double spalte4 = graph::kLinks + 4.0 / 8 * (graph::kRechts - graph::kLinks);
@@ -212,7 +214,6 @@ class TestGraphErkundung : public QObject {
         // From the first sample by x: 0 coarse, 0 fine, 0.5, 1 coarse … the 13th is 4 coarse.
         maus(z, QEvent::Leave, {}, Qt::NoButton);
         QCOMPARE(ablesung(fenster), QString());
-        z->setFocus();
         for (int i = 0; i < 13; ++i) QTest::keyClick(z, Qt::Key_Right, Qt::ControlModifier);
         QVERIFY(ablesung(fenster).startsWith("x = 4\n"));
         QVERIFY(z->accessibleDescription().contains(groesse));
