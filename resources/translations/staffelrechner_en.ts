@@ -668,6 +668,38 @@ More in: man staffelrechner
         <source>Angehalten bei x = %1 · %2</source>
         <translation>Stopped at x = %1 · %2</translation>
     </message>
+    <message>
+        <source>A&amp;nsicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Ver&amp;größern</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>Ver&amp;kleinern</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>&amp;Anfangsbereich</source>
+        <translation>&amp;Starting range</translation>
+    </message>
+    <message>
+        <source>Ergebnis: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Ergebnis: nicht definiert</source>
+        <translation>Result: undefined</translation>
+    </message>
+    <message>
+        <source>Größe nicht bekannt</source>
+        <translation>Size not known</translation>
+    </message>
 </context>
 <context>
     <name>frmHaupt</name>

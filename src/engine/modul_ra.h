@@ -69,6 +69,8 @@ class ModulRA {
     // graph's drawing pass. Fehlerstatus goes back to 0 afterwards, so that the next point
     // sees only its own failure; the counters count on.
     GraphPunkt graphPunkt(float x, Skala skala = Skala::Wert);
+    // After an answer whose ausgang is Graph, while no calculation runs.
+    GraphVorlage graphVorlage() const;
 
     // The counters in the order of kZaehlerNamen; callable from any thread while a
     // calculation runs.

@@ -13,8 +13,10 @@
 #include <algorithm>
 #include <chrono>
 #include <iterator>
+#include <limits>
 
 #include "app/graph/graph_beschriftung.h"
+#include "app/graph/graph_erkundung.h"
 #include "app/graph/graph_fortschritt.h"
 #include "app/language/engine_texts.h"
 #include "app/language/fenster_texte.h"
@@ -37,6 +39,7 @@ class GraphFlaeche : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         graph_->malen(painter, size());
+        graph_->erkundung_->zeichneAuswahl(painter);
     }
     // Qt reports the first display as a resize as well, so this is the drawing pass.
     void resizeEvent(QResizeEvent*) override { graph_->neuerDurchgang(); }
@@ -66,6 +69,11 @@ constexpr FensterText kTexte[] = {
     {"mnuSkalaWert", QT_TRANSLATE_NOOP("frmGraph", "&Wert")},
     {"mnuSkalaLog", QT_TRANSLATE_NOOP("frmGraph", "&log₁₀|Wert|")},
     {"mnuSkalaHoehe", QT_TRANSLATE_NOOP("frmGraph", "&Turmhöhe")},
+    {"mnuAnsicht", QT_TRANSLATE_NOOP("frmGraph", "A&nsicht")},
+    {"mnuZurueck", QT_TRANSLATE_NOOP("frmGraph", "&Zurück")},
+    {"mnuVergroessern", QT_TRANSLATE_NOOP("frmGraph", "Ver&größern")},
+    {"mnuVerkleinern", QT_TRANSLATE_NOOP("frmGraph", "Ver&kleinern")},
+    {"mnuAnfangsbereich", QT_TRANSLATE_NOOP("frmGraph", "&Anfangsbereich")},
 };
 
 struct SkalenEintrag {
@@ -168,6 +176,12 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
 
     flaeche_ = new GraphFlaeche(this);
     alsZeichenflaeche(flaeche_);
+    erkundung_ = new GraphErkundung(
+        flaeche_,
+        {[this] { return bereichVon(g_); }, [this](const Bereich& neu) { zeigeBereich(neu); },
+         [this]() -> const std::vector<graph::Probe>& { return gespeicherteProben_; }},
+        modul_.graphVorlage());
+    erkundung_->baueMenue(leiste);
     layout->addWidget(flaeche_, 1);
     fortschritt_ = new GraphFortschritt(graph::StellenZahl(g_), this);
     connect(fortschritt_->cmdAnhalten(), &QPushButton::clicked, this, &FrmGraph::anhalten);
@@ -205,11 +219,45 @@ void FrmGraph::setzeSkala(Skala skala) {
     anhalten();
     g_.skala = skala;
     einstellungen_.skala = skala;
+    vorschau_.clear();
+    neuerLauf();
+}
+
+void FrmGraph::zeigeBereich(const Bereich& neu) {
+    const Bereich alt = bereichVon(g_);
+    std::vector<graph::Punkt> bisher;
+    std::copy_if(vorschau_.begin(), vorschau_.end(), std::back_inserter(bisher),
+                 [this](const graph::Punkt& p) { return p.x > vorschauAb_; });
+    bisher.insert(bisher.end(), gespeichertePunkte_.begin(), gespeichertePunkte_.end());
+    vorschau_ = umbilden(bisher, alt, neu);
+    setzeBereich(g_, neu);
+    // The settings window shows the view as the range to draw.
+    setzeBereich(einstellungen_, neu);
+    punkte_ = 0;
+    if (!laeuft_) {
+        neuerLauf();
+        return;
+    }
+    // Without waiting for the running pass to reach its next halt point: the moved picture
+    // shows at once, and the new pass starts once the old one has ended.
+    ++lauf_;
+    neustart_ = true;
+    bruecke_.requestHalt();
+    leeren();
+}
+
+void FrmGraph::leeren() {
     gespeichertePunkte_.clear();
     gespeicherteProben_.clear();
+    erkundung_->probenVerworfen();
+    vorschauAb_ = -std::numeric_limits<double>::infinity();
     mnuAnhalten_->setEnabled(true);
-    fortschritt_->neuBeginnen();
+    fortschritt_->neuBeginnen(graph::StellenZahl(g_));
     flaeche_->update();
+}
+
+void FrmGraph::neuerLauf() {
+    leeren();
     starteProben();
 }
 
@@ -235,14 +283,17 @@ void FrmGraph::showEvent(QShowEvent* event) {
 
 void FrmGraph::starteProben() {
     gestartet_ = true;
+    haltGewuenscht_ = false;
+    ++lauf_;
     // Runs on the calculation thread: collects what it samples and hands it over in batches.
-    auto job = [this, name = name_] {
+    auto job = [this, name = name_, g = g_, lauf = lauf_] {
         Ernte ernte;
         ernte.name = name;
+        ernte.lauf = lauf;
         auto abgegeben = std::chrono::steady_clock::now();
         auto abgeben = [&] {
             abgegeben = std::chrono::steady_clock::now();
-            Ernte weiter{{}, {}, ernte.name};
+            Ernte weiter{{}, {}, ernte.name, lauf};
             bruecke_.postToUi(
                 [this, e = std::move(ernte)]() mutable { uebernehmen(std::move(e)); });
             ernte = std::move(weiter);
@@ -254,7 +305,7 @@ void FrmGraph::starteProben() {
             if (std::chrono::steady_clock::now() - abgegeben >= kAbgabeIntervall) abgeben();
         };
         graph::Durchlauf(
-            g_, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
+            g, werte_, senke, [this] { return modul_.haltAngefordert(); }, proben);
         abgeben();
     };
     laeuft_ = bruecke_.start(std::move(job), [this] { beendet(); });
@@ -263,14 +314,26 @@ void FrmGraph::starteProben() {
 
 void FrmGraph::beendet() {
     laeuft_ = false;
+    if (neustart_) {
+        neustart_ = false;
+        starteProben();
+        return;
+    }
+    // A whole pass has replaced every dot of the previous view; a stopped one only in part.
+    if (!haltGewuenscht_) vorschau_.clear();
     mnuAnhalten_->setEnabled(false);
     fortschritt_->beendet();
 }
 
 void FrmGraph::uebernehmen(Ernte ernte) {
+    if (ernte.lauf != lauf_) return;
     gespeicherteProben_.insert(gespeicherteProben_.end(), ernte.proben.begin(), ernte.proben.end());
     // A slow pass (undefined samples cost the solver much) shows at least how far it is.
     if (!ernte.proben.empty()) fortschritt_->zeige(gespeicherteProben_.size());
+    for (const graph::Probe& probe : ernte.proben) {
+        if (probe.durchgang == graph::Durchgang::Fein)
+            vorschauAb_ = logischX(bereichVon(g_), probe.x);
+    }
     const bool neuerName = ernte.name != name_;
     if (ernte.punkte.empty() && !neuerName) return;
     name_ = std::move(ernte.name);
@@ -281,6 +344,8 @@ void FrmGraph::uebernehmen(Ernte ernte) {
 
 void FrmGraph::anhalten() {
     if (!laeuft_) return;
+    neustart_ = false;
+    haltGewuenscht_ = true;
     bruecke_.haltAndWait();
     // Everything sampled so far stays drawn; the row below says where it stopped.
     fortschritt_->angehalten(gespeicherteProben_.empty()
@@ -353,6 +418,10 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
         QVector<QPointF> lagen;
         for (const auto& p : gespeichertePunkte_) {
             if (p.durchgang == durchgang && !p.ohneGroesse) lagen.push_back(punkt(p.x, p.y));
+        }
+        for (const auto& p : vorschau_) {
+            if (p.durchgang == durchgang && !p.ohneGroesse && p.x > vorschauAb_)
+                lagen.push_back(punkt(p.x, p.y));
         }
         QPen pen(farbe, weite);
         pen.setCapStyle(Qt::RoundCap);

@@ -2,10 +2,13 @@
 
 #include <QDialog>
 #include <QImage>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "app/graph/graph_ansicht.h"
 #include "app/graph/graph_export.h"
 #include "app/shared/engine_bridge.h"
 #include "engine/graph/graph_pass.h"
@@ -17,6 +20,7 @@ class QMenuBar;
 
 namespace staffel::app {
 
+class GraphErkundung;
 class GraphFlaeche;
 class GraphFortschritt;
 
@@ -73,6 +77,7 @@ class FrmGraph : public QDialog {
         std::vector<graph::Punkt> punkte;
         std::vector<graph::Probe> proben;
         RechenartName name;
+        std::uint64_t lauf = 0;
     };
 
     void starteProben();
@@ -80,6 +85,12 @@ class FrmGraph : public QDialog {
     void uebernehmen(Ernte ernte);
     void anhalten();
     void neuerDurchgang();
+    // A new pass over that view; the picture so far stays, moved into it, until the new dots
+    // replace it.
+    void zeigeBereich(const Bereich& neu);
+    void neuerLauf();
+    // Forgets the samples and dots of the view before; the progress starts at 0.
+    void leeren();
     void beendet();
     void malen(QPainter& painter, const QSize& groesse) const;
 
@@ -94,6 +105,15 @@ class FrmGraph : public QDialog {
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;
     std::vector<graph::Probe> gespeicherteProben_;
+    // The previous view's dots where they lie in this one, drawn right of vorschauAb_, where
+    // the fine pass of this view has not yet been.
+    std::vector<graph::Punkt> vorschau_;
+    double vorschauAb_ = -std::numeric_limits<double>::infinity();
+    bool haltGewuenscht_ = false;
+    // Which pass the window is drawing; what an earlier one still hands over is dropped.
+    std::uint64_t lauf_ = 0;
+    // A view change waits for the pass it stopped to end, then starts its own.
+    bool neustart_ = false;
     Drucker drucker_;
 
     GraphFlaeche* flaeche_ = nullptr;
@@ -101,6 +121,7 @@ class FrmGraph : public QDialog {
     QAction* mnuAnhalten_ = nullptr;
     QActionGroup* skalen_ = nullptr;
     GraphFortschritt* fortschritt_ = nullptr;
+    GraphErkundung* erkundung_ = nullptr;
     bool gestartet_ = false;
     bool laeuft_ = false;
 };

@@ -25,13 +25,17 @@ GraphFortschritt::GraphFortschritt(std::size_t gesamt, QWidget* parent)
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(4, 2, 4, 2);
     balken_->setObjectName(QStringLiteral("prgFortschritt"));
-    // Both passes together take at most about a million samples.
-    balken_->setRange(0, static_cast<int>(std::clamp<std::size_t>(gesamt_, 1, INT_MAX)));
+    setzeBereich();
     balken_->setTextVisible(true);
     cmdAnhalten_->setObjectName(QStringLiteral("cmdAnhalten"));
     zeile->addWidget(balken_, 1);
     zeile->addWidget(cmdAnhalten_);
     zeige(0);
+}
+
+void GraphFortschritt::setzeBereich() {
+    // Both passes together take at most about a million samples.
+    balken_->setRange(0, static_cast<int>(std::clamp<std::size_t>(gesamt_, 1, INT_MAX)));
 }
 
 void GraphFortschritt::zeige(std::size_t fertig) {
@@ -44,7 +48,9 @@ void GraphFortschritt::beendet() {
     cmdAnhalten_->setEnabled(false);
 }
 
-void GraphFortschritt::neuBeginnen() {
+void GraphFortschritt::neuBeginnen(std::size_t gesamt) {
+    gesamt_ = gesamt;
+    setzeBereich();
     cmdAnhalten_->setEnabled(true);
     angehalten_ = false;
     zeige(0);

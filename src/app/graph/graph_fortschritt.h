@@ -18,8 +18,8 @@ class GraphFortschritt : public QWidget {
 
     void zeige(std::size_t fertig);
     void beendet();
-    // A new sampling of the same graph begins.
-    void neuBeginnen();
+    // A new sampling of the same graph begins, of that many samples.
+    void neuBeginnen(std::size_t gesamt);
     // The sampling was stopped after the sample at x (none: before the first).
     void angehalten(std::optional<float> beiX);
     // After a change of language.
@@ -28,6 +28,8 @@ class GraphFortschritt : public QWidget {
     QPushButton* cmdAnhalten() const { return cmdAnhalten_; }
 
   private:
+    void setzeBereich();
+
     QProgressBar* balken_;
     QPushButton* cmdAnhalten_;
     std::size_t fertig_ = 0;

@@ -41,6 +41,16 @@ struct GraphPunkt {
     bool ohneGroesse = false;  // beyond 10^308, but the size is not known
 };
 
+// What the size of a graph sample needs from the state an answer of ausgang Graph left, so
+// that it can be computed apart from that state while the drawing pass runs in it.
+struct GraphVorlage {
+    int rZaehler = 0;
+    int rNenner = 0;
+    std::string aufzahl;
+    std::string basis;
+    std::string exponent;
+};
+
 // The ten counters, in the order of the answer's counter names (kZaehlerNamen).
 enum class Zaehler : std::uint8_t { AktIntervall, Ber, G0, G00, G1, G11, III, Intervalle, IV, NA };
 using Zaehlerstand = std::array<std::int64_t, 10>;

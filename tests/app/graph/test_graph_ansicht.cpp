@@ -1,0 +1,156 @@
+// The view arithmetic of the graph: zooming at a point, moving by pixels, rounding, carrying the
+// dots of one view into the next, and which sample the readout finds and what it says.
+#include <QtTest>
+
+#include "app/graph/graph_ablesung.h"
+#include "app/graph/graph_ansicht.h"
+
+using staffel::app::Bereich;
+namespace app = staffel::app;
+namespace graph = staffel::graph;
+
+namespace {
+
+// Compares and names the bounds on failure.
+#define BEREICH_NAH(a, b) QVERIFY2(nah(a, b), text(a) + " in row " + QByteArray::number(zeile))
+
+bool nah(const Bereich& a, const Bereich& b) {
+    auto gleich = [](double x, double y) { return std::abs(x - y) <= 1e-9 * (1 + std::abs(y)); };
+    return gleich(a.xmin, b.xmin) && gleich(a.xmax, b.xmax) && gleich(a.ymin, b.ymin) &&
+           gleich(a.ymax, b.ymax);
+}
+
+QByteArray text(const Bereich& b) {
+    return QByteArray::number(b.xmin) + " " + QByteArray::number(b.xmax) + " " +
+           QByteArray::number(b.ymin) + " " + QByteArray::number(b.ymax);
+}
+
+const Bereich kStandard{-10, 10, -10, 10};
+// A drawing of 200 x 100 pixels: one pixel per logical unit, the frame 190 x 90 pixels.
+const QSizeF kBild(200, 100);
+
+}  // namespace
+
+class TestGraphAnsicht : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The point at the given part of the frame keeps its place.
+    void zoomen() {
+        const struct {
+            Bereich vorher;
+            double fx, fy, faktorX, faktorY;
+            Bereich erwartet;
+        } faelle[] = {
+            {kStandard, 0.5, 0.5, 0.5, 0.5, {-5, 5, -5, 5}},
+            {kStandard, 0, 1, 0.5, 0.5, {-10, 0, 0, 10}},  // the top left corner stays
+            {kStandard, 0.75, 0.5, 2, 1, {-25, 15, -10, 10}},
+            {{0, 4, 100, 200}, 0.5, 0.1, 1, 0.5, {0, 4, 105, 155}},
+            {{10, -10, -10, 10}, 0.25, 0.5, 0.5, 0.5, {7.5, -2.5, -5, 5}},
+        };
+        for (int zeile = 0; const auto& f : faelle) {
+            BEREICH_NAH(app::zoomen(f.vorher, f.fx, f.fy, f.faktorX, f.faktorY), f.erwartet);
+            ++zeile;
+        }
+    }
+
+    // The picture follows the pointer: a drag across the whole frame moves the view by its
+    // whole width or height.
+    void verschieben() {
+        const struct {
+            double dx, dy;
+            Bereich erwartet;
+        } faelle[] = {
+            {0, 0, kStandard},          {190, 0, {-30, -10, -10, 10}}, {-95, 0, {0, 20, -10, 10}},
+            {0, 90, {-10, 10, 10, 30}}, {0, -9, {-10, 10, -12, 8}},
+        };
+        for (int zeile = 0; const auto& f : faelle) {
+            BEREICH_NAH(app::verschieben(kStandard, f.dx, f.dy, kBild.width(), kBild.height()),
+                        f.erwartet);
+            ++zeile;
+        }
+    }
+
+    // Bounds reached by the pointer keep about four digits of the range's width, and no sign
+    // on a rounded 0.
+    void gerundet() {
+        const struct {
+            Bereich genau, erwartet;
+        } faelle[] = {
+            {kStandard, kStandard},
+            {{-7.123456, 8.876544, 0.0004, 7.2170138}, {-7.12, 8.88, 0, 7.217}},
+            {{1.23456789, 1.23466789, -1e-5, 2e-5}, {1.2345679, 1.2346679, -1e-5, 2e-5}},
+            {{3.3e20, -1.2345e22, -5, 5}, {3.3e20, -1.235e22, -5, 5}},
+            {{-0.001, 10, -10, 10}, {0, 10, -10, 10}},
+        };
+        for (int zeile = 0; const auto& f : faelle) {
+            const Bereich neu = app::gerundet(f.genau);
+            BEREICH_NAH(neu, f.erwartet);
+            QVERIFY(neu.xmin != 0 || !std::signbit(neu.xmin));
+            ++zeile;
+        }
+    }
+
+    void zeichenbar() {
+        QVERIFY(app::zeichenbar(kStandard));
+        QVERIFY(app::zeichenbar({10, -10, 10, -10}));
+        for (const Bereich& b : std::initializer_list<Bereich>{
+                 {1, 1, -10, 10},
+                 {1, 1 + 1e-12, -10, 10},  // no width in single precision
+                 {-10, 10, 3, 3},
+                 {-10, 1e39, -10, 10},
+                 {-10, 10, -10, 1e39},
+                 {-10, 10, -qInf(), 10}}) {
+            QVERIFY2(!app::zeichenbar(b), text(b));
+        }
+    }
+
+    // The dots of one view land where the other view puts their x and y; those that leave the
+    // frame are gone.
+    void umbilden() {
+        const graph::Punkt mitte{103, 50, graph::Durchgang::Fein};
+        const graph::Punkt rechtsOben{150.5, 72.5, graph::Durchgang::Grob};  // (5, 5)
+        const auto neu = app::umbilden({mitte, rechtsOben}, kStandard, Bereich{0, 10, 0, 10});
+        QCOMPARE(neu, (std::vector<graph::Punkt>{{103, 50, graph::Durchgang::Grob}}));
+        const auto weiter = app::umbilden({mitte}, kStandard, Bereich{-20, 20, -40, 40});
+        QCOMPARE(weiter, std::vector<graph::Punkt>{mitte});
+        QVERIFY(app::umbilden({mitte}, kStandard, Bereich{1, 10, -10, 10}).empty());
+    }
+
+    // A dot near the pointer wins over a closer column without a dot; a gap is read by its
+    // column; a whole number of the coarse pass over a fine sample a pixel nearer; nothing
+    // beyond the radius.
+    void naechsteProbe() {
+        // Dots of (0, 0) at pixel (103, 50) and (1, 5) at (112.5, 27.5); x = 0.5 undefined at
+        // column 107.75; x = 2 at y 20 above the frame, column 122; undefined at x = 3 (coarse,
+        // column 131.5) and 3.1 (132.45).
+        const std::vector<graph::Probe> proben{
+            {0, 0.0, graph::Durchgang::Fein, 0.0},
+            {0.5, std::nullopt, graph::Durchgang::Fein, std::nullopt},
+            {1, 5.0, graph::Durchgang::Fein, 5.0},
+            {2, 20.0, graph::Durchgang::Fein, 20.0},
+            {3, std::nullopt, graph::Durchgang::Grob, std::nullopt},
+            {3.1f, std::nullopt, graph::Durchgang::Fein, std::nullopt},
+        };
+        const std::pair<QPointF, int> faelle[] = {
+            {{103, 50}, 0}, {{106, 48}, 0},  {{108, 80}, 1},   {{115, 30}, 2},
+            {{121, 10}, 3}, {{170, 50}, -1}, {{132.5, 50}, 4}, {{140, 50}, 5},
+        };
+        for (const auto& [zeiger, erwartet] : faelle) {
+            const auto gefunden = app::naechsteProbe(proben, kStandard, kBild, zeiger);
+            QCOMPARE(gefunden ? int(*gefunden) : -1, erwartet);
+        }
+    }
+
+    // A result beyond 10^308 whose size is not known says so; the window test reads the rest.
+    void ablesungOhneGroesse() {
+        graph::Probe ueber{4, std::nullopt, graph::Durchgang::Grob, std::nullopt};
+        ueber.ohneGroesse = true;
+        QCOMPARE(app::ablesungZeilen(ueber, std::nullopt),
+                 (QStringList{"x = 4", "Ergebnis: nicht definiert", "Größe nicht bekannt",
+                              "Ergebnis ungültig"}));
+    }
+};
+
+QTEST_MAIN(TestGraphAnsicht)
+#include "test_graph_ansicht.moc"
