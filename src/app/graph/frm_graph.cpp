@@ -18,6 +18,7 @@
 #include "app/graph/graph_beschriftung.h"
 #include "app/graph/graph_erkundung.h"
 #include "app/graph/graph_fortschritt.h"
+#include "app/graph/punkt_spalten.h"
 #include "app/language/engine_texts.h"
 #include "app/language/fenster_texte.h"
 #include "app/main_window/accessible_names.h"
@@ -426,7 +427,13 @@ void FrmGraph::malen(QPainter& painter, const QSize& groesse) const {
         QPen pen(farbe, weite);
         pen.setCapStyle(Qt::RoundCap);
         painter.setPen(pen);
-        painter.drawPoints(lagen.constData(), static_cast<int>(lagen.size()));
+        if (lagen.size() <= kPunkteJeSpalte * groesse.width()) {
+            painter.drawPoints(lagen.constData(), static_cast<int>(lagen.size()));
+            return;
+        }
+        const std::vector<QLineF> striche =
+            spaltenStriche(std::span<const QPointF>(lagen.constData(), lagen.size()), groesse);
+        painter.drawLines(striche.data(), static_cast<int>(striche.size()));
     };
     zeichnePunkte(graph::Durchgang::Grob, kHellblau, 6);
     zeichnePunkte(graph::Durchgang::Fein, kSchwarz, 2);

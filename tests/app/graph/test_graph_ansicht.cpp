@@ -4,6 +4,7 @@
 
 #include "app/graph/graph_ablesung.h"
 #include "app/graph/graph_ansicht.h"
+#include "app/graph/punkt_spalten.h"
 
 using staffel::app::Bereich;
 namespace app = staffel::app;
@@ -89,6 +90,15 @@ class TestGraphAnsicht : public QObject {
             QVERIFY(neu.xmin != 0 || !std::signbit(neu.xmin));
             ++zeile;
         }
+    }
+
+    // Dots become one stroke per run of occupied pixels in a column; a gap stays a gap.
+    void spaltenStriche() {
+        const QPointF lagen[] = {{1.2, 3.7}, {1.9, 4.1}, {1.5, 8}, {5, 5},
+                                 {5.5, 5.9}, {-1, 2},    {3, 9}};
+        const std::vector<QLineF> erwartet{
+            {1.5, 3.5, 1.5, 4.5}, {1.5, 8.5, 1.5, 8.5}, {5.5, 5.5, 5.5, 5.5}};
+        QCOMPARE(app::spaltenStriche(lagen, QSize(8, 9)), erwartet);
     }
 
     void zeichenbar() {
