@@ -375,7 +375,7 @@ class TestFrmHaupt : public QObject {
     }
 
     // The size of a result beyond 10^308 stands beneath the unchanged result label, is read
-    // with it, copied by Ctrl+C and kept by the tape.
+    // with it and kept by the tape.
     void sizeBeneathTheResult() {
         const QString groesse = QStringLiteral("1.25801429062749E+3638334640024");
         s_->eingaben("6", "1", "3", "4");
@@ -386,10 +386,7 @@ class TestFrmHaupt : public QObject {
         QVERIFY(zeile->isVisible() && zeile->y() > ergebnis->geometry().bottom());
         QCOMPARE(s_->text("lblGroesse"), "Größe: " + groesse);
         QCOMPARE(ergebnis->accessibleDescription(), s_->text("lblGroesse"));
-        QTest::keyClick(&s_->fenster(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), groesse);
         const auto* band = s_->fenster().findChild<ProtokollModell*>();
-        QVERIFY(band->index(0, 0).data().toString().endsWith("   Größe: " + groesse));
         QVERIFY(protokollCsv(band->zeilen()).endsWith(";nein;" + groesse.toUtf8() + ";Wert\n"));
         s_->eingaben("5", "", "2", "3");
         QVERIFY(s_->rechne());
