@@ -311,7 +311,7 @@ class TestFrmHaupt : public QObject {
     }
 
     // A value, a message, the limit button and a graph, marked as one; two rows loaded back;
-    // saved as CSV, quoted where a cell holds the separator or a quote.
+    // saved as CSV, quoted where a cell holds the separator or a quote, and as the printed lines.
     void tapeOfValueCalculations() {
         s_->eingaben("8/3", "000", "2;\"", "3");
         QVERIFY(s_->rechne());
@@ -323,9 +323,10 @@ class TestFrmHaupt : public QObject {
         s_->fenster().findChild<QAction*>("mnuProtokoll")->trigger();
         auto* fenster = s_->fenster().findChild<FrmProtokoll*>();
         auto* liste = fenster->findChild<QListView*>("lstProtokoll");
+        const auto zeile = [liste](int nr) { return liste->model()->index(nr, 0); };
         QCOMPARE(liste->model()->rowCount(), 4);
-        QCOMPARE(liste->model()->index(0, 0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
-        QCOMPARE(liste->model()->index(3, 0).data().toString(), "[Graph] m[5 , ][x , 2]");
+        QCOMPARE(zeile(0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
+        QCOMPARE(zeile(3).data().toString(), "[Graph] m[5 , ][x , 2]");
 
         QTemporaryDir ordner;
         QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
@@ -337,28 +338,24 @@ class TestFrmHaupt : public QObject {
                      "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;x;2;;;;nein;;Graph\n"));
-        // As text, the printed lines, which the German list shows as they are.
         QVERIFY(fenster->speichern(ordner.filePath("p.txt")));
-        QString gedruckt;
-        for (int i = 0; i < 4; ++i)
-            gedruckt += liste->model()->index(i, 0).data().toString() + '\n';
-        QCOMPARE(inhalt(ordner.filePath("p.txt")), gedruckt);
+        QCOMPARE(inhalt(ordner.filePath("p.txt")),
+                 druckzeilen(s_->fenster().findChild<ProtokollModell*>()->zeilen()));
 
         // A loaded row calculates anew.
-        liste->setCurrentIndex(liste->model()->index(0, 0));
+        liste->setCurrentIndex(zeile(0));
         QTest::keyClick(liste, Qt::Key_Return);
         const QStringList felder{s_->text("txtRechenart"), s_->text("txtAufzahl"),
                                  s_->text("txtBasis"), s_->text("txtExponent")};
         QCOMPARE(felder, QStringList({"8/3", "000", "2;\"", "3"}));
         // Copying gives the selected rows' printed lines in the tape's order.
-        const QModelIndex zeilen[] = {liste->model()->index(2, 0), liste->model()->index(0, 0)};
-        liste->selectionModel()->select(zeilen[0], QItemSelectionModel::ClearAndSelect);
-        liste->selectionModel()->select(zeilen[1], QItemSelectionModel::Select);
+        liste->selectionModel()->select(zeile(2), QItemSelectionModel::ClearAndSelect);
+        liste->selectionModel()->select(zeile(0), QItemSelectionModel::Select);
         fenster->findChild<QPushButton*>("cmdKopieren")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 zeilen[1].data().toString() + '\n' + zeilen[0].data().toString());
+                 zeile(0).data().toString() + '\n' + zeile(2).data().toString());
         QVERIFY(s_->rechne());
-        QCOMPARE(liste->model()->index(4, 0).data(), liste->model()->index(0, 0).data());
+        QCOMPARE(zeile(4).data(), zeile(0).data());
     }
 
     // The size of a result beyond 10^308 stands beneath the unchanged result label, is read
