@@ -183,17 +183,10 @@ class TestProtokollAblage : public QObject {
         graph.id = "lauf/1";
         const ProtokollZeile abgelehnt =
             abgelehnteZeile({"7", "000", "2", "3"}, "Passen Sie bitte …");
-        const ProtokollZeile fehler{"m[1/4 , ][1 , 0] =   0",
-                                    "1/4",
-                                    "",
-                                    "1;\"\\\t",
-                                    "0",
-                                    "  0",
-                                    "",
-                                    "  Division:  b / e",
-                                    true,
-                                    "Division durch Null!",
-                                    "1E+400"};
+        // clang-format off
+        const ProtokollZeile fehler{"m[1/4 , ][1 , 0] =   0", "1/4", "", "1;\"\\\t", "0", "  0", "",
+                                    "  Division:  b / e", true, "Division durch Null!", "1E+400"};
+        // clang-format on
         const auto stand = protokollAusJson(protokollJson({{graph, abgelehnt, fehler}, 99}));
         QVERIFY(stand);
         QCOMPARE(protokollCsv(stand->zeilen), protokollCsv({graph, abgelehnt, fehler}));
