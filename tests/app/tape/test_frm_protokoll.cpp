@@ -38,12 +38,6 @@ void antworteBox(QMessageBox::StandardButton knopf) {
     suche->start(20);
 }
 
-ProtokollZeilen zeilen(int anzahl) {
-    ProtokollZeilen z(static_cast<std::size_t>(anzahl));
-    for (int i = 0; i < anzahl; ++i) z[static_cast<std::size_t>(i)].basis = QString::number(i);
-    return z;
-}
-
 }  // namespace
 
 class TestFrmProtokoll : public QObject {
@@ -183,7 +177,9 @@ class TestFrmProtokoll : public QObject {
         }
 
         ProtokollModell voll;
-        voll.ersetzen(zeilen(100'001));
+        ProtokollZeilen viele(100'001);
+        for (std::size_t i = 0; i < viele.size(); ++i) viele[i].basis = QString::number(i);
+        voll.ersetzen(viele);
         QCOMPARE(voll.rowCount(), 100'000);
         QCOMPARE(voll.zeilen().front().basis, "1");
         voll.anhaengen({});
