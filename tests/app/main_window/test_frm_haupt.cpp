@@ -16,13 +16,11 @@
 #include <QTextEdit>
 #include <QToolTip>
 
-#include "app/language/sprache.h"
 #include "app/main_window/calculation_printer.h"
 #include "app/main_window/haupt_layout.h"
 #include "app/secondary/secondary_windows.h"
 #include "app/shared/datei_speichern.h"
 #include "app/shared/window_design.h"
-#include "app/shared/zeilenweise.h"
 #include "app/support_fixture.h"
 #include "app/tape/frm_protokoll.h"
 #include "app/tape/protokoll_datei.h"
@@ -240,7 +238,7 @@ class TestFrmHaupt : public QObject {
     }
 
     // A failure shows its words in the result label, not the number the engine left behind,
-    // with the prescribed invalid face; in English too.
+    // with the prescribed invalid face.
     void failuresShowTheirWords() {
         const char* const faelle[][5] = {
             {"1/4", "", "1", "0", " Division durch Null!"},
@@ -254,10 +252,6 @@ class TestFrmHaupt : public QObject {
             QVERIFY(s_->zeigtGueltig(false));
         }
         QVERIFY(s_->text("lblGroesse").startsWith("Größe: mehr als (10^)^"));
-        QVERIFY(setzeSprache(Sprache::Englisch));
-        QTRY_COMPARE(s_->text("lblErgebnis"), QStringLiteral("      |result| > 10^308"));
-        QVERIFY(setzeSprache(Sprache::Deutsch));
-        QTRY_COMPARE(s_->text("lblErgebnis"), QStringLiteral("      |Ergebnis| > 10^308"));
     }
 
     // Whatever the last calculation showed is struck through the moment an input changes or a
@@ -316,15 +310,8 @@ class TestFrmHaupt : public QObject {
         QVERIFY(zugang->text(QAccessible::Description).isEmpty());
     }
 
-    // Rectangles a few pixels apart in height read as one row.
-    void rowByRowOrder() {
-        const QRect rechtecke[] = {
-            {50, 0, 10, 20}, {0, 30, 10, 20}, {20, 8, 10, 20}, {0, 2, 10, 20}};
-        QCOMPARE(zeilenweise(rechtecke), (std::vector<std::size_t>{3, 2, 0, 1}));
-    }
-
     // A value, a message, the limit button and a graph, marked as one; two rows loaded back;
-    // saved as CSV, quoted where a cell holds the separator or a quote.
+    // saved as CSV, quoted where a cell holds the separator or a quote, and as the printed lines.
     void tapeOfValueCalculations() {
         s_->eingaben("8/3", "000", "2;\"", "3");
         QVERIFY(s_->rechne());
@@ -336,9 +323,10 @@ class TestFrmHaupt : public QObject {
         s_->fenster().findChild<QAction*>("mnuProtokoll")->trigger();
         auto* fenster = s_->fenster().findChild<FrmProtokoll*>();
         auto* liste = fenster->findChild<QListView*>("lstProtokoll");
+        const auto zeile = [liste](int nr) { return liste->model()->index(nr, 0); };
         QCOMPARE(liste->model()->rowCount(), 4);
-        QCOMPARE(liste->model()->index(0, 0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
-        QCOMPARE(liste->model()->index(3, 0).data().toString(), "[Graph] m[5 , ][x , 2]");
+        QCOMPARE(zeile(0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
+        QCOMPARE(zeile(3).data().toString(), "[Graph] m[5 , ][x , 2]");
 
         QTemporaryDir ordner;
         QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
@@ -350,32 +338,28 @@ class TestFrmHaupt : public QObject {
                      "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;x;2;;;;nein;;Graph\n"));
-        // As text, the printed lines, which the German list shows as they are.
         QVERIFY(fenster->speichern(ordner.filePath("p.txt")));
-        QString gedruckt;
-        for (int i = 0; i < 4; ++i)
-            gedruckt += liste->model()->index(i, 0).data().toString() + '\n';
-        QCOMPARE(inhalt(ordner.filePath("p.txt")), gedruckt);
+        QCOMPARE(inhalt(ordner.filePath("p.txt")),
+                 druckzeilen(s_->fenster().findChild<ProtokollModell*>()->zeilen()));
 
         // A loaded row calculates anew.
-        liste->setCurrentIndex(liste->model()->index(0, 0));
+        liste->setCurrentIndex(zeile(0));
         QTest::keyClick(liste, Qt::Key_Return);
         const QStringList felder{s_->text("txtRechenart"), s_->text("txtAufzahl"),
                                  s_->text("txtBasis"), s_->text("txtExponent")};
         QCOMPARE(felder, QStringList({"8/3", "000", "2;\"", "3"}));
         // Copying gives the selected rows' printed lines in the tape's order.
-        const QModelIndex zeilen[] = {liste->model()->index(2, 0), liste->model()->index(0, 0)};
-        liste->selectionModel()->select(zeilen[0], QItemSelectionModel::ClearAndSelect);
-        liste->selectionModel()->select(zeilen[1], QItemSelectionModel::Select);
+        liste->selectionModel()->select(zeile(2), QItemSelectionModel::ClearAndSelect);
+        liste->selectionModel()->select(zeile(0), QItemSelectionModel::Select);
         fenster->findChild<QPushButton*>("cmdKopieren")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 zeilen[1].data().toString() + '\n' + zeilen[0].data().toString());
+                 zeile(0).data().toString() + '\n' + zeile(2).data().toString());
         QVERIFY(s_->rechne());
-        QCOMPARE(liste->model()->index(4, 0).data(), liste->model()->index(0, 0).data());
+        QCOMPARE(zeile(4).data(), zeile(0).data());
     }
 
     // The size of a result beyond 10^308 stands beneath the unchanged result label, is read
-    // with it, copied by Ctrl+C and kept by the tape.
+    // with it and kept by the tape.
     void sizeBeneathTheResult() {
         const QString groesse = QStringLiteral("1.25801429062749E+3638334640024");
         s_->eingaben("6", "1", "3", "4");
@@ -386,10 +370,7 @@ class TestFrmHaupt : public QObject {
         QVERIFY(zeile->isVisible() && zeile->y() > ergebnis->geometry().bottom());
         QCOMPARE(s_->text("lblGroesse"), "Größe: " + groesse);
         QCOMPARE(ergebnis->accessibleDescription(), s_->text("lblGroesse"));
-        QTest::keyClick(&s_->fenster(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), groesse);
         const auto* band = s_->fenster().findChild<ProtokollModell*>();
-        QVERIFY(band->index(0, 0).data().toString().endsWith("   Größe: " + groesse));
         QVERIFY(protokollCsv(band->zeilen()).endsWith(";nein;" + groesse.toUtf8() + ";Wert\n"));
         s_->eingaben("5", "", "2", "3");
         QVERIFY(s_->rechne());
@@ -411,14 +392,13 @@ class TestFrmHaupt : public QObject {
         }
     }
 
-    // Nothing half-written: neither in a folder that refuses files nor over an earlier file,
-    // nor when the written file cannot take its name at the end.
+    // Nothing half-written: neither over an earlier file nor when the written file cannot take
+    // its name at the end.
     void failedSaveLeavesNothing() {
         QTemporaryDir ordner;
         QFile alt(ordner.filePath("p.csv"));
         QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
         alt.close();
-        QVERIFY(!speichereDatei(nullptr, "/sys/p.csv", QByteArray("neu")));
         QVERIFY(!speichereDatei(nullptr, alt.fileName(), [](QIODevice& datei) {
             datei.write("halb");
             return false;
@@ -430,8 +410,8 @@ class TestFrmHaupt : public QObject {
         QVERIFY(!QFile::exists(weg.filePath("p.csv")));
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.csv"});
         QCOMPARE(inhalt(alt.fileName()), "alt");
-        QCOMPARE(s_->meldungen().size(), 3);
-        QCOMPARE(s_->meldungen()[1].text.section(":\n", 1), "Der Inhalt ließ sich nicht erzeugen.");
+        QCOMPARE(s_->meldungen().size(), 2);
+        QCOMPARE(s_->meldungen()[0].text.section(":\n", 1), "Der Inhalt ließ sich nicht erzeugen.");
         for (const Nachricht& n : s_->meldungen()) {
             QVERIFY(n.titel == "Problem" && n.symbol == QMessageBox::Critical);
             QVERIFY2(n.text.section(":\n", 1).size() > 3, qPrintable(n.text));  // the reason

@@ -41,10 +41,11 @@ struct Umgebung {
     std::unique_ptr<QWidget> eigenes;  // a window the test made itself
 };
 
-QWidget* hilfe(void (*zeige)(QWidget*), const char* name) {
+QWidget* hilfe(void (*zeige)(QWidget*)) {
+    const QWidgetList vorher = QApplication::topLevelWidgets();
     zeige(nullptr);
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
+        if (!vorher.contains(w) && w->isVisible()) return w;
     }
     return nullptr;
 }
@@ -81,16 +82,10 @@ struct Fenster {
 
 const std::vector<Fenster>& fenster() {
     static const std::vector<Fenster> alle{
-        {"frmKomment",
-         [](Umgebung&) { return hilfe(zeigeFunktionsweise, "frmKomment"); },
-         {"rtbKomment"}},
-        {"frmGrundlagen",
-         [](Umgebung&) { return hilfe(zeigeGrundlagen, "frmGrundlagen"); },
-         {"rtbGrundlagen"}},
-        {"frmNormal",
-         [](Umgebung&) { return hilfe(zeigeNormalalgebraische, "frmNormal"); },
-         {"rtbNormal"}},
-        {"frmGlossar", [](Umgebung&) { return hilfe(zeigeGlossar, "frmGlossar"); }, {"rtbGlossar"}},
+        {"frmKomment", [](Umgebung&) { return hilfe(zeigeFunktionsweise); }, {"rtbKomment"}},
+        {"frmGrundlagen", [](Umgebung&) { return hilfe(zeigeGrundlagen); }, {"rtbGrundlagen"}},
+        {"frmNormal", [](Umgebung&) { return hilfe(zeigeNormalalgebraische); }, {"rtbNormal"}},
+        {"frmGlossar", [](Umgebung&) { return hilfe(zeigeGlossar); }, {"rtbGlossar"}},
         {"frmProtokoll",
          protokoll,
          {"lstProtokoll", "cmdLaden", "cmdKopieren", "cmdSpeichern", "cmdDrucken", "cmdLeeren"}},

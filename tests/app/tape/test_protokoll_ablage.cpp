@@ -14,6 +14,7 @@
 #include "app/language/sprache.h"
 #include "app/shared/message_seam.h"
 #include "app/tape/protokoll_ablage.h"
+#include "app/tape/protokoll_datei.h"
 #include "app/tape/protokoll_ende.h"
 #include "app/tape/protokoll_json.h"
 
@@ -174,15 +175,22 @@ class TestProtokollAblage : public QObject {
         QCOMPARE(imFile(pfad), "a2 a3");
     }
 
-    // Kinds, times and ids survive the file; a kind the file does not know reads as a value.
-    void kindsAndTimesReadBack() {
+    // Every field, kinds, times and ids survive the file; a kind the file does not know reads
+    // as a value.
+    void everyFieldReadsBack() {
         ProtokollZeile graph = graphZeile("m[4 , 0][x , 2]", {"4", "0", "x", "2"});
         graph.zeit = 1234567890123;
         graph.id = "lauf/1";
         const ProtokollZeile abgelehnt =
             abgelehnteZeile({"7", "000", "2", "3"}, "Passen Sie bitte …");
-        const auto stand = protokollAusJson(protokollJson({{graph, abgelehnt}, 99}));
+        // clang-format off
+        const ProtokollZeile fehler{"m[1/4 , ][1 , 0] =   0", "1/4", "", "1;\"\\\t", "0", "  0", "",
+                                    "  Division:  b / e", true, "Division durch Null!", "1E+400"};
+        // clang-format on
+        const auto stand = protokollAusJson(protokollJson({{graph, abgelehnt, fehler}, 99}));
         QVERIFY(stand);
+        QCOMPARE(protokollCsv(stand->zeilen), protokollCsv({graph, abgelehnt, fehler}));
+        QCOMPARE(druckzeilen(stand->zeilen), druckzeilen({graph, abgelehnt, fehler}));
         QCOMPARE(stand->geleertBis, 99);
         QCOMPARE(stand->zeilen[0].art, ZeilenArt::Graph);
         QCOMPARE(stand->zeilen[0].zeit, 1234567890123);
