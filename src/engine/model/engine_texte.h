@@ -117,7 +117,7 @@
     /* The graph's labels */                                                                       \
     X(GraphVon, "Graph von x -> %1")                                                               \
     X(GraphName, "Name: %1")                                                                       \
-    X(GraphPunkte, "Punkte: %1 von %2")                                                           \
+    X(GraphPunkte, "Punkte: %1 von %2")                                                            \
     X(GraphSkalaLog, "log₁₀|y|")                                                                   \
     X(GraphSkalaHoehe, "Höhe")
 
