@@ -9,7 +9,10 @@ und ``staffelrechner-cli``, mit denselben Ergebnissen Byte für Byte:
   (mit Broadcasting) auf mehreren Threads und gibt ein float64-Array, NaN wo kein gültiges
   Ergebnis ist.
 
-Beide geben die GIL frei; Strg+C hält laufende Rechnungen binnen 0,2 s an und löst
+- ``erkunden(...)`` öffnet im Notebook Schieberegler für R, b und e und zeichnet die Familie
+  (braucht ipywidgets und matplotlib, ``import staffelrechner`` nicht).
+
+``rechne`` und ``werte`` geben die GIL frei; Strg+C hält laufende Rechnungen binnen 0,2 s an und löst
 KeyboardInterrupt aus. Funktionen und Rechnungen lassen sich mit pickle zu Dask-Workern
 schicken (``dask.array.map_blocks``, ``dask.bag``), sofern das Modul dort installiert ist.
 """
@@ -22,6 +25,15 @@ from staffelrechner._kern import Rechnung
 __all__ = ["Rechnung", "rechne", "werte"]
 
 Rechnung.__module__ = __name__
+
+
+def __getattr__(name):
+    # Only the explorer needs ipywidgets and matplotlib; a Dask worker or a script does not.
+    if name == "erkunden":
+        from staffelrechner import erkundung
+
+        return erkundung.erkunden
+    raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
 def _html(rechnung):

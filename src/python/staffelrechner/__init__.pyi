@@ -1,5 +1,6 @@
 """Der Rechenkern des Staffelrechners für Python (Typangaben)."""
 
+from collections.abc import Sequence
 from typing import Literal, overload
 
 import numpy as np
@@ -76,3 +77,15 @@ def werte(
     status: Literal[True],
     skala: Literal["wert", "log10", "hoehe"] = "wert",
 ) -> tuple[npt.NDArray[np.float64], npt.NDArray[np.bool_], npt.NDArray[np.int64]]: ...
+def erkunden(
+    rechenart: str = "5",
+    aufzahl: str = "0",
+    basis: float = 2.0,
+    exponent: float = 2.0,
+    *,
+    rechenarten: Sequence[str] = ("3", "7/2", "4", "9/2", "5", "6"),
+    nenner: int | range | None = None,
+    variable: Literal["b", "e"] = "b",
+    skala: Literal["wert", "log10", "hoehe"] = "wert",
+    bereich: tuple[float, float] = (0.0, 4.0),
+) -> object: ...
