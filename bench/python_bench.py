@@ -6,6 +6,8 @@ Usage: python_bench.py ENGINE_MICROSECONDS
           jobs=2 against jobs=1 (<= 0.60: about linear on two idle cores)
   rechne  m[7, 00][2, 3] per call minus the engine's own answer to it (ENGINE_MICROSECONDS,
           BM_EinzelAntwort): the module's cost of a call (<= 5 us)
+  erkunden  the explorer's preview of m[5, 0][b, e] over 2 001 values of b, e moving by one
+          slider step each time, PNG included (>= 30 per second)
 Each time is the fastest of five repetitions, wall-clock (the work runs on threads of its own).
 Exits non-zero when a figure misses its target.
 """
@@ -16,6 +18,7 @@ import time
 import numpy as np
 
 import staffelrechner as s
+from staffelrechner.erkundung import Erkundung
 
 
 def schnellste(aufgabe, wiederholungen=5):
@@ -35,6 +38,15 @@ def main():
     aufrufe = 20_000
     rechne_us = schnellste(lambda: [s.rechne("7", "00", "2", "3") for _ in range(aufrufe)]) / aufrufe * 1e6
 
+    erkundung = Erkundung("5", "0", 2.0, 2.0)
+
+    def vorschauen(anzahl=60):
+        for i in range(anzahl):
+            erkundung.exponent = 2.0 + i * 0.01
+            erkundung.vorschau()
+
+    vorschau_s = schnellste(vorschauen) / 60
+
     ok = True
 
     def zeile(text, gut):
@@ -48,6 +60,8 @@ def main():
           "(target <= 0.60) ", zwei / eins <= 0.6)
     zeile(f"python rechne m[7, 00][2, 3]: {rechne_us:.2f} us per call, engine {engine_us:.2f} us: "
           f"{rechne_us - engine_us:.2f} us more (target <= 5) ", rechne_us - engine_us <= 5)
+    zeile(f"python erkunden preview, 2 001 closed-form values: {1 / vorschau_s:.0f} per second "
+          "(target >= 30) ", vorschau_s <= 1 / 30)
     sys.exit(0 if ok else 1)
 
 

@@ -57,7 +57,7 @@ class _Bild:
         self.leinwand = FigureCanvasAgg(self.figur)
         self.achsen = self.figur.add_subplot()
         # Dots as well: where only whole exponents are valid, the curve is lone points.
-        (self.kurve,) = self.achsen.plot([], [], ".-", linewidth=1.2, markersize=3, animated=True)
+        (self.kurve,) = self.achsen.plot([], [], ".-", linewidth=1.2, markersize=2, animated=True)
         self.senkrechte = self.achsen.axvline(0.0, color="0.6", linewidth=0.8, animated=True)
         (self.punkt,) = self.achsen.plot([], [], "o", color="C3", animated=True)
         self.achsen.grid(True, alpha=0.3)
