@@ -1,6 +1,4 @@
-"""The example notebook in a real browser: run it, move the explorer's e slider, see the plot
-change and the engine's own result under it. STAFFEL_SCREENSHOTS=1 keeps a picture for the
-README."""
+"""The example notebook in headless Chromium: move the explorer's e slider, see the plot change."""
 
 import os
 import pathlib
@@ -38,8 +36,7 @@ def warte(bedingung, sekunden=30):
     return wert
 
 
-def ruhiges_bild(treiber):
-    """The plot once the refinement after the last move has replaced the preview."""
+def ruhiges_bild(treiber):  # once the refinement has replaced the preview
     bild = lambda: treiber.find_element(By.CSS_SELECTOR, f"{ERKUNDER} img").screenshot_as_png
     vorher = bild()
     while (time.sleep(0.6), jetzt := bild())[1] != vorher:
@@ -72,8 +69,7 @@ def server(tmp_path):
 def test_erkunder_im_browser(server):
     optionen = webdriver.ChromeOptions()
     optionen.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--window-size=1200,1400"):
-        optionen.add_argument(argument)
+    [optionen.add_argument(a) for a in ("--headless=new", "--no-sandbox", "--window-size=1200,1400")]
     treiber = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                                options=optionen)
     try:
@@ -94,7 +90,7 @@ def test_erkunder_im_browser(server):
         r, a, b, e = re.fullmatch(r"m\[(.*) , (.*)\]\[(.*) , (.*)\]", formel()).groups()
         gezeigt = erkunder.find_element(By.CSS_SELECTOR, ".staffelrechner-rechnung b").text
         assert gezeigt == s.rechne(r, a, b, e).anzeige.strip()
-        if os.environ.get("STAFFEL_SCREENSHOTS") == "1":
+        if os.environ.get("STAFFEL_SCREENSHOTS") == "1":  # the README's picture
             erkunder.screenshot(str(WURZEL / "resources" / "screenshots" / "notebook-erkunden.png"))
     finally:
         treiber.quit()
