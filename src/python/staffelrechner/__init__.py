@@ -38,7 +38,8 @@ def __getattr__(name):
 
 def _html(rechnung):
     """Die Rechnung als kleiner HTML-Block für Notebooks, wie das Fenster sie zeigt."""
-    gesicht = ("🙂", "gültig") if rechnung.gueltig else ("😐", "ungültig")
+    # Faces every desktop font has, so no browser shows an empty box instead.
+    gesicht = ("\u263a", "gültig") if rechnung.gueltig else ("\u2639", "ungültig")
     zeilen = [
         f'<div style="font-size:1.15em"><span title="{gesicht[1]}" role="img" '
         f'aria-label="{gesicht[1]}">{gesicht[0]}</span> <code>{_escape(rechnung.formel)}</code>'
@@ -49,8 +50,9 @@ def _html(rechnung):
         zeilen.append(f"<div>Größe: <code>{_escape(rechnung.groesse)}</code></div>")
     for meldung in rechnung.meldungen:
         zeilen.append(f"<div>Meldung: {_escape(meldung.strip())}</div>")
-    namen = "".join(f"<th>{_escape(n)}</th>" for n in rechnung.zaehler)
-    werte_ = "".join(f"<td>{w}</td>" for w in rechnung.zaehler.values())
+    zelle = 'style="padding:0 0.6em;text-align:right"'
+    namen = "".join(f"<th {zelle}>{_escape(n)}</th>" for n in rechnung.zaehler)
+    werte_ = "".join(f"<td {zelle}>{w}</td>" for w in rechnung.zaehler.values())
     zeilen.append(
         '<table style="font-size:0.85em"><tr>' + namen + "</tr><tr>" + werte_ + "</tr></table>"
     )
