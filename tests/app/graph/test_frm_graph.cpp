@@ -186,55 +186,30 @@ class TestFrmGraph : public QObject {
     }
 
     // The saved values' rows: the first three columns as before, then the size and the value
-    // in the scale.
+    // in the scale, whose name heads its column.
     void valueRowsInEveryScale() {
         using graph::Durchgang;
         using staffel::Skala;
         const auto groesse = [](float x) -> std::optional<std::string> {
-            if (x == 4) return "1.25801429062749E+3638334640024";
+            if (x == 4) return "1.25E+3638334640024";
             return std::nullopt;
         };
-        struct Fall {
-            Skala skala;
-            graph::Probe probe;
-            QByteArray zeilen;
-        };
         const double kInf = std::numeric_limits<double>::infinity();
-        const Fall faelle[] = {
-            {Skala::Wert,
-             {-0.5f, -0.25, Durchgang::Fein, -0.25},
-             "x;y;Durchgang;Größe;Wert\n"
-             "-0.5;-0.25;fein;;-0.25\n"},
-            {Skala::Log10,
-             {2, 100, Durchgang::Grob, 2},
-             "x;y;Durchgang;Größe;log₁₀|Wert|\n"
-             "2;100;grob;;2\n"},
+        const std::tuple<Skala, graph::Probe, const char*> faelle[] = {
+            {Skala::Wert, {-0.5f, -0.25, Durchgang::Fein, -0.25}, "Wert\n-0.5;-0.25;fein;;-0.25"},
+            {Skala::Wert, {4, 7.5, Durchgang::Fein, 7.5}, "Wert\n4;7.5;fein;;7.5"},
+            {Skala::Wert, {4, {}, Durchgang::Fein, {}}, "Wert\n4;;fein;1.25E+3638334640024;"},
+            {Skala::Log10, {2, 100, Durchgang::Grob, 2}, "log₁₀|Wert|\n2;100;grob;;2"},
+            {Skala::Log10, {4, {}, Durchgang::Fein, {}, true}, "log₁₀|Wert|\n4;;fein;;"},
+            {Skala::Log10, {5, {}, Durchgang::Fein, kInf}, "log₁₀|Wert|\n5;;fein;;inf"},
+            {Skala::Log10, {0, 0, Durchgang::Fein, {}}, "log₁₀|Wert|\n0;0;fein;;"},
             {Skala::Hoehe,
-             {4, {}, Durchgang::Fein, 3.0410},
-             "x;y;Durchgang;Größe;Höhe\n"
-             "4;;fein;1.25801429062749E+3638334640024;3.041\n"},
-            {Skala::Wert,
-             {4, {}, Durchgang::Fein, {}},
-             "x;y;Durchgang;Größe;Wert\n"
-             "4;;fein;1.25801429062749E+3638334640024;\n"},
-            {Skala::Log10,
-             {4, {}, Durchgang::Fein, {}, true},
-             "x;y;Durchgang;Größe;log₁₀|Wert|\n"
-             "4;;fein;;\n"},
-            {Skala::Log10,
-             {5, {}, Durchgang::Fein, kInf},
-             "x;y;Durchgang;Größe;log₁₀|Wert|\n"
-             "5;;fein;;inf\n"},
-            {Skala::Wert,
-             {4, 7.5, Durchgang::Fein, 7.5},
-             "x;y;Durchgang;Größe;Wert\n4;7.5;fein;;7.5\n"},
-            {Skala::Log10,
-             {0, 0, Durchgang::Fein, {}},
-             "x;y;Durchgang;Größe;log₁₀|Wert|\n"
-             "0;0;fein;;\n"},
+             {4, {}, Durchgang::Fein, 3.041},
+             "Höhe\n4;;fein;1.25E+3638334640024;3.041"},
         };
-        for (const Fall& f : faelle) {
-            QCOMPARE(staffel::app::graphWerteText({f.probe}, f.skala, groesse), f.zeilen);
+        for (const auto& [skala, probe, zeilen] : faelle) {
+            QCOMPARE(staffel::app::graphWerteText({probe}, skala, groesse),
+                     "x;y;Durchgang;Größe;" + QByteArray(zeilen) + '\n');
         }
     }
 
