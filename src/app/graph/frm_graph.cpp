@@ -127,6 +127,7 @@ FrmGraph::FrmGraph(EngineBridge& bruecke, GraphEinstellungen& einstellungen, std
       name_(name),
       nameDesLaufs_(name),
       werte_(std::move(werte)),
+      groessenleser_(modul_.graphVorlage()),
       punkte_(einstellungen.PunkteZahl) {
     setObjectName(QStringLiteral("frmGraph"));
     resize(twipsToPixels(9990), twipsToPixels(8445));
@@ -217,11 +218,10 @@ void FrmGraph::setzeSkala(Skala skala) {
         action->setChecked(eintrag->skala == skala);
     }
     if (skala == g_.skala) return;
-    anhalten();
     g_.skala = skala;
     einstellungen_.skala = skala;
     vorschau_.clear();
-    neuerLauf();
+    neuStarten();
 }
 
 void FrmGraph::zeigeBereich(const Bereich& neu) {
@@ -235,6 +235,10 @@ void FrmGraph::zeigeBereich(const Bereich& neu) {
     // The settings window shows the view as the range to draw.
     setzeBereich(einstellungen_, neu);
     punkte_ = 0;
+    neuStarten();
+}
+
+void FrmGraph::neuStarten() {
     if (!laeuft_) {
         neuerLauf();
         return;
@@ -243,6 +247,8 @@ void FrmGraph::zeigeBereich(const Bereich& neu) {
     // shows at once, and the new pass starts once the old one has ended.
     ++lauf_;
     neustart_ = true;
+    // The new pass may be stopped in turn, even while the old one is still ending.
+    haltGewuenscht_ = false;
     bruecke_.requestHalt();
     leeren();
 }
@@ -274,7 +280,7 @@ void FrmGraph::changeEvent(QEvent* event) {
 }
 
 FrmGraph::~FrmGraph() {
-    anhalten();
+    anhaltenUndWarten();
 }
 
 void FrmGraph::showEvent(QShowEvent* event) {
@@ -324,6 +330,17 @@ void FrmGraph::beendet() {
     if (!haltGewuenscht_) vorschau_.clear();
     mnuAnhalten_->setEnabled(false);
     fortschritt_->beendet();
+    if (haltGewuenscht_) {
+        // The halt was requested for this pass only; the main window calculates on.
+        modul_.haltZuruecknehmen();
+        zeigeHaltestelle();
+    }
+}
+
+void FrmGraph::zeigeHaltestelle() {
+    fortschritt_->angehalten(gespeicherteProben_.empty()
+                                 ? std::nullopt
+                                 : std::optional<float>(gespeicherteProben_.back().x));
 }
 
 void FrmGraph::uebernehmen(Ernte ernte) {
@@ -344,14 +361,23 @@ void FrmGraph::uebernehmen(Ernte ernte) {
 }
 
 void FrmGraph::anhalten() {
-    if (!laeuft_) return;
+    if (!laeuft_ || haltGewuenscht_) return;
     neustart_ = false;
     haltGewuenscht_ = true;
+    // A slow solve may reach its next halt point only after seconds: the window does not wait
+    // for it. What the pass hands over until it ends stays drawn, and the row below says
+    // where it stopped, once more when the pass has ended.
+    bruecke_.requestHalt();
+    mnuAnhalten_->setEnabled(false);
+    fortschritt_->beendet();
+    zeigeHaltestelle();
+}
+
+void FrmGraph::anhaltenUndWarten() {
+    if (!laeuft_) return;
+    neustart_ = false;
+    anhalten();
     bruecke_.haltAndWait();
-    // Everything sampled so far stays drawn; the row below says where it stopped.
-    fortschritt_->angehalten(gespeicherteProben_.empty()
-                                 ? std::nullopt
-                                 : std::optional<float>(gespeicherteProben_.back().x));
 }
 
 void FrmGraph::neuerDurchgang() {
@@ -360,14 +386,15 @@ void FrmGraph::neuerDurchgang() {
 }
 
 void FrmGraph::done(int ergebnis) {
-    anhalten();
+    // The dots of the pass count up to its very end.
+    anhaltenUndWarten();
     einstellungen_.PunkteZahl = punkte_;
     QDialog::done(ergebnis);
 }
 
 void FrmGraph::keyPressEvent(QKeyEvent* event) {
     // Esc first stops a running sampling and keeps what is drawn; once nothing runs it closes.
-    if (event->key() == Qt::Key_Escape && laeuft_) {
+    if (event->key() == Qt::Key_Escape && laeuft_ && !haltGewuenscht_) {
         anhalten();
         return;
     }
@@ -468,7 +495,8 @@ bool FrmGraph::bildSpeichern(const QString& pfad) {
 }
 
 bool FrmGraph::werteSpeichern(const QString& pfad) {
-    return speichereGraphWerte(this, pfad, gespeicherteProben_);
+    return speichereGraphWerte(this, pfad, gespeicherteProben_, g_.skala,
+                               [this](float x) { return groessenleser_.groesse(x); });
 }
 
 void FrmGraph::Graphikdruck() {

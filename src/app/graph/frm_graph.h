@@ -11,6 +11,7 @@
 #include "app/graph/graph_ansicht.h"
 #include "app/graph/graph_export.h"
 #include "app/shared/engine_bridge.h"
+#include "engine/graph/graph_groesse.h"
 #include "engine/graph/graph_pass.h"
 #include "engine/modul_ra.h"
 
@@ -27,8 +28,9 @@ class GraphFortschritt;
 // frmGraph, "Graph": draws the operation of bruecke's ModulRA as a function of x. The samples
 // are evaluated once, on bruecke's calculation thread, while the window shows the dots as they
 // arrive and the bar below tells how far the sampling is; every change of size redraws them
-// from that store and counts them again in PunkteZahl. "Anhalten" (or Esc while sampling) halts
-// the sampling at once and keeps what is drawn; closing the window halts it too.
+// from that store and counts them again in PunkteZahl. "Anhalten" (or Esc while sampling) asks
+// the sampling to halt without waiting for it, and keeps what is drawn; closing the window
+// halts it and waits.
 class FrmGraph : public QDialog {
     Q_OBJECT
 
@@ -83,7 +85,14 @@ class FrmGraph : public QDialog {
     void starteProben();
     void baueSkalenMenue(QMenuBar* leiste);
     void uebernehmen(Ernte ernte);
+    // Asks the pass to stop and returns at once.
     void anhalten();
+    // Stops the pass and takes in all it handed over before returning.
+    void anhaltenUndWarten();
+    // A pass is running: it stops (a new view, a new scale) and the new one starts once it
+    // has ended.
+    void neuStarten();
+    void zeigeHaltestelle();
     void neuerDurchgang();
     // A new pass over that view; the picture so far stays, moved into it, until the new dots
     // replace it.
@@ -102,6 +111,8 @@ class FrmGraph : public QDialog {
     RechenartName name_;
     RechenartName nameDesLaufs_;  // as the last sample left it; the calculation thread's
     graph::Auswertung werte_;
+    // The sizes "Werte speichern" writes, from the operation as it was when the window opened.
+    graph::Groessenleser groessenleser_;
     Int16 punkte_;
     std::vector<graph::Punkt> gespeichertePunkte_;
     std::vector<graph::Probe> gespeicherteProben_;

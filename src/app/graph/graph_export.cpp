@@ -22,6 +22,19 @@ void zahlAnhaengen(QByteArray& ziel, Zahl wert) {
     if (fehler == std::errc()) ziel.append(puffer, ende - puffer);
 }
 
+// The scale's column: the same name in every language, as tools read it.
+const char* skalenName(Skala skala) {
+    switch (skala) {
+        case Skala::Wert:
+            return "Wert";
+        case Skala::Log10:
+            return "log₁₀|Wert|";
+        case Skala::Hoehe:
+            return "Höhe";
+    }
+    return "";
+}
+
 bool schreibeSvg(QIODevice& datei, const QSize& groesse, const GraphMaler& malen) {
     QSvgGenerator svg;
     svg.setOutputDevice(&datei);
@@ -68,19 +81,35 @@ bool speichereGraphBild(QWidget* parent, const QString& pfad, const QSize& groes
     });
 }
 
-bool speichereGraphWerte(QWidget* parent, const QString& pfad,
-                         const std::vector<graph::Probe>& proben) {
+QByteArray graphWerteText(const std::vector<graph::Probe>& proben, Skala skala,
+                          const GroesseVon& groesse) {
     std::vector<graph::Probe> sortiert = proben;
     std::stable_sort(sortiert.begin(), sortiert.end(),
                      [](const graph::Probe& a, const graph::Probe& b) { return a.x < b.x; });
-    QByteArray csv("x;y;Durchgang\n");
+    QByteArray csv("x;y;Durchgang;Größe;");
+    csv += skalenName(skala);
+    csv += '\n';
     for (const graph::Probe& probe : sortiert) {
         zahlAnhaengen(csv, probe.x);
         csv += ';';
         if (probe.y) zahlAnhaengen(csv, *probe.y);
-        csv += probe.durchgang == graph::Durchgang::Grob ? ";grob\n" : ";fein\n";
+        csv += probe.durchgang == graph::Durchgang::Grob ? ";grob;" : ";fein;";
+        // Only a failed value can stand for a result beyond 10^308; one known to have no size
+        // is not asked again.
+        if (!probe.y && !probe.ohneGroesse) {
+            if (const std::optional<std::string> text = groesse(probe.x)) csv += *text;
+        }
+        csv += ';';
+        if (probe.skaliert) zahlAnhaengen(csv, *probe.skaliert);
+        csv += '\n';
     }
-    return speichereDatei(parent, pfad, csv);
+    return csv;
+}
+
+bool speichereGraphWerte(QWidget* parent, const QString& pfad,
+                         const std::vector<graph::Probe>& proben, Skala skala,
+                         const GroesseVon& groesse) {
+    return speichereDatei(parent, pfad, graphWerteText(proben, skala, groesse));
 }
 
 QString frageBildDatei(QWidget* parent, const std::string& formelText) {

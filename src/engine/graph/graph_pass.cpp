@@ -4,7 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/closed_forms/closed_form_cases.h"
 #include "engine/graph/skala.h"
+#include "engine/graph/ueberlauf_skala.h"
 #include "engine/modul_ra.h"
 #include "engine/numbers/number_text.h"
 #include "engine/size/groesse.h"
@@ -264,6 +266,13 @@ GraphPunkt ModulRA::graphPunkt(float x, Skala skala) {
     if (definiert) {
         punkt.skaliert = skala == Skala::Wert ? Ergebnis : graph::inSkala(skala, Ergebnis);
     } else if (ueberlauf && skala != Skala::Wert) {
+        const int fall = RNenner == 1 && MeldungId == TextId::Ueberlauf
+                             ? closedFormCase(RZaehler, 1, AufZahl)
+                             : 0;
+        if (const auto schnell = graph::ueberlaufInSkala(skala, fall, a.b, a.e)) {
+            punkt.skaliert = schnell;
+            return punkt;
+        }
         // Only a size beyond the doubles stands for the failed value; any other outcome of
         // the wide calculation would contradict the failure.
         const OptStufenzahl groesse =

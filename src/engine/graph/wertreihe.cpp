@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/closed_forms/closed_form_cases.h"
 #include "engine/graph/skala.h"
+#include "engine/graph/ueberlauf_skala.h"
 #include "engine/run/antwort.h"
 #include "engine/size/groesse.h"
 
@@ -18,6 +20,9 @@ Wertreihe::Wertreihe(const std::string& rechenart, const std::string& aufzahl) {
     Antwort antwort;
     auswerten_ =
         vorlage_.eingabenLesen({rechenart, aufzahl, kPlatzhalter, kPlatzhalter}, antwort, {});
+    if (auswerten_ && vorlage_.RNenner == 1) {
+        geschlosseneForm_ = closedFormCase(vorlage_.RZaehler, 1, vorlage_.AufZahl);
+    }
 }
 
 Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e, Skala skala) const {
@@ -55,6 +60,11 @@ Wertreihe::Wert Wertreihe::rechne(ModulRA& m, double b, double e, Skala skala) c
     if (gueltig) {
         wert.ergebnis = graph::inSkala(skala, m.Ergebnis).value_or(kKeinWert);
     } else if (m.Fehlerstatus == Fehler::Laufzeitfehler && m.RNenner == 1 && !m.wurdeAngehalten()) {
+        if (const auto schnell = graph::ueberlaufInSkala(
+                skala, m.MeldungId == TextId::Ueberlauf ? geschlosseneForm_ : 0, b, e)) {
+            wert.ergebnis = *schnell;
+            return wert;
+        }
         // The same size the answer names, so the scales agree with rechne().
         if (const OptStufenzahl groesse = GroesseStufen(m.RZaehler, m.AufZahl, b, e, m);
             groesse && groesse->stufen > 0) {

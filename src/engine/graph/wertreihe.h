@@ -26,6 +26,7 @@ class Wertreihe {
   private:
     ModulRA vorlage_;  // the state once R and A are read
     bool auswerten_ = false;
+    int geschlosseneForm_ = 0;  // the closed form that answers R and A; 0 for none
 };
 
 }  // namespace staffel

@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QSvgRenderer>
 #include <QtTest>
 #include <atomic>
+#include <limits>
 #include <thread>
 
 #include "app/graph/frm_graph.h"
@@ -115,8 +117,9 @@ class TestFrmGraph : public QObject {
         const QStringList werte = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
         // The header, the 20 whole numbers of the coarse pass, 1000 fine steps of 0.02, by x.
         QCOMPARE(werte.size(), 1021);
-        QCOMPARE(werte.mid(0, 4), (QStringList{"x;y;Durchgang", "-10;;grob", "-10;;fein",
-                                               "-9.98;99.60039086303732;fein"}));
+        QCOMPARE(werte.mid(0, 4),
+                 (QStringList{"x;y;Durchgang;Größe;Wert", "-10;;grob;;", "-10;;fein;;",
+                              "-9.98;99.60039086303732;fein;;99.60039086303732"}));
         QCOMPARE(s_->meldungsTexte(), QStringList{"Die Form kann nicht gedruckt werden."});
         fenster.close();
         QCOMPARE(g.PunkteZahl, 2 * proDurchgang);
@@ -141,7 +144,8 @@ class TestFrmGraph : public QObject {
             fenster.show();
             QTRY_VERIFY_WITH_TIMEOUT(fenster.punkteZahl() > 10, 20000);
             anhalten(fenster);
-            QVERIFY(fenster.isVisible() && !fenster.rechnetNoch());
+            QTRY_VERIFY(!fenster.rechnetNoch());
+            QVERIFY(fenster.isVisible());
             const int bisher = proben;
             QTest::qWait(50);
             QCOMPARE(int(proben), bisher);
@@ -153,6 +157,59 @@ class TestFrmGraph : public QObject {
             QTest::keyClick(&fenster, Qt::Key_Escape);
             QVERIFY(!fenster.isVisible());
             QVERIFY(!m.haltAngefordert());
+        }
+    }
+
+    // A sample that reaches its next halt point only after a long while does not hold the
+    // window: the stop answers at once, the pass ends behind it, and every dot it had
+    // computed stays.
+    void stopAnswersAtOnceDuringASlowSample() {
+        ModulRA m;
+        std::atomic<int> proben = 0;
+        EngineBridge bruecke(m, nullptr);
+        GraphEinstellungen g;
+        FrmGraph fenster(bruecke, g, {}, {}, nullptr, [&proben](float) -> std::optional<double> {
+            if (++proben == 30) std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            return 1.0;
+        });
+        fenster.show();
+        QTRY_VERIFY_WITH_TIMEOUT(proben >= 30, 20000);
+        QElapsedTimer uhr;
+        uhr.start();
+        fenster.findChild<QPushButton*>("cmdAnhalten")->click();
+        QVERIFY(uhr.elapsed() < 200);
+        QVERIFY(fenster.rechnetNoch());
+        QTRY_VERIFY_WITH_TIMEOUT(!fenster.rechnetNoch(), 20000);
+        // The sample the halt cut short has no dot of its own.
+        QCOMPARE(fenster.punkteZahl(), Int16{29});
+        QVERIFY(!m.haltAngefordert());
+    }
+
+    // The saved values' rows: the first three columns as before, then the size and the value
+    // in the scale, whose name heads its column.
+    void valueRowsInEveryScale() {
+        using graph::Durchgang;
+        using staffel::Skala;
+        const auto groesse = [](float x) -> std::optional<std::string> {
+            if (x == 4) return "1.25E+3638334640024";
+            return std::nullopt;
+        };
+        const double kInf = std::numeric_limits<double>::infinity();
+        const std::tuple<Skala, graph::Probe, const char*> faelle[] = {
+            {Skala::Wert, {-0.5f, -0.25, Durchgang::Fein, -0.25}, "Wert\n-0.5;-0.25;fein;;-0.25"},
+            {Skala::Wert, {4, 7.5, Durchgang::Fein, 7.5}, "Wert\n4;7.5;fein;;7.5"},
+            {Skala::Wert, {4, {}, Durchgang::Fein, {}}, "Wert\n4;;fein;1.25E+3638334640024;"},
+            {Skala::Log10, {2, 100, Durchgang::Grob, 2}, "log₁₀|Wert|\n2;100;grob;;2"},
+            {Skala::Log10, {4, {}, Durchgang::Fein, {}, true}, "log₁₀|Wert|\n4;;fein;;"},
+            {Skala::Log10, {5, {}, Durchgang::Fein, kInf}, "log₁₀|Wert|\n5;;fein;;inf"},
+            {Skala::Log10, {0, 0, Durchgang::Fein, {}}, "log₁₀|Wert|\n0;0;fein;;"},
+            {Skala::Hoehe,
+             {4, {}, Durchgang::Fein, 3.041},
+             "Höhe\n4;;fein;1.25E+3638334640024;3.041"},
+        };
+        for (const auto& [skala, probe, zeilen] : faelle) {
+            QCOMPARE(staffel::app::graphWerteText({probe}, skala, groesse),
+                     "x;y;Durchgang;Größe;" + QByteArray(zeilen) + '\n');
         }
     }
 
