@@ -420,6 +420,10 @@ More in: man staffelrechner
         <extracomment>Graph label: the y axis shows the value&apos;s tower height (super-logarithm)</extracomment>
         <translation>height</translation>
     </message>
+    <message>
+        <source>Die Gegenrechenart wird für Zahlen jenseits von 10^308 nicht gesucht!</source>
+        <translation>The inverse operation is not searched for numbers beyond 10^308!</translation>
+    </message>
 </context>
 <context>
     <name>Hilfe</name>
@@ -1106,6 +1110,10 @@ A double-click empties the field and unlocks it.</translation>
     <message>
         <source>Speicherinhalt</source>
         <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Größe: %1 (winzig: |Ergebnis| &lt; 10^-308)</source>
+        <translation>Size: %1 (tiny: |result| &lt; 10^-308)</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,8 @@
 namespace staffel {
 
 struct Antwort;
+struct Werte;
+struct Stufenzahl;
 namespace solver {
 class Gegenloesung0;
 class Exponentenprobe;
@@ -153,9 +155,16 @@ class ModulRA {
     // Everything up to the evaluation; false when the command ends there, with
     // antwort.ausgang saying why.
     bool eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
+                       const std::function<void(const std::string&)>& stepGebildet, Werte& werte);
+    bool eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
                        const std::function<void(const std::string&)>& stepGebildet);
     // The evaluation of what eingabenLesen read.
     void auswerten();
+    // The evaluation of inputs beyond the doubles, on wide numbers; false when it refuses
+    // them, with the message raised and antwort.ausgang saying so.
+    bool weitAuswerten(const Werte& werte, Antwort& antwort);
+    // The size of a result that left the doubles, huge or tiny, into the answer.
+    void groesseSetzen(Antwort& antwort, const Stufenzahl& b, const Stufenzahl& e);
 
     // --- Engine ---
     void Berechnung(Int16 RZaehler, Int16 RNenner, double b, double e, std::string_view A);

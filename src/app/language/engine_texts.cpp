@@ -24,6 +24,10 @@ const char* engineTextQuelle(TextId id) {
                                      "Basis und Exponent müssen zwischen -1.79769313486231E+308 "
                                      "und 1.79769313486231E+308 "
                                      "liegen!");
+        case TextId::GegenrechenartWeit:
+            return QT_TRANSLATE_NOOP(
+                "EngineText",
+                "Die Gegenrechenart wird für Zahlen jenseits von 10^308 nicht gesucht!");
         case TextId::RechenzahlBereich:
             return QT_TRANSLATE_NOOP(
                 "EngineText",

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "engine/size/groesse.h"
+
 namespace staffel::app {
 
 QString groesseText(const QString& groesse) {
@@ -14,6 +16,12 @@ QString groesseText(const QString& groesse) {
 }
 
 QString groesseZeile(const QString& groesse) {
+    // The result label keeps its prescribed overflow text; the size line says which way the
+    // result really left the doubles.
+    if (istKleinText(groesse.toStdString())) {
+        return QCoreApplication::translate("frmHaupt", "Größe: %1 (winzig: |Ergebnis| < 10^-308)")
+            .arg(groesseText(groesse));
+    }
     return QCoreApplication::translate("frmHaupt", "Größe: %1").arg(groesseText(groesse));
 }
 

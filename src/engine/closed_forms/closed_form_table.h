@@ -7,15 +7,16 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "engine/closed_forms/weite_formen.h"
 #include "engine/model/engine_texte.h"
 #include "engine/numbers/checked_arithmetic.h"
 #include "engine/size/stufenzahl.h"
 
 // The closed forms of the engine, one row each: the Rechenzahlen and Auflösungszahlen it
 // answers, its name, its formula with the formula's domain checks and, where there is one,
-// the same formula on wide numbers for the size of a result beyond 10^308. A new closed form
-// is a new last row, its name's translation (engine_texts.cpp), its line in the help text
-// (resources/hilfe) and a golden line.
+// the same formula on wide numbers for inputs and results beyond 10^308 (weite_formen.h). A
+// new closed form is a new last row, its name's translation (engine_texts.cpp), its line in
+// the help text (resources/hilfe) and a golden line.
 namespace staffel::closed_form {
 
 // How a closed form ended when it gave no plain value: a failed domain check, or a value
@@ -90,7 +91,8 @@ struct Row {
     TextId name;
     Alternatives alternatives;
     Wert wert;
-    // None yet: the size of a whole Rechenzahl's result then comes from the rules.
+    // None (the parity rows): a whole Rechenzahl's size then comes from the rules, and a
+    // fractional one's inputs beyond the doubles are refused.
     WeiteForm weit = nullptr;
 };
 
@@ -106,9 +108,11 @@ inline double bDurchZweiMinusE(double b, double e, CheckedArithmetic& r, Outcome
 // clang-format off
 inline constexpr Row kRows[] = {
     {1, TextId::NameIdentitaet, {{1.0}},
-     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return b; }},
+     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return b; },
+     weit::identitaet},
     {2, TextId::NameNachfolger, {{2.0}},
-     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.add(b, 1); }},
+     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.add(b, 1); },
+     weit::nachfolger},
     {3, TextId::NameAddition, {{3.0}, {2.0 / 3, W_, "0"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.add(b, e); },
      summe},
@@ -122,14 +126,17 @@ inline constexpr Row kRows[] = {
      },
      potenz},
     {6, TextId::NameVorgaenger, {{1.0 / 2}},
-     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.sub(b, 1); }},
+     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.sub(b, 1); },
+     weit::vorgaenger},
     {7, TextId::NameSubtraktion, {{1.0 / 3}, {3.0 / 2}},
-     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.sub(b, e); }},
+     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.sub(b, e); },
+     weit::differenz},
     {8, TextId::NameDivision, {{1.0 / 4}, {3.0 / 5, F_, "0"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (e == 0) return rejected(o, TextId::DivisionDurchNull);
          return r.div(b, e);
-     }},
+     },
+     weit::bDurchE},
     {9, TextId::NameHyperNull,
      {{11.0 / 3, W_, "0000"}, {6.0, W_, "0"}, {11.0 / 3, W_, "0110"}, {11.0 / 3, W_, "0100"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
@@ -151,95 +158,113 @@ inline constexpr Row kRows[] = {
          const double v = r.pow(b, r.div(1, e));
          if (!r.faulted() && b < 0) return rejected(o, TextId::BasisPositiv);
          return v;
-     }},
+     },
+     weit::wurzel},
     {11, TextId::NameLogarithmieren, {{3.0 / 8, FL, "01"}, {1.0 / 5, W_, "1"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0 || e < 0) return rejected(o, TextId::LogPositiv);
          if (e == 1 && b != 1) return rejected(o, TextId::LogBasisEins);
          if (b == 1 && e == 1) return ended(o, Outcome::Kind::Indeterminate, TextId::Unbestimmt);
          return r.logBasis(b, e);
-     }},
+     },
+     weit::logarithmus},
     {12, TextId::NameFall12, {{3.0 / 11, FL, "001"}, {1.0 / 6, W_, "01"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (!(b > 1)) return rejected(o, TextId::BasisGroesserEins);
          return r.add(r.logBasis(r.logBasis(b, e), e), 1);
-     }},
+     },
+     weit::logLogPlusEins},
     {13, TextId::NameFall13, {{2.0 / 3, W_, "1"}},
-     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.add(-b, e); }},
+     [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return r.add(-b, e); },
+     weit::eMinusB},
     {14, TextId::NameFall14, {{5.0 / 2, W_, "0"}, {5.0 / 3, W_, "11"}, {4.0 / 3, W_, "0"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          return r.mul(r.sub(2, e), b);
-     }},
+     },
+     weit::zweiMinusEMalB},
     {15, TextId::NameFall15, {{5.0 / 2, W_, "1"}, {5.0 / 3, W_, "10"}, {4.0 / 3, W_, "1"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept { return even(e) ? 0 : b; }},
     {16, TextId::NameFall16, {{3.0 / 4, W_, "01"}, {3.0 / 5, W_, "111"}, {2.0 / 5, W_, "01"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (e == 0) return rejected(o, TextId::DivisionDurch0);
          return r.sub(2, r.div(b, e));
-     }},
-    {17, TextId::NameFall17, {{2.0 / 5, W_, "00"}, {3.0 / 5, W_, "110"}}, bDurchZweiMinusE},
+     },
+     weit::zweiMinusBDurchE},
+    {17, TextId::NameFall17, {{2.0 / 5, W_, "00"}, {3.0 / 5, W_, "110"}}, bDurchZweiMinusE,
+     weit::bDurchZweiMinusE},
     {18, TextId::NameFall18, {{3.0 / 7, W_, "001"}, {3.0 / 8, W_, "1101"}, {2.0 / 7, W_, "001"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          const double quotient = r.div(b, e);
          if (r.faulted()) return quotient;
          if (!(e < 2) || quotient < 0 || e == 0) return rejected(o, TextId::ExponentNullZwei);
          return r.add(r.logBasis(quotient, r.sub(2, e)), 1);
-     }},
+     },
+     weit::logZweiMinusEVonBDurchE},
     {19, TextId::NameFall19, {{8.0 / 5, FL, "00"}, {5.0 / 4, W_, "0"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0 && !whole(e)) return rejected(o, TextId::BasisSollteGroesserNull);
          return r.pow(b, r.sub(2, e));
-     }},
+     },
+     weit::bHochZweiMinusE},
     // Its first and last alternatives are row 17's, which is tried first.
     {20, TextId::NameFall17, {{2.0 / 5, W_, "00"}, {3.0 / 4, W_, "00"}, {3.0 / 5, W_, "110"}},
-     bDurchZweiMinusE},
+     bDurchZweiMinusE, weit::bDurchZweiMinusE},
     {21, TextId::NameFall21, {{5.0 / 8, FL, "000"}, {4.0 / 5, W_, "00"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0 || e == 2) return rejected(o, TextId::ExponentUngleich2BasisPositiv);
          return r.pow(b, r.div(1, r.sub(2, e)));
-     }},
+     },
+     weit::wurzelZweiMinusE},
     {22, TextId::NameFall22, {{5.0 / 8, FL, "001"}, {4.0 / 5, W_, "01"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0 || !(e > 0) || e == 1) return rejected(o, TextId::BasisPositivExponentPositiv);
          return r.sub(2, r.logBasis(b, e));
-     }},
+     },
+     weit::zweiMinusLog},
     {23, TextId::NameFall23, {{11.0 / 8, FL, "000"}, {6.0 / 5, W_, "00"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0) return rejected(o, TextId::DieBasisGroesserNull);
          return r.pow(b, r.pow(b, r.sub(1, e)));
-     }},
+     },
+     weit::bHochBHochEinsMinusE},
     {24, TextId::NameFall24, {{8.0 / 11, FL, "0001"}, {5.0 / 6, W_, "001"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (!(b > 1)) return rejected(o, TextId::DieBasisGroesserEins);
          return r.sub(1, r.logBasis(r.logBasis(b, e), e));
-     }},
+     },
+     weit::einsMinusLogLog},
     {25, TextId::NameFall25, {{7.0 / 2, W_, "00"}, {7.0 / 3, W_, "00"}, {8.0 / 3, W_, "110"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b > 2) return rejected(o, TextId::BasisKleinerZwei);
          return r.mul(b, r.pow(r.sub(2, b), r.sub(e, 1)));
-     }},
+     },
+     weit::bMalZweiMinusBHochEMinusEins},
     {26, TextId::NameFall26, {{13.0 / 5, FL, "000"}, {9.0 / 4, W_, "00"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0 || b > 2) return rejected(o, TextId::BasisNullZwei);
          return r.pow(b, r.pow(r.sub(2, b), r.sub(e, 1)));
-     }},
+     },
+     weit::bHochZweiMinusBHochEMinusEins},
     {27, TextId::NameFall27, {{7.0 / 5, W_, "000"}, {7.0 / 4, W_, "000"}, {8.0 / 5, W_, "1100"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b > 2) return rejected(o, TextId::BasisKleinerZwei);
          return r.mul(b, r.pow(r.sub(2, b), r.sub(1, e)));
-     }},
+     },
+     weit::bMalZweiMinusBHochEinsMinusE},
     {28, TextId::NameFall28, {{13.0 / 8, FL, "0000"}, {9.0 / 5, W_, "000"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (b < 0 || b > 2) return rejected(o, TextId::BasisNullZwei);
          return r.pow(b, r.pow(r.sub(2, b), r.sub(1, e)));
-     }},
+     },
+     weit::bHochZweiMinusBHochEinsMinusE},
     {29, TextId::NameFall29, {{5.0 / 13, FL, "0001"}, {4.0 / 9, W_, "001"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (!(b > 1) || !(e > 0) || e == 1 || e > 2) {
              return rejected(o, TextId::BasisEinsExponentNullZwei);
          }
          return r.add(r.logBasis(r.logBasis(b, e), r.sub(2, e)), 1);
-     }},
+     },
+     weit::logZweiMinusEVonLog},
     {30, TextId::NameFall30, {{5.0 / 7, W_, "0001"}, {4.0 / 7, W_, "0001"}, {5.0 / 8, W_, "11001"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          // Solves row 27 for its Exponent: b = e · (2-e)^(1-x).
@@ -249,14 +274,16 @@ inline constexpr Row kRows[] = {
              return rejected(o, TextId::QuotientExponent);
          }
          return r.sub(1, r.logBasis(quotient, r.sub(2, e)));
-     }},
+     },
+     weit::einsMinusLogZweiMinusBVonBDurchE},
     {31, TextId::NameFall31, {{8.0 / 13, FL, "00001"}, {5.0 / 9, W_, "0001"}},
      [](double b, double e, CheckedArithmetic& r, Outcome& o) noexcept {
          if (!(b > 1) || !(e > 0) || e == 1 || e > 2) {
              return rejected(o, TextId::BasisEinsExponentNullZwei);
          }
          return r.sub(1, r.logBasis(r.logBasis(b, e), r.sub(2, e)));
-     }},
+     },
+     weit::einsMinusLogZweiMinusEVonLog},
     {32, TextId::NameFall15,
      {{7.0 / 2, W_, "10"}, {7.0 / 2, W_, "11"}, {7.0 / 3, W_, "10"}, {7.0 / 3, W_, "11"},
       {8.0 / 3, W_, "100"}, {8.0 / 3, W_, "101"}},

@@ -15,6 +15,7 @@
     X(ZahlAusserhalb,                                                                              \
       "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "      \
       "liegen!")                                                                                   \
+    X(GegenrechenartWeit, "Die Gegenrechenart wird für Zahlen jenseits von 10^308 nicht gesucht!") \
     X(RechenzahlBereich,                                                                           \
       "Zähler und Nenner der Rechenzahl müssen zwischen -32768 und 32767 liegen!")                 \
     X(NennerNull, "Der Nenner der Rechenzahl darf nicht 0 sein!")                                  \

@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "engine/closed_forms/kleine_potenzen.h"
 #include "engine/graph/skala.h"
 #include "engine/modul_ra.h"
 #include "engine/numbers/number_text.h"
 #include "engine/run/antwort.h"
 #include "engine/size/groesse.h"
+#include "engine/size/grosse_zahl_lesen.h"
 
 namespace staffel {
 
@@ -25,7 +27,27 @@ void skalenwerte(Antwort& a, const Zahl& zahl) {
 bool istX(const std::string& text) {
     return text == "x" || text == "X";
 }
+
 }  // namespace
+
+void ModulRA::groesseSetzen(Antwort& a, const Stufenzahl& b, const Stufenzahl& e) {
+    WeiterWeg weg;
+    // A whole Rechenzahl below 3 does not overflow by itself.
+    const OptStufenzahl stufen = RNenner != 1 || RZaehler >= 3
+                                     ? WeitBerechnen(RZaehler, RNenner, AufZahl, b, e, *this, &weg)
+                                     : std::nullopt;
+    if (stufen) {
+        a.groesse = GroesseText(*stufen);
+        if (a.groesse) {
+            skalenwerte(a, *stufen);
+            return;
+        }
+    }
+    // A power of a base below 1 whose exponent overflowed: tiny, not huge.
+    if (const OptStufenzahl t = closed_form::log10DerPotenz(weg.form, b, e)) {
+        a.groesse = KleinText(*t);
+    }
+}
 
 std::string FormatErgebnis(double ergebnis, const std::string& meldung) {
     std::string text = " " + (meldung.empty() ? ZahlText(ergebnis) : meldung);
@@ -34,14 +56,35 @@ std::string FormatErgebnis(double ergebnis, const std::string& meldung) {
     return text;
 }
 
+namespace {
+
+// Only a text that today's reading refuses or that holds a "^" can be a wide number, so a
+// number within the doubles costs no wide reading.
+double wertLesen(std::string_view text, bool& ausserhalb, OptStufenzahl& weit) {
+    const GelesenerWert gelesen = ZahlLesen(text);
+    if (!gelesen.ausserhalb && text.find('^') == std::string_view::npos) return gelesen.wert;
+    WeiteLesung lesung = WeitLesen(text);
+    if (lesung.gross) {
+        weit = std::move(lesung.gross);
+        return lesung.negativ ? -GroessteZahl : GroessteZahl;
+    }
+    if (lesung.winzig) return lesung.negativ ? -0.0 : 0.0;
+    ausserhalb = ausserhalb || gelesen.ausserhalb;
+    return gelesen.wert;
+}
+
+}  // namespace
+
 Werte WerteLesen(std::string_view basisText, std::string_view exponentText) {
-    const GelesenerWert basis = ZahlLesen(basisText);
-    const GelesenerWert exponent = ZahlLesen(exponentText);
-    return {basis.wert, exponent.wert, basis.ausserhalb || exponent.ausserhalb};
+    Werte werte;
+    werte.basis = wertLesen(basisText, werte.ausserhalb, werte.basisWeit);
+    werte.exponent = wertLesen(exponentText, werte.ausserhalb, werte.exponentWeit);
+    return werte;
 }
 
 bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
-                            const std::function<void(const std::string&)>& stepGebildet) {
+                            const std::function<void(const std::string&)>& stepGebildet,
+                            Werte& werte) {
     Fehlerstatus = Fehler::Keiner;
     // A halt belongs to the run it stopped; a new run on the same inputs must not
     // report a halt that never happened to it.
@@ -85,8 +128,9 @@ bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
         return false;
     }
 
-    const Werte werte = WerteLesen(BasisText, ExponentText);
-    if (werte.ausserhalb) {
+    werte = WerteLesen(BasisText, ExponentText);
+    // The graph samples doubles only.
+    if (werte.ausserhalb || (werte.weit() && (istX(BasisText) || istX(ExponentText)))) {
         FehlerMeldung(TextId::ZahlAusserhalb);
         antwort.ausgang = RechenAusgang::ZahlAbgelehnt;
         return false;
@@ -104,6 +148,12 @@ bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
     return true;
 }
 
+bool ModulRA::eingabenLesen(const RechenEingabe& eingabe, Antwort& antwort,
+                            const std::function<void(const std::string&)>& stepGebildet) {
+    Werte werte;
+    return eingabenLesen(eingabe, antwort, stepGebildet, werte);
+}
+
 void ModulRA::auswerten() {
     Berechnung(RZaehler, RNenner, BasisWert, ExponentWert, AufZahl);
     if (wurdeAngehalten()) {
@@ -117,20 +167,20 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
     GrenzwertModus = modus.grenzwert;
     meldungenDesLaufs_.clear();
     Antwort a;
-    if (eingabenLesen(eingabe, a, stepGebildet)) {
-        auswerten();
+    Werte werte;
+    if (eingabenLesen(eingabe, a, stepGebildet, werte) &&
+        (!werte.weit() || weitAuswerten(werte, a))) {
+        if (!werte.weit()) auswerten();
         NameHyperEins();
         a.ausgang = RechenAusgang::Wert;
         // A run-time fault without a message: a recursion's pass count left 32 bits, the other
         // way a whole Rechenzahl outgrows the doubles.
         if (Fehlerstatus == Fehler::Laufzeitfehler &&
-            (MeldungId == TextId::Ueberlauf || MeldungId == TextId::Keine) && RNenner == 1 &&
-            !GrenzwertModus && !wurdeAngehalten()) {
-            if (const OptStufenzahl stufen =
-                    GroesseStufen(RZaehler, AufZahl, BasisWert, ExponentWert, *this)) {
-                a.groesse = GroesseText(*stufen);
-                if (a.groesse) skalenwerte(a, *stufen);
-            }
+            (MeldungId == TextId::Ueberlauf || MeldungId == TextId::Keine) && !GrenzwertModus &&
+            !wurdeAngehalten()) {
+            const Stufenzahl b = werte.basisWeit.value_or(alsStufenzahl(BasisWert));
+            const Stufenzahl e = werte.exponentWeit.value_or(alsStufenzahl(ExponentWert));
+            groesseSetzen(a, b, e);
         }
         a.ergebnisText = FormatErgebnis(Ergebnis, Meldung);
         if (MeldungId == TextId::Keine && std::isfinite(Ergebnis)) {

@@ -12,13 +12,19 @@ namespace {
 // calculation would reach with room enough.
 class WeiteRechnung {
   public:
-    explicit WeiteRechnung(const ModulRA& modul) : modul_(modul) {}
+    WeiteRechnung(const ModulRA& modul, WeiterWeg* weg) : modul_(modul), weg_(weg) {}
 
-    OptStufenzahl berechnung(int n, std::string_view A, const Stufenzahl& b, const Stufenzahl& e) {
+    // A fractional Rechenzahl only through its closed form.
+    OptStufenzahl berechnung(int n, int d, std::string_view A, const Stufenzahl& b,
+                             const Stufenzahl& e) {
         if (modul_.haltAngefordert()) return std::nullopt;
-        if (const int fall = closedFormCase(static_cast<Int16>(n), 1, A); fall != 0) {
+        const int fall = closedFormCase(static_cast<Int16>(n), static_cast<Int16>(d), A);
+        if (weg_ && !begonnen_) weg_->form = fall;
+        begonnen_ = true;
+        if (fall != 0) {
             if (const closed_form::WeiteForm weit = closed_form::row(fall).weit) return weit(b, e);
         }
+        if (d != 1) return std::nullopt;
         return regeln(n, A, b, e);
     }
 
@@ -49,11 +55,12 @@ class WeiteRechnung {
         const char ziffer = A.empty() ? '\0' : A.back();
         if (*k < 2 || (ziffer != '0' && ziffer != '1')) return b;
         const std::string_view rest = A.substr(0, A.size() - 1);
+        if (weg_) weg_->rekursion = true;
 
         Stufenzahl v = b;
         for (std::uint64_t i = 1; i <= *k - 1; ++i) {
             OptStufenzahl naechster =
-                ziffer == '0' ? berechnung(n - 1, rest, v, b) : berechnung(n - 1, rest, b, v);
+                ziffer == '0' ? berechnung(n - 1, 1, rest, v, b) : berechnung(n - 1, 1, rest, b, v);
             if (!naechster) return std::nullopt;
             if (liegtIn(*naechster, v)) return v;
             // Beyond the countable layers a growing recursion tells nothing more.
@@ -71,13 +78,20 @@ class WeiteRechnung {
     }
 
     const ModulRA& modul_;
+    WeiterWeg* weg_;
+    bool begonnen_ = false;
 };
 
 }  // namespace
 
 OptStufenzahl GroesseStufen(int n, std::string_view A, double b, double e, const ModulRA& modul) {
     if (n < 3) return std::nullopt;
-    return WeiteRechnung(modul).berechnung(n, A, alsStufenzahl(b), alsStufenzahl(e));
+    return WeitBerechnen(n, 1, A, alsStufenzahl(b), alsStufenzahl(e), modul);
+}
+
+OptStufenzahl WeitBerechnen(int n, int d, std::string_view A, const Stufenzahl& b,
+                            const Stufenzahl& e, const ModulRA& modul, WeiterWeg* weg) {
+    return WeiteRechnung(modul, weg).berechnung(n, d, A, b, e);
 }
 
 std::optional<std::string> GroesseBerechnen(int n, std::string_view A, double b, double e,

@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/size/groesse.h"
 
@@ -66,6 +67,28 @@ std::optional<std::string> GroesseText(const Stufenzahl& x) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> KleinText(const Stufenzahl& log10Betrag) {
+    const std::optional<bool> negativ = istNegativ(log10Betrag);
+    if (!negativ || !*negativ) return std::nullopt;
+    if (log10Betrag.stufen > 0) {
+        const std::optional<std::string> innen = GroesseText(negiert(log10Betrag));
+        if (!innen) return std::nullopt;
+        return "10^-" + *innen;
+    }
+    Intervall t = log10Betrag.betrag;  // -t, as the interval of |t|
+    mpfr_neg(t.lo, log10Betrag.betrag.hi, MPFR_RNDN);
+    mpfr_neg(t.hi, log10Betrag.betrag.lo, MPFR_RNDN);
+    for (int stellen = kStellen; stellen > 0; --stellen) {
+        const std::string unten = zehnHoch(t.lo, stellen, MPFR_RNDD);
+        if (unten == zehnHoch(t.hi, stellen, MPFR_RNDU)) return unten;
+    }
+    return std::nullopt;
+}
+
+bool istKleinText(std::string_view groesse) {
+    return groesse.find("E-") != groesse.npos || groesse.find("^-") != groesse.npos;
 }
 
 }  // namespace staffel

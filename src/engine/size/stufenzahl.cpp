@@ -86,11 +86,6 @@ OptStufenzahl ausIntervall(Intervall s) {
     return normiert(std::move(x));
 }
 
-Stufenzahl negiert(Stufenzahl x) {
-    x.vorzeichen = -x.vorzeichen;
-    return x;
-}
-
 // log10 |x| for x != 0.
 OptStufenzahl log10Betrag(const Stufenzahl& x) {
     if (x.stufen > 0) {
@@ -199,6 +194,7 @@ OptStufenzahl summeErsteStufe(const Stufenzahl& gross, const Stufenzahl& klein) 
 // numbers on the same level whose intervals meet can cancel.
 OptStufenzahl summeHoch(const Stufenzahl& gross, const Stufenzahl& klein, bool gleichsinnig) {
     Stufenzahl x = gross;
+    x.gerade = false;
     Intervall oben = klein.betrag;  // klein on gross's level, when it is that close
     const bool nah = klein.stufen + 1 >= gross.stufen;
     if (nah && klein.stufen < gross.stufen) log10Intervall(oben);
@@ -212,6 +208,18 @@ OptStufenzahl summeHoch(const Stufenzahl& gross, const Stufenzahl& klein, bool g
     }
     mpfr_nextbelow(x.betrag.lo);
     return normiert(std::move(x));
+}
+
+bool exaktGanz(const Stufenzahl& x) {
+    return x.stufen == 0 && mpfr_equal_p(x.betrag.lo, x.betrag.hi) && mpfr_integer_p(x.betrag.lo);
+}
+
+bool exaktGerade(const Stufenzahl& x) {
+    if (x.vorzeichen == 0 || x.gerade) return true;
+    if (!exaktGanz(x)) return false;
+    Intervall halb = x.betrag;
+    mpfr_div_2ui(halb.lo, halb.lo, 1, MPFR_RNDN);  // exact
+    return mpfr_integer_p(halb.lo) != 0;
 }
 
 // Widens a positive interval by 2^-bits of its ends.
@@ -261,6 +269,7 @@ Stufenzahl alsStufenzahl(double wert) {
     if (wert == 0) return x;
     x.vorzeichen = wert < 0 ? -1 : 1;
     x.betrag = Intervall(wert < 0 ? -wert : wert);
+    x.gerade = std::abs(wert) >= 0x1p53;  // no double that large has a fraction or is odd
     return *normiert(std::move(x));
 }
 
@@ -285,6 +294,7 @@ OptStufenzahl summe(const Stufenzahl& a, const Stufenzahl& b) {
         // |klein| < 10^15 beside |gross| >= 10^10^10: the sum moves gross's innermost
         // exponent by far less than one unit in its last place.
         Stufenzahl x = gross;
+        x.gerade = false;
         if (gleichsinnig) {
             mpfr_nextabove(x.betrag.hi);
         } else {
@@ -338,20 +348,61 @@ OptStufenzahl potenz(const Stufenzahl& basis, const Stufenzahl& exponent) {
         return null();
     }
     int vorzeichen = 1;
-    if (basis.vorzeichen < 0) {
+    if (basis.vorzeichen < 0 && !exponent.gerade) {
         // A negative base needs a whole exponent whose parity the interval knows.
-        if (exponent.stufen > 0 || !mpfr_equal_p(exponent.betrag.lo, exponent.betrag.hi) ||
-            !mpfr_integer_p(exponent.betrag.lo)) {
-            return std::nullopt;
-        }
-        Intervall halb = exponent.betrag;
-        mpfr_div_2ui(halb.lo, halb.lo, 1, MPFR_RNDN);  // exact
-        if (!mpfr_integer_p(halb.lo)) vorzeichen = -1;
+        if (!exaktGanz(exponent)) return std::nullopt;
+        if (!exaktGerade(exponent)) vorzeichen = -1;
     }
-    if (potenzKlein(basis, exponent)) return potenzDirekt(basis, exponent, vorzeichen);
-    const OptStufenzahl l = log10Betrag(basis);
-    if (!l) return std::nullopt;
-    OptStufenzahl x = exp10(produkt(exponent, *l));
+    OptStufenzahl x;
+    if (potenzKlein(basis, exponent)) {
+        x = potenzDirekt(basis, exponent, vorzeichen);
+    } else {
+        const OptStufenzahl l = log10Betrag(basis);
+        if (!l) return std::nullopt;
+        x = exp10(produkt(exponent, *l));
+        if (x) x->vorzeichen = vorzeichen;
+    }
+    // An even base to a whole power of at least 1 stays even, however large it grows.
+    if (x && exaktGerade(basis) && !*negativ &&
+        (exponent.gerade || (exaktGanz(exponent) && exponent.vorzeichen > 0))) {
+        x->gerade = true;
+    }
+    return x;
+}
+
+OptStufenzahl alsStufenzahl(Intervall wert) {
+    return ausIntervall(std::move(wert));
+}
+
+Stufenzahl negiert(Stufenzahl x) {
+    x.vorzeichen = -x.vorzeichen;
+    return x;
+}
+
+OptStufenzahl zehnHoch(const Stufenzahl& t) {
+    return exp10(t);
+}
+
+OptStufenzahl log10Von(const Stufenzahl& x) {
+    if (x.vorzeichen <= 0) return std::nullopt;
+    return log10Betrag(x);
+}
+
+OptStufenzahl quotient(const Stufenzahl& zaehler, const Stufenzahl& nenner) {
+    if (nenner.vorzeichen == 0) return std::nullopt;
+    if (zaehler.vorzeichen == 0) return null();
+    const int vorzeichen = zaehler.vorzeichen * nenner.vorzeichen;
+    if (zaehler.stufen == 0 && nenner.stufen == 0) {
+        if (mpfr_sgn(nenner.betrag.lo) <= 0) return std::nullopt;
+        Stufenzahl x{vorzeichen, 0, zaehler.betrag};
+        mpfr_div(x.betrag.lo, x.betrag.lo, nenner.betrag.hi, MPFR_RNDD);
+        mpfr_div(x.betrag.hi, x.betrag.hi, nenner.betrag.lo, MPFR_RNDU);
+        return normiert(std::move(x));
+    }
+    const OptStufenzahl lz = log10Betrag(zaehler);
+    const OptStufenzahl ln = log10Betrag(nenner);
+    if (!lz || !ln) return std::nullopt;
+    OptStufenzahl x = quotientBetrag(*lz, *ln);
     if (x) x->vorzeichen = vorzeichen;
     return x;
 }
@@ -416,6 +467,7 @@ bool liegtIn(const Stufenzahl& y, const Stufenzahl& x) {
 
 Stufenzahl mitWeiterenStufen(Stufenzahl y, std::uint64_t mehr) {
     y.stufen = stufenPlus(y.stufen, mehr);
+    y.gerade = false;
     // The exact drift of all those passes together lies below 10^-(10^10); 2^-240 of the
     // value, some ten thousand units in the last place, covers it many times over.
     aufweiten(y.betrag, 240);

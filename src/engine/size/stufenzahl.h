@@ -38,6 +38,10 @@ struct Stufenzahl {
     int vorzeichen = 0;  // -1, 0 or +1
     std::uint64_t stufen = 0;
     Intervall betrag;
+    // Known to be an even whole number although the interval cannot tell it: a double from
+    // 2^53 on, an even power, 10^k typed with a whole k. A negative base keeps its sign
+    // under it.
+    bool gerade = false;
 };
 
 using OptStufenzahl = std::optional<Stufenzahl>;
@@ -53,6 +57,20 @@ Stufenzahl alsStufenzahl(double wert);
 OptStufenzahl summe(const Stufenzahl& a, const Stufenzahl& b);
 OptStufenzahl produkt(const Stufenzahl& a, const Stufenzahl& b);
 OptStufenzahl potenz(const Stufenzahl& basis, const Stufenzahl& exponent);
+
+// The signed interval on level 0, normalised; nullopt when it holds 0 and other numbers.
+OptStufenzahl alsStufenzahl(Intervall wert);
+Stufenzahl negiert(Stufenzahl x);
+// 10^t, and log10 x of a positive x.
+OptStufenzahl zehnHoch(const Stufenzahl& t);
+OptStufenzahl log10Von(const Stufenzahl& x);
+OptStufenzahl quotient(const Stufenzahl& zaehler, const Stufenzahl& nenner);
+
+// Whether |x| lies beyond the largest double for every number the interval holds.
+bool jenseitsDerDoubles(const Stufenzahl& x);
+// The double that x names, when every number the interval holds gives the same fifteen
+// shown digits; nullopt when the interval leaves them open or reaches beyond the doubles.
+std::optional<double> alsDouble(const Stufenzahl& x);
 
 std::optional<bool> istGleich(const Stufenzahl& x, double wert);
 std::optional<bool> istNegativ(const Stufenzahl& x);

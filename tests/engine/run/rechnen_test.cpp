@@ -29,7 +29,8 @@ TEST(Rechne, StopsAtTheFirstRefusedStep) {
          "Passen Sie bitte die Anzahl der Ziffern in der Auflösungszahl an  step = |A|  an !"},
         {{"8", "0a0", "1", "2"}, RechenAusgang::AufZahlAbgelehnt, ziffer},
         {{"1/5", "ä", "1", "2"}, RechenAusgang::AufZahlAbgelehnt, ziffer},
-        {{"3", "0", "1E400", "2"},
+        // A parity has no wide form: the range message stands.
+        {{"5/2", "1", "1E400", "3"},
          RechenAusgang::ZahlAbgelehnt,
          "Basis und Exponent müssen zwischen -1.79769313486231E+308 und 1.79769313486231E+308 "
          "liegen!"},
