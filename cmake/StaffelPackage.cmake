@@ -9,7 +9,8 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "staffelrechner")
 set(CPACK_PACKAGE_VENDOR "Staffelrechner")
 set(CPACK_PACKAGE_CONTACT "Staffelrechner <staffelrechner@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Taschenrechner für die Staffellehre")
+# No CPACK_PACKAGE_DESCRIPTION_SUMMARY: CPack would put it before every package's own summary,
+# the first line of its description.
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 

@@ -13,6 +13,11 @@ declare -A files=(
     [staffelrechner-cli]='^\./usr/(bin/staffelrechner-cli|share/man/man1/staffelrechner-cli\.1\.gz)$'
     [python3-staffelrechner]='^\./usr/lib/python3/dist-packages/staffelrechner/[^/]+$'
 )
+declare -A summary=(
+    [staffelrechner]="Taschenrechner für die Staffellehre, mit Fenster"
+    [staffelrechner-cli]="Taschenrechner für die Staffellehre, Kommandozeile"
+    [python3-staffelrechner]="Taschenrechner für die Staffellehre, Python-Modul"
+)
 declare -A needs=(
     [staffelrechner]="libqt6widgets6 libqt6core6 libc6 qt6-qpa-plugins fonts-liberation"
     [staffelrechner-cli]="libc6 libmpfr6"
@@ -34,6 +39,8 @@ for deb in "${debs[@]}"; do
     package=$(field Package)
     [ -n "${files[$package]:-}" ] || fail "unexpected package $package"
     [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "$package: architecture"
+    [ "$(field Description | head -1)" = "${summary[$package]}" ] \
+        || fail "$package: summary $(field Description | head -1)"
     depends=$(field Depends)
     for need in ${needs[$package]}; do
         grep -q "\b$need\b" <<<"$depends" || fail "$package: Depends lacks $need: $depends"
@@ -70,7 +77,7 @@ for deb in "${debs[@]}"; do
     esac
     if [ -n "$lintian" ]; then
         # The maintainer address is a stand-in until the project has a real one.
-        out=$("$lintian" --fail-on error,warning --suppress-tags bogus-mail-host "$deb" 2>&1) \
+        out=$("$lintian" --fail-on error,warning --suppress-tags bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" 2>&1) \
             || fail "lintian $package: $out"
     fi
     echo "$package: $(field Version), Depends: $depends"
