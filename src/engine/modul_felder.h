@@ -61,7 +61,9 @@
     X(A, Zaehler, PolledCounter<std::int64_t>, AktIntervall, {0})       \
     X(A, Zaehler, PolledCounter<std::uint8_t>, AnzahlIntervalle, {0})   \
     X(A, Lauf, EngineHost*, host_, = nullptr)                           \
-    X(A, Lauf, std::atomic<bool>, halt_, {false})                       \
+    /* kHaltAngefordert and kNachfrage, set by other threads */         \
+    X(A, Lauf, std::atomic<std::uint8_t>, halt_, {0})                   \
+    X(A, Lauf, const std::function<bool()>*, rueckfrage_, = nullptr)    \
     X(A, Lauf, std::atomic<bool>, befolgt_, {false})                    \
     /* Berechnung levels in progress */                                 \
     X(A, Lauf, int, tiefe_, = 0)                                        \

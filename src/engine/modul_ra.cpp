@@ -31,6 +31,15 @@ void ModulRA::Zuruecksetzen() {
     GrenzwertModus = false;
 }
 
+bool ModulRA::haltEntscheiden() noexcept {
+    const std::uint8_t vorher =
+        halt_.fetch_and(static_cast<std::uint8_t>(~kNachfrage), std::memory_order_relaxed);
+    if ((vorher & kNachfrage) != 0 && rueckfrage_ != nullptr && (*rueckfrage_)()) anhalten();
+    if (!haltAngefordert()) return false;
+    befolgt_.store(true, std::memory_order_relaxed);
+    return true;
+}
+
 bool ModulRA::meldungenStill() const noexcept {
     return ExponentText == "x" || BasisText == "x" || ZaehlerG0 > 0;
 }

@@ -82,12 +82,21 @@ class ModulRA {
     void Zuruecksetzen();
 
     // --- Halting: the only thing another thread may change while a calculation runs ---
-    void anhalten() noexcept { halt_.store(true, std::memory_order_relaxed); }
-    bool haltAngefordert() const noexcept { return halt_.load(std::memory_order_relaxed); }
+    void anhalten() noexcept { halt_.fetch_or(kHaltAngefordert, std::memory_order_relaxed); }
+    bool haltAngefordert() const noexcept {
+        return (halt_.load(std::memory_order_relaxed) & kHaltAngefordert) != 0;
+    }
     void haltZuruecknehmen() noexcept {
-        halt_.store(false, std::memory_order_relaxed);
+        halt_.store(0, std::memory_order_relaxed);
         befolgt_.store(false, std::memory_order_relaxed);
     }
+    // Has the calculation ask its question at its next halt test, on its own thread. A host
+    // whose halt request arises on the calculating thread itself (a signal that only the
+    // thread running the calculation may handle) has the question asked on a beat.
+    void nachfragen() noexcept { halt_.fetch_or(kNachfrage, std::memory_order_relaxed); }
+    // The question, set on the calculating thread while no calculation runs; it must not throw,
+    // and true halts the calculation. nullptr: none.
+    void rueckfrageSetzen(const std::function<bool()>* frage) noexcept { rueckfrage_ = frage; }
     bool wurdeAngehalten() const noexcept { return befolgt_.load(std::memory_order_relaxed); }
 
   private:
@@ -101,10 +110,13 @@ class ModulRA {
     // stopped the calculation: one that came after the last test stopped nothing, and the
     // result stands.
     bool haltBefolgen() noexcept {
-        if (!haltAngefordert()) return false;
-        befolgt_.store(true, std::memory_order_relaxed);
-        return true;
+        if (halt_.load(std::memory_order_relaxed) == 0) return false;
+        return haltEntscheiden();
     }
+    // A halt requested or a question to ask: the rare way out of haltBefolgen.
+    bool haltEntscheiden() noexcept;
+    static constexpr std::uint8_t kHaltAngefordert = 1;
+    static constexpr std::uint8_t kNachfrage = 2;
 
     // Every field, with its part in the memo and the fixed points (modul_felder.h). Meldung
     // and NameRechenart are written together with their ids, through the functions below; the

@@ -17,9 +17,6 @@ namespace staffel::python {
 
 namespace {
 
-// Within the 0.2 s in which Ctrl+C is to halt a calculation, with room for the halt itself.
-constexpr std::chrono::milliseconds kSignalTakt{50};
-
 unsigned long hauptthreadIdent = 0;
 
 // A short calculation (rechne in a loop) answers within microseconds; sleeping on the
@@ -109,6 +106,10 @@ void hauptthreadMerken(unsigned long ident) {
     hauptthreadIdent = ident;
 }
 
+bool imHauptthread() {
+    return PyThread_get_thread_ident() == hauptthreadIdent;
+}
+
 std::vector<Rechenthread*> rechenthreads(std::size_t anzahl) {
     thread_local Vorrat vorrat;
     // A child of fork() inherits the objects but not the threads; they are left to the parent.
@@ -128,7 +129,7 @@ void rechnenUnterbrechbar(const std::vector<Rechenthread*>& threads,
                           const std::function<void(Rechenthread&)>& job,
                           const std::function<void()>& anhalten) {
     // Python runs signal handlers on the main thread only; elsewhere there is nothing to check.
-    const bool hauptthread = PyThread_get_thread_ident() == hauptthreadIdent;
+    const bool hauptthread = imHauptthread();
     std::optional<py::error_already_set> unterbrochen;
     {
         py::gil_scoped_release ohneGil;

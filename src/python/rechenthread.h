@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -10,6 +11,9 @@
 #include "engine/run/halt_watchdog.h"
 
 namespace staffel::python {
+
+// Within the 0.2 s in which Ctrl+C is to halt a calculation, with room for the halt itself.
+inline constexpr std::chrono::milliseconds kSignalTakt{50};
 
 // A thread with the stack of a calculation (CalculationRunner::kStackBytes) that runs the jobs
 // of one Python thread, one after another, with a halt timer of its own. It lives as long as
@@ -46,6 +50,8 @@ std::vector<Rechenthread*> rechenthreads(std::size_t anzahl);
 
 // The ident of Python's main thread (threading.main_thread().ident), taken at import.
 void hauptthreadMerken(unsigned long ident);
+// True on Python's main thread, the only one that runs signal handlers.
+bool imHauptthread();
 
 // Runs the jobs, one on each thread, and waits for all with the GIL released. On the main
 // thread Ctrl+C (any pending Python signal) calls anhalten until the jobs have ended, and

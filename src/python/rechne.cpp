@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "python/rechenthread.h"
+#include "python/rechnen_vor_ort.h"
 
 namespace py = pybind11;
 
@@ -25,14 +25,10 @@ Rechnung rechne(const std::string& rechenart, const std::string& aufzahl, const 
     optionen.haltNach = haltZeit(haltNach);
     optionen.grenzwert = grenzwert;
     const RechenEingabe eingabe{rechenart, aufzahl, basis, exponent};
-    Rechenthread& thread = *rechenthreads(1).front();
     Rechnung rechnung;
-    rechnenUnterbrechbar(
-        {&thread},
-        [&](Rechenthread& t) {
-            rechnung.antwort = berechneEinzeln(eingabe, optionen, t.watchdog());
-        },
-        [&] { thread.watchdog().jetztAnhalten(); });
+    rechnenVorOrt([&](HaltWatchdog& watchdog) {
+        rechnung.antwort = berechneEinzeln(eingabe, optionen, watchdog);
+    });
     if (!rechnung.antwort.fehler.empty()) throw std::runtime_error(rechnung.antwort.fehler);
     return rechnung;
 }

@@ -3,6 +3,7 @@
 import os
 import signal
 import threading
+import time
 
 import numpy as np
 import pytest
@@ -21,7 +22,10 @@ LANG = ("6", "1", "1.2", "2147483647")
 ], ids=["rechne", "rechne_ohne_zeitgrenze", "werte"])
 def test_strg_c(rechnen):
     threading.Timer(0.3, os.kill, (os.getpid(), signal.SIGINT)).start()
+    start = time.monotonic()
     with pytest.raises(KeyboardInterrupt):
         rechnen()
+    # Halted, not merely raised once the calculation had ended by itself.
+    assert time.monotonic() - start < 1.5
     # The threads are free again: the next calculation runs to its end.
     assert s.rechne("7", "00", "2", "3").ergebnis == 256

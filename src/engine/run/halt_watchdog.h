@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -30,6 +31,9 @@ class HaltWatchdog {
     void haltAllesJetzt();
     // Presses the halt button of the armed calculation now, whatever its time (Ctrl+C).
     void jetztAnhalten();
+    // From now on every calculation armed here asks frage (ModulRA::rueckfrageSetzen) at its
+    // first halt test after each takt of its run. Called while nothing is armed.
+    void rueckfrageSetzen(std::function<bool()> frage, std::chrono::milliseconds takt);
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -45,6 +49,9 @@ class HaltWatchdog {
     // wake it. Otherwise it finds the new deadline when the old one passes, and a batch of
     // short calculations costs no thread switch per calculation.
     bool wartetOhneFrist_ = false;
+    std::function<bool()> frage_;
+    std::chrono::milliseconds takt_{0};
+    Clock::time_point naechsteFrage_;
     bool ende_ = false;
     std::thread thread_;
 };
