@@ -79,7 +79,9 @@
     X(A, Lauf, std::uint64_t, gezeigteMeldungen_, = 0)                  \
     /* boxes raised since the calculate command began */                \
     X(A, Lauf, std::vector<TextId>, meldungenDesLaufs_, )               \
-    X(A, Lauf, Memo, memo_, )
+    X(A, Lauf, Memo, memo_, )                                           \
+    /* failed solves of the graph passes since the calculate command */ \
+    X(A, Lauf, Fehlschlaege, fehlschlaege_, )
 
 // Declares a field as ModulRA holds it.
 #define STAFFEL_FELD_DEKLARIEREN(A, rolle, typ, name, start) typ name start;

@@ -17,6 +17,7 @@
 #include "engine/numbers/int16.h"
 #include "engine/polled_counter.h"
 #include "engine/run/eingabe.h"
+#include "engine/solvers/fehlschlag_gedaechtnis.h"
 
 namespace staffel {
 
@@ -190,6 +191,10 @@ class ModulRA {
     double emIV(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A);
     double GegenLsg1(Int16 n, Int16 d, double b, double e, std::string_view A);
+    // The outermost solve of GegenLsg0 through the failures of the graph passes: loesen runs
+    // it, handing every forward value it evaluates to the vector when one is given.
+    double GegenLsg0Gemerkt(Int16 n, Int16 d, double b, double e, std::string_view A,
+                            const std::function<double(std::vector<double>*)>& loesen);
     void FehlerMeldung(TextId text);
     // Raises the box: through the host, and into the calculation's answer.
     void meldungZeigen(TextId text);
@@ -205,6 +210,9 @@ class ModulRA {
     MemoSchluessel memoSchluessel(Int16 RZaehler, Int16 RNenner, double b, double e,
                                   std::string_view A);
     void memoAnwenden(const MemoWirkung& wirkung);
+    // Runs aufruf and records its whole effect on the state, as the memo replays it; nothing
+    // when it was halted or went too deep.
+    std::optional<MemoWirkung> wirkungAufnehmen(const std::function<void()>& aufruf);
     // The fixed-point shortcut of emIII's loop, only inside inverses and with the memo on:
     // once a pass has left everything as it found it, the passes left are applied at once.
     bool fixpunktErlaubt() const noexcept { return inversTiefe_ > 0 && memo_.aktiv(); }

@@ -256,7 +256,10 @@ GraphPunkt ModulRA::graphPunkt(float x, Skala skala) {
     const graph::Argumente a = graph::ArgumenteFuer(BasisText, ExponentText, x);
     // Each sample tells its own overflow; no earlier sample's Meldung may stand for it.
     MeldungId = TextId::Keine;
-    Berechnung(RZaehler, RNenner, a.b, a.e, AufZahl);
+    {
+        const Fehlschlaege::Einschalten fehlschlaege(fehlschlaege_);
+        Berechnung(RZaehler, RNenner, a.b, a.e, AufZahl);
+    }
     // A halted evaluation may have stopped anywhere; its value means nothing.
     const bool definiert = Fehlerstatus == Fehler::Keiner && !haltAngefordert();
     const bool ueberlauf = Fehlerstatus == Fehler::Laufzeitfehler && !haltAngefordert();

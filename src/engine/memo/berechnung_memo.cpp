@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -157,6 +159,43 @@ void ModulRA::memoAnwenden(const MemoWirkung& w) {
     tiefsteTiefe_ = std::max(tiefsteTiefe_, tiefe_ + w.tiefe);
 }
 
+std::optional<MemoWirkung> ModulRA::wirkungAufnehmen(const std::function<void()>& aufruf) {
+    std::array<ZaehlerStart, kMemoZaehler> start;
+    jedenZaehler([&start](std::size_t i, const auto& zaehler) {
+        start[i] = {zaehler.get(), zaehler.zuweisungen()};
+    });
+    const int tiefsteDavor = tiefsteTiefe_;
+    tiefsteTiefe_ = tiefe_;
+    const Aufnahme aufnahme(memo_);
+    MeldungPlatzhalter meldung(Meldung, MeldungId);
+    NamePlatzhalter name(NameRechenart, NameRechenartId);
+
+    aufruf();
+    MemoWirkung w;
+    // The texts written are taken before the start texts come back.
+    w.meldungWirkung = meldung.beenden();
+    if (w.meldungWirkung == TextWirkung::Gesetzt) w.meldung = MeldungId;
+    w.nameWirkung = name.beenden();
+    if (w.nameWirkung == TextWirkung::Gesetzt) w.name = NameRechenartId;
+
+    const int tiefste = tiefsteTiefe_;
+    tiefsteTiefe_ = std::max(tiefsteDavor, tiefste);
+    // A halted call has not run to its end, and one that went too deep depends on the depth
+    // it started at.
+    if (wurdeAngehalten() || tiefste > kMaxTiefe) return std::nullopt;
+
+    ZustandInWirkung& z = w.zustand;
+    STAFFEL_SICHT_WIRKUNG(STAFFEL_LESEN)
+    w.tiefe = tiefste - tiefe_;
+    jedenZaehler([&w, &start](std::size_t i, const auto& zaehler) {
+        const bool gesetzt = zaehler.zuweisungen() != start[i].zuweisungen;
+        w.zaehler[i] = gesetzt ? zaehler.get() : zaehler.get() - start[i].wert;
+        if (gesetzt) w.gesetzt |= static_cast<std::uint16_t>(1u << i);
+    });
+    w.meldungen = aufnahme.meldungen();
+    return w;
+}
+
 void ModulRA::RegelnAnwenden(Int16 n, Int16 d, double b, double e, std::string_view A) {
     if (!Regeln(n, d, b, e, A)) FehlerMeldung(TextId::UmformungUeberlauf);
 }
@@ -178,41 +217,11 @@ void ModulRA::RegelnGemerkt(Int16 n, Int16 d, double b, double e, std::string_vi
         }
     }
 
-    std::array<ZaehlerStart, kMemoZaehler> start;
-    jedenZaehler([&start](std::size_t i, const auto& zaehler) {
-        start[i] = {zaehler.get(), zaehler.zuweisungen()};
+    auto w = wirkungAufnehmen([&] {
+        RegelnAnwenden(n, d, b, e, A);
+        memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
     });
-    const int tiefsteDavor = tiefsteTiefe_;
-    tiefsteTiefe_ = tiefe_;
-    const Aufnahme aufnahme(memo_);
-    MeldungPlatzhalter meldung(Meldung, MeldungId);
-    NamePlatzhalter name(NameRechenart, NameRechenartId);
-
-    RegelnAnwenden(n, d, b, e, A);
-    memo_.kostenMerken(gestalt, ZaehlerBer.get() - berVorher);
-    MemoWirkung w;
-    // The texts written are taken before the start texts come back.
-    w.meldungWirkung = meldung.beenden();
-    if (w.meldungWirkung == TextWirkung::Gesetzt) w.meldung = MeldungId;
-    w.nameWirkung = name.beenden();
-    if (w.nameWirkung == TextWirkung::Gesetzt) w.name = NameRechenartId;
-
-    const int tiefste = tiefsteTiefe_;
-    tiefsteTiefe_ = std::max(tiefsteDavor, tiefste);
-    // A halted call has not run to its end, and one that went too deep depends on the depth
-    // it started at.
-    if (wurdeAngehalten() || tiefste > kMaxTiefe) return;
-
-    ZustandInWirkung& z = w.zustand;
-    STAFFEL_SICHT_WIRKUNG(STAFFEL_LESEN)
-    w.tiefe = tiefste - tiefe_;
-    jedenZaehler([&w, &start](std::size_t i, const auto& zaehler) {
-        const bool gesetzt = zaehler.zuweisungen() != start[i].zuweisungen;
-        w.zaehler[i] = gesetzt ? zaehler.get() : zaehler.get() - start[i].wert;
-        if (gesetzt) w.gesetzt |= static_cast<std::uint16_t>(1u << i);
-    });
-    w.meldungen = aufnahme.meldungen();
-    memo_.merken(std::move(schluessel), std::move(w));
+    if (w) memo_.merken(std::move(schluessel), std::move(*w));
 }
 
 }  // namespace staffel

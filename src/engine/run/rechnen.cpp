@@ -166,6 +166,7 @@ Antwort ModulRA::rechne(const RechenEingabe& eingabe, const RechenModus& modus,
                         const std::function<void(const std::string&)>& stepGebildet) {
     GrenzwertModus = modus.grenzwert;
     meldungenDesLaufs_.clear();
+    fehlschlaege_.leeren();
     Antwort a;
     Werte werte;
     if (eingabenLesen(eingabe, a, stepGebildet, werte) &&

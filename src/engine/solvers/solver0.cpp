@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/modul_ra.h"
 #include "engine/solvers/nachsuche.h"
@@ -115,9 +116,10 @@ namespace solver {
 // it can occur.
 class Gegenloesung0 : private Vorwaerts {
   public:
+    // werte, when given, receives every forward value whose deviation from b is formed.
     Gegenloesung0(ModulRA& modul, Int16 n, Int16 d, double b, double e, std::string_view A,
-                  bool nachsuche)
-        : m_(modul), n_(n), d_(d), b_(b), e_(e), A_(A), nachsuche_(nachsuche) {}
+                  bool nachsuche, std::vector<double>* werte)
+        : m_(modul), n_(n), d_(d), b_(b), e_(e), A_(A), nachsuche_(nachsuche), werte_(werte) {}
 
     // The prescribed search, then the follow-up search when it has found no solution.
     double loesen();
@@ -160,6 +162,7 @@ class Gegenloesung0 : private Vorwaerts {
     const double b_, e_;
     const std::string_view A_;
     const bool nachsuche_;
+    std::vector<double>* const werte_;
 
     std::array<double, kPunkte> F_{};
     std::array<bool, kPunkte + 1> D_{};    // D_[i + 1] is D(i); D(-1) is false
@@ -182,6 +185,7 @@ class Gegenloesung0 : private Vorwaerts {
 std::optional<Gegenloesung0::Probe> Gegenloesung0::probe(double x) {
     m_.Berechnung(n_, d_, x, e_, A_);
     const double wert = m_.Ergebnis;
+    if (werte_) werte_->push_back(std::isfinite(wert) ? wert : 0);
     if (!std::isfinite(wert)) return Probe{false, -b_};
     const double f = wert - b_;
     if (!std::isfinite(f)) {
@@ -268,6 +272,7 @@ std::optional<Probewert> Gegenloesung0::auswerten(double x) {
     }
     m_.Fehlerstatus = Fehler::Keiner;
     m_.Berechnung(n_, d_, x, e_, A_);
+    if (werte_) werte_->push_back(std::isfinite(m_.Ergebnis) ? m_.Ergebnis : 0);
     const double f = m_.Ergebnis - b_;
     return Probewert{x, f, m_.Fehlerstatus == Fehler::Keiner && std::isfinite(f)};
 }
@@ -617,8 +622,12 @@ void Gegenloesung0::keineLoesungMelden() {
 
 double ModulRA::GegenLsg0(Int16 n, Int16 d, double b, double e, std::string_view A) {
     const TiefenZaehler tiefe(loeserTiefe_);
-    solver::Gegenloesung0 loesung(*this, n, d, b, e, A, tiefe.aeusserste());
-    return loesung.loesen();
+    const auto loesen = [&](std::vector<double>* werte) {
+        solver::Gegenloesung0 loesung(*this, n, d, b, e, A, tiefe.aeusserste(), werte);
+        return loesung.loesen();
+    };
+    if (!tiefe.aeusserste()) return loesen(nullptr);
+    return GegenLsg0Gemerkt(n, d, b, e, A, loesen);
 }
 
 }  // namespace staffel
