@@ -32,7 +32,8 @@ void BM_InverseGraph(benchmark::State& state) {
 BENCHMARK(BM_InverseGraph)->Unit(benchmark::kMillisecond);
 
 // "Kehrwert der Schrittweite" 300 000: about 160 000 samples lie where the inverse is
-// undefined, and each of them searches the edges of every defined run before it gives up.
+// undefined; the first of each stretch searches the edges of every defined run before it
+// gives up, and the rest repeat its outcome.
 void BM_InverseGraphFineSlow(benchmark::State& state) {
     inverseGraph(state, 300'000);
 }

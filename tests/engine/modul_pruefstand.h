@@ -27,6 +27,7 @@ class ModulRAPruefstand : public ModulRA {
     using ModulRA::emIV;
     using ModulRA::Ergebnis;
     using ModulRA::ExponentText;
+    using ModulRA::fehlschlaege_;
     using ModulRA::Fehlerstatus;
     using ModulRA::GegenLsg0;
     using ModulRA::GegenLsg1;
