@@ -1,0 +1,194 @@
+#include "engine/solvers/weite_suche.h"
+
+#include <gtest/gtest.h>
+#include <mpfr.h>
+
+#include <functional>
+#include <string>
+
+#include "engine/run/antwort.h"
+#include "engine/run/rechnen.h"
+#include "modul_pruefstand.h"
+
+namespace staffel {
+namespace {
+
+// A 400-bit number of the test's own.
+struct Hoch {
+    Hoch() { mpfr_init2(x, 400); }
+    explicit Hoch(double wert) : Hoch() { mpfr_set_d(x, wert, MPFR_RNDN); }
+    ~Hoch() { mpfr_clear(x); }
+    Hoch(const Hoch&) = delete;
+    Hoch& operator=(const Hoch&) = delete;
+    mpfr_t x;
+};
+
+// log10 of the forward operation at x > 1, written out: x^x, x^(x^2), x^(x^(x-1)), x^(x^x).
+enum class Vorwaerts { XHochX, XHochXQuadrat, XHochXHochXMinusEins, DreierTurm };
+
+void log10Vorwaerts(Vorwaerts f, const mpfr_t x, mpfr_t ergebnis) {
+    Hoch lg, hoch;
+    mpfr_log10(lg.x, x, MPFR_RNDN);
+    switch (f) {
+        case Vorwaerts::XHochX:
+            mpfr_set(hoch.x, x, MPFR_RNDN);
+            break;
+        case Vorwaerts::XHochXQuadrat:
+            mpfr_sqr(hoch.x, x, MPFR_RNDN);
+            break;
+        case Vorwaerts::XHochXHochXMinusEins:
+            mpfr_sub_ui(hoch.x, x, 1, MPFR_RNDN);
+            mpfr_pow(hoch.x, x, hoch.x, MPFR_RNDN);
+            break;
+        case Vorwaerts::DreierTurm:
+            mpfr_pow(hoch.x, x, x, MPFR_RNDN);
+            break;
+    }
+    mpfr_mul(ergebnis, hoch.x, lg.x, MPFR_RNDN);
+}
+
+// The x > 1 whose forward value has log10 = ziel, by bisection on log10 x, as the result label
+// writes it: 15 digits rounded from the 400-bit solution itself (a double in between would
+// round a second time), in fixed form up to 10^15.
+std::string loesungsText(Vorwaerts f, const mpfr_t ziel) {
+    Hoch unten(0.01), oben(300), mitte, x, wert;
+    for (int i = 0; i < 420; ++i) {
+        mpfr_add(mitte.x, unten.x, oben.x, MPFR_RNDN);
+        mpfr_div_2ui(mitte.x, mitte.x, 1, MPFR_RNDN);
+        mpfr_exp10(x.x, mitte.x, MPFR_RNDN);
+        log10Vorwaerts(f, x.x, wert.x);
+        mpfr_set(mpfr_cmp(wert.x, ziel) < 0 ? unten.x : oben.x, mitte.x, MPFR_RNDN);
+    }
+    mpfr_exp10(x.x, unten.x, MPFR_RNDN);
+    mpfr_exp_t stellen = 0;
+    char* z = mpfr_get_str(nullptr, &stellen, 10, 15, x.x, MPFR_RNDN);
+    std::string ziffern(z);
+    mpfr_free_str(z);
+    ziffern.erase(ziffern.find_last_not_of('0') + 1);
+    if (stellen > 15) {
+        return "  " + ziffern.substr(0, 1) + "." + ziffern.substr(1) + "E+" +
+               std::to_string(static_cast<long>(stellen) - 1);
+    }
+    const auto ganz = static_cast<std::size_t>(stellen);
+    if (ziffern.size() <= ganz) return "  " + ziffern + std::string(ganz - ziffern.size(), '0');
+    return "  " + ziffern.substr(0, ganz) + "." + ziffern.substr(ganz);
+}
+
+TEST(WeiteSuche, SuperRootsAsAnIndependentCalculation) {
+    // log10 of the Basis: 400; 10^100; 3638334640024 + log10 1.25801429062749.
+    Hoch vierhundert(400), googol, gross;
+    mpfr_ui_pow_ui(googol.x, 10, 100, MPFR_RNDN);
+    mpfr_set_str(gross.x, "125801429062749e-14", 10, MPFR_RNDN);
+    mpfr_log10(gross.x, gross.x, MPFR_RNDN);
+    mpfr_add_d(gross.x, gross.x, 3638334640024.0, MPFR_RNDN);
+    const struct {
+        RechenEingabe eingabe;
+        Vorwaerts f;
+        const mpfr_t& log10Basis;
+        bool rekursion;
+    } faelle[] = {
+        {{"1/6", "00", "1E400", "2"}, Vorwaerts::XHochX, vierhundert.x, false},
+        {{"1/6", "00", "10^10^100", "2"}, Vorwaerts::XHochX, googol.x, false},
+        {{"1/6", "00", "1.25801429062749E+3638334640024", "2"}, Vorwaerts::XHochX, gross.x, false},
+        {{"1/6", "00", "1E400", "3"}, Vorwaerts::XHochXQuadrat, vierhundert.x, false},
+        {{"1/7", "000", "1E400", "2"}, Vorwaerts::XHochXHochXMinusEins, vierhundert.x, true},
+        {{"1/6", "10", "10^10^100", "3"}, Vorwaerts::DreierTurm, googol.x, true},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.eingabe.rechenart + " " + fall.eingabe.aufzahl + " " +
+                     fall.eingabe.basis + " " + fall.eingabe.exponent);
+        ModulRAPruefstand modul;
+        const Antwort a = modul.rechne(fall.eingabe);
+        EXPECT_TRUE(a.gueltig);
+        EXPECT_EQ(a.ergebnisText, loesungsText(fall.f, fall.log10Basis));
+        EXPECT_EQ(a.nameId.basis == TextId::NameUnbekannt, fall.rekursion);
+        EXPECT_EQ(modul.ZaehlerIII.get(), fall.rekursion ? 1 : 0);
+        EXPECT_EQ(modul.AnzahlIntervalle.get(), 1);
+    }
+}
+
+// The size text of 3^^4, typed back as the Basis of the super-root of height 4.
+TEST(WeiteSuche, TheSizeOfATowerGivesItsBaseBack) {
+    ModulRAPruefstand modul;
+    const std::optional<std::string> groesse = modul.rechne({"6", "1", "3", "4"}).groesse;
+    ASSERT_TRUE(groesse.has_value());
+    ModulRAPruefstand zurueck;
+    EXPECT_EQ(zurueck.rechne({"1/6", "10", *groesse, "4"}).ergebnisText, FormatErgebnis(3, ""));
+}
+
+// A solution a hair beside the point where the 15-digit text turns: the neighbouring doubles
+// around it have different texts, and only the forward value at that point tells which is
+// right.
+TEST(WeiteSuche, ASolutionBesideTheRoundingBoundaryGetsItsOwnText) {
+    const struct {
+        double versatz;
+        const char* text;
+    } faelle[] = {{1e-30, "  177.785892928074"}, {-1e-30, "  177.785892928073"}};
+    for (const auto& fall : faelle) {
+        Hoch x, hoch, versatz(fall.versatz);
+        mpfr_set_str(x.x, "1777858929280735e-13", 10, MPFR_RNDN);
+        mpfr_add(x.x, x.x, versatz.x, MPFR_RNDN);
+        log10Vorwaerts(Vorwaerts::XHochX, x.x, hoch.x);
+        mpfr_exp_t exponent = 0;
+        char* ziffern = mpfr_get_str(nullptr, &exponent, 10, 70, hoch.x, MPFR_RNDN);
+        const std::string basis =
+            "10^0." + std::string(ziffern) + "E" + std::to_string(static_cast<long>(exponent));
+        mpfr_free_str(ziffern);
+        ModulRAPruefstand modul;
+        EXPECT_EQ(modul.rechne({"1/6", "00", basis, "2"}).ergebnisText, fall.text);
+    }
+}
+
+// Within the doubles the search on sizes finds what the double solver finds.
+TEST(WeiteSuche, AgreesWithTheDoubleSolver) {
+    ModulRAPruefstand modul;
+    const Antwort doppelt = modul.rechne({"1/6", "00", "1E300", "2"});
+    const Stufenzahl b = alsStufenzahl(1e300);
+    const Stufenzahl e = alsStufenzahl(2);
+    const solver::WeiteLoesung l =
+        solver::weitLoesen({6, 1, "0", true, b, e}, modul, [] { return false; });
+    ASSERT_EQ(l.ausgang, solver::WeiteLoesung::Ausgang::Loesung);
+    EXPECT_EQ(FormatErgebnis(l.loesung, ""), doppelt.ergebnisText);
+}
+
+TEST(WeiteSuche, NoAnswerWhereNoneIsCertain) {
+    const struct {
+        RechenEingabe eingabe;
+        TextId meldung;
+    } faelle[] = {
+        // x^x is never negative.
+        {{"1/6", "00", "-1E400", "2"}, TextId::KeineLoesung},
+        // 3^^3 < 10^400 < 3^^4, and no height lies between.
+        {{"1/6", "11", "1E400", "3"}, TextId::KeineSichereLoesung},
+        // The wide type cannot tell x^(x^(10^400 - 1)) = 27 from x = 1 on.
+        {{"1/6", "00", "27", "1E400"}, TextId::KeineSichereLoesung},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.eingabe.aufzahl + " " + fall.eingabe.basis);
+        ModulRAPruefstand modul;
+        const Antwort a = modul.rechne(fall.eingabe);
+        EXPECT_FALSE(a.gueltig);
+        EXPECT_EQ(a.meldungId, fall.meldung);
+    }
+}
+
+// A halt asked for at the k-th halt test of the search ends it there.
+TEST(WeiteSuche, HaltsBetweenItsTrials) {
+    for (const int k : {2, 20, 40, 70}) {
+        SCOPED_TRACE(k);
+        ModulRAPruefstand modul;
+        int gefragt = 0;
+        const std::function<bool()> frage = [&] {
+            modul.nachfragen();
+            return ++gefragt >= k;
+        };
+        modul.rueckfrageSetzen(&frage);
+        modul.nachfragen();
+        const Antwort a = modul.rechne({"1/6", "00", "10^10^100", "2"});
+        EXPECT_EQ(a.meldungId, TextId::Angehalten);
+        EXPECT_EQ(gefragt, k);
+    }
+}
+
+}  // namespace
+}  // namespace staffel
