@@ -132,7 +132,8 @@ class Suche {
         std::uint64_t unten = muster(a);
         std::uint64_t oben = muster(c);
         while (oben - unten > 1) {
-            if (halt()) return ende(WeiteLoesung::Ausgang::Angehalten);
+            // The trials of the close, cut short by the halt, end the search as halted.
+            if (halt()) break;
             ++l_.schritte;
             const double mitte = std::bit_cast<double>(unten + (oben - unten) / 2);
             const std::optional<int> s = seite(alsStufenzahl(mitte));
@@ -144,7 +145,6 @@ class Suche {
     }
 
     WeiteLoesung abschluss(double a, double c, int seiteA) {
-        if (halt()) return ende(WeiteLoesung::Ausgang::Angehalten);
         const OptStufenzahl klammer = alsStufenzahl(zwischen(a, c));
         if (!klammer || !vorwaerts(*klammer)) return ende(WeiteLoesung::Ausgang::Unsicher);
         const std::string textA = ZahlText(a);
@@ -152,7 +152,6 @@ class Suche {
         if (textA == textC) return loesung(ZahlLesen(textA).wert);
         if (std::nextafter(a, c) != c) return ende(WeiteLoesung::Ausgang::Unsicher);
 
-        if (halt()) return ende(WeiteLoesung::Ausgang::Angehalten);
         const OptStufenzahl grenze = alsStufenzahl(rundungsgrenze(textA, textC));
         const std::optional<int> s = grenze ? seite(*grenze) : std::nullopt;
         if (s == seiteA) return loesung(ZahlLesen(textC).wert);

@@ -114,6 +114,8 @@ TEST(WeiteSuche, TheSizeOfATowerGivesItsBaseBack) {
     ASSERT_TRUE(groesse.has_value());
     ModulRAPruefstand zurueck;
     EXPECT_EQ(zurueck.rechne({"1/6", "10", *groesse, "4"}).ergebnisText, FormatErgebnis(3, ""));
+    // 1^(1^(10^400 - 1)) = 1 exactly, at a trial value.
+    EXPECT_EQ(zurueck.rechne({"1/6", "00", "1", "1E400"}).ergebnisText, FormatErgebnis(1, ""));
 }
 
 // A solution a hair beside the point where the 15-digit text turns: the neighbouring doubles
@@ -187,6 +189,8 @@ TEST(WeiteSuche, HaltsBetweenItsTrials) {
         const Antwort a = modul.rechne({"1/6", "00", "10^10^100", "2"});
         EXPECT_EQ(a.meldungId, TextId::Angehalten);
         EXPECT_EQ(gefragt, k);
+        // The first 29 tests are the one before the search and those of its 28 trials.
+        EXPECT_EQ(modul.ZaehlerG00.get() > 0, k > 29);
     }
 }
 
