@@ -116,6 +116,7 @@ TEST(WeiteSuche, TheSizeOfATowerGivesItsBaseBack) {
     EXPECT_EQ(zurueck.rechne({"1/6", "10", *groesse, "4"}).ergebnisText, FormatErgebnis(3, ""));
     // 1^(1^(10^400 - 1)) = 1 exactly, at a trial value.
     EXPECT_EQ(zurueck.rechne({"1/6", "00", "1", "1E400"}).ergebnisText, FormatErgebnis(1, ""));
+    EXPECT_EQ(zurueck.ZaehlerG00.get(), 0);
 }
 
 // A solution a hair beside the point where the 15-digit text turns: the neighbouring doubles
