@@ -55,7 +55,7 @@ bool ModulRA::weitGegenrechnen(const Stufenzahl& b, const Stufenzahl& e, Antwort
             Fehlerstatus = Fehler::Gemeldet;
             break;
         case Ausgang::Unsicher:
-        case Ausgang::OhneGroesse:
+        case Ausgang::OhneGroesse:  // refused above
             meldungSetzen(TextId::KeineSichereLoesung);
             Fehlerstatus = Fehler::Gemeldet;
             break;
