@@ -132,7 +132,7 @@ class Suche {
         std::uint64_t unten = muster(a);
         std::uint64_t oben = muster(c);
         while (oben - unten > 1) {
-            // The trials of the close, cut short by the halt, end the search as halted.
+            // The close's trials find the halt again and end the search as halted.
             if (halt()) break;
             ++l_.schritte;
             const double mitte = std::bit_cast<double>(unten + (oben - unten) / 2);
