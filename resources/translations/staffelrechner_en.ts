@@ -424,6 +424,10 @@ More in: man staffelrechner
         <source>Die Gegenrechenart wird für Zahlen jenseits von 10^308 nicht gesucht!</source>
         <translation>The inverse operation is not searched for numbers beyond 10^308!</translation>
     </message>
+    <message>
+        <source> keine sichere Lösung!    (IV)</source>
+        <translation> no certain solution!    (IV)</translation>
+    </message>
 </context>
 <context>
     <name>Hilfe</name>

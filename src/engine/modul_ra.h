@@ -176,6 +176,9 @@ class ModulRA {
     // The evaluation of inputs beyond the doubles, on wide numbers; false when it refuses
     // them, with the message raised and antwort.ausgang saying so.
     bool weitAuswerten(const Werte& werte, Antwort& antwort);
+    // An inverse without a closed form at such inputs, by a search on wide numbers; false as
+    // weitAuswerten's when the forward operation has no size to search with.
+    bool weitGegenrechnen(const Stufenzahl& b, const Stufenzahl& e, Antwort& antwort);
     // The size of a result that left the doubles, huge or tiny, into the answer.
     void groesseSetzen(Antwort& antwort, const Stufenzahl& b, const Stufenzahl& e);
 

@@ -216,6 +216,8 @@ const char* engineTextQuelle(TextId id) {
             return QT_TRANSLATE_NOOP("EngineText", " Wert unbestimmt");
         case TextId::KeineLoesung:
             return QT_TRANSLATE_NOOP("EngineText", " keine Lösung!    (IV)");
+        case TextId::KeineSichereLoesung:
+            return QT_TRANSLATE_NOOP("EngineText", " keine sichere Lösung!    (IV)");
         case TextId::NichtDefiniertIV:
             return QT_TRANSLATE_NOOP("EngineText", "nicht definiert (IV)");
         case TextId::KeinVorzeichenwechsel:

@@ -110,6 +110,7 @@
     X(WertUnbestimmt, " Wert unbestimmt")                                                          \
     /* Inverse solvers */                                                                          \
     X(KeineLoesung, " keine Lösung!    (IV)")                                                      \
+    X(KeineSichereLoesung, " keine sichere Lösung!    (IV)")                                       \
     X(NichtDefiniertIV, "nicht definiert (IV)")                                                    \
     X(KeinVorzeichenwechsel,                                                                       \
       " Kein Vorzeichenwechsel für die Lösung der Gegenrechenart gefunden!")                       \

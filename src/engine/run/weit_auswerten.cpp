@@ -82,7 +82,8 @@ bool ModulRA::weitAuswerten(const Werte& werte, Antwort& antwort) {
         return true;
     }
     const bool inverse = fall == 0 && RNenner != 1 && RechenzahlWert > 0 && RechenzahlWert < 1;
-    return ablehnen(inverse ? TextId::GegenrechenartWeit : TextId::ZahlAusserhalb);
+    if (inverse) return weitGegenrechnen(b, e, antwort);
+    return ablehnen(TextId::ZahlAusserhalb);
 }
 
 }  // namespace staffel

@@ -160,7 +160,7 @@ TEST(WeiteEingaben, RefusedWhereNoWayLeadsThere) {
         RechenEingabe eingabe;
         TextId box;
     } faelle[] = {
-        {{"1/6", "00", "1E400", "2"}, TextId::GegenrechenartWeit},
+        {{"2/9", "0000", "1E400", "2"}, TextId::GegenrechenartWeit},
         {{"5/2", "1", "1E400", "3"}, TextId::ZahlAusserhalb},
         {{"3", "", "1E400", "-1E400"}, TextId::ZahlAusserhalb},
         {{"1/5", "1", "-1E400", "10"}, TextId::LogPositiv},
