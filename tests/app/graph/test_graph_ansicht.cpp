@@ -1,5 +1,6 @@
-// The view arithmetic of the graph: zooming at a point, moving by pixels, rounding, carrying the
-// dots of one view into the next, and which sample the readout finds and what it says.
+// The view arithmetic of the graph: rounding, carrying the dots of one view into the next, and
+// which sample the readout finds and what it says. Zooming and moving are pinned by the views
+// the graph window shows after wheel, drag and keys.
 #include <QtTest>
 
 #include "app/graph/graph_ablesung.h"
@@ -36,52 +37,13 @@ class TestGraphAnsicht : public QObject {
     Q_OBJECT
 
   private slots:
-    // The point at the given part of the frame keeps its place.
-    void zoomen() {
-        const struct {
-            Bereich vorher;
-            double fx, fy, faktorX, faktorY;
-            Bereich erwartet;
-        } faelle[] = {
-            {kStandard, 0.5, 0.5, 0.5, 0.5, {-5, 5, -5, 5}},
-            {kStandard, 0, 1, 0.5, 0.5, {-10, 0, 0, 10}},  // the top left corner stays
-            {kStandard, 0.75, 0.5, 2, 1, {-25, 15, -10, 10}},
-            {{0, 4, 100, 200}, 0.5, 0.1, 1, 0.5, {0, 4, 105, 155}},
-            {{10, -10, -10, 10}, 0.25, 0.5, 0.5, 0.5, {7.5, -2.5, -5, 5}},
-        };
-        for (int zeile = 0; const auto& f : faelle) {
-            BEREICH_NAH(app::zoomen(f.vorher, f.fx, f.fy, f.faktorX, f.faktorY), f.erwartet);
-            ++zeile;
-        }
-    }
-
-    // The picture follows the pointer: a drag across the whole frame moves the view by its
-    // whole width or height.
-    void verschieben() {
-        const struct {
-            double dx, dy;
-            Bereich erwartet;
-        } faelle[] = {
-            {0, 0, kStandard},          {190, 0, {-30, -10, -10, 10}}, {-95, 0, {0, 20, -10, 10}},
-            {0, 90, {-10, 10, 10, 30}}, {0, -9, {-10, 10, -12, 8}},
-        };
-        for (int zeile = 0; const auto& f : faelle) {
-            BEREICH_NAH(app::verschieben(kStandard, f.dx, f.dy, kBild.width(), kBild.height()),
-                        f.erwartet);
-            ++zeile;
-        }
-    }
-
-    // Bounds reached by the pointer keep about four digits of the range's width, and no sign
-    // on a rounded 0.
+    // Bounds reached by the pointer keep about four digits of the range's width (as the views
+    // of the graph window after wheel, drag and keys show), and no sign on a rounded 0.
     void gerundet() {
         const struct {
             Bereich genau, erwartet;
         } faelle[] = {
-            {kStandard, kStandard},
-            {{-7.123456, 8.876544, 0.0004, 7.2170138}, {-7.12, 8.88, 0, 7.217}},
             {{1.23456789, 1.23466789, -1e-5, 2e-5}, {1.2345679, 1.2346679, -1e-5, 2e-5}},
-            {{3.3e20, -1.2345e22, -5, 5}, {3.3e20, -1.235e22, -5, 5}},
             {{-0.001, 10, -10, 10}, {0, 10, -10, 10}},
         };
         for (int zeile = 0; const auto& f : faelle) {
