@@ -1,23 +1,29 @@
-// Every window of the program, opened in one language, speaks only that language, names no
-// procedure of the engine, and gives a screen reader a name for each control that tells it
-// apart from the others.
+// One language at a time: the main window switched at run time turns English at once and back
+// to its exact German; every window of the program, opened in one language, speaks only that
+// language, names no procedure of the engine, and gives a screen reader a name for each
+// control that tells it apart from the others.
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QListView>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "app/language/engine_texts.h"
 #include "app/language/groesse_worte.h"
 #include "app/language/sprache.h"
 #include "app/secondary/secondary_windows.h"
+#include "app/shared/datei_speichern.h"
 #include "app/support_fixture.h"
 
 using namespace staffel::app;
@@ -99,6 +105,22 @@ QStringList texte(QWidget* fenster) {
 bool istMenue(QAccessible::Role rolle) {
     return rolle == QAccessible::MenuItem || rolle == QAccessible::MenuBar ||
            rolle == QAccessible::PopupMenu;
+}
+
+// The main window's texts in words: title, captions, tooltips, accessible names, menus.
+QStringList hauptTexte(QWidget* fenster) {
+    QStringList t{fenster->windowTitle()};
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        t << w->toolTip() << w->accessibleName() << w->property("text").toString();
+    }
+    for (QAction* aktion : fenster->findChildren<QAction*>()) t << aktion->text();
+    return t;
+}
+
+// Switching posts the windows the event they retranslate on.
+void waehle(QWidget* fenster, const char* eintrag) {
+    fenster->findChild<QAction*>(eintrag)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 }  // namespace
@@ -183,20 +205,11 @@ class TestAlleFenster : public QObject {
         QVERIFY2(ablage->text().endsWith(groesse), qPrintable(ablage->text()));
     }
 
-    // The size's words in the window's language, its sign and number as the engine wrote them.
-    void sizeWordsTranslated() {
-        const char* const faelle[][2] = {
-            {"mehr als (10^)^9007199254740992", "more than (10^)^9007199254740992"},
-            {"-mehr als (10^)^9007199254740992", "-more than (10^)^9007199254740992"},
-            {"10^6.00225356799455E+3638334640023", "10^6.00225356799455E+3638334640023"},
-        };
-        for (const auto& [engine, englisch] : faelle) {
-            QVERIFY(setzeSprache(Sprache::Englisch));
-            QCOMPARE(groesseText(engine), englisch);
-            QCOMPARE(groesseZeile(engine), QStringLiteral("Size: ") + englisch);
-            QVERIFY(setzeSprache(Sprache::Deutsch));
-            QCOMPARE(groesseText(engine), QString::fromUtf8(engine));
-        }
+    // A negative size keeps its sign before the words (the positive one: copiesAsShown).
+    void negativeSizeTranslated() {
+        QVERIFY(setzeSprache(Sprache::Englisch));
+        QCOMPARE(groesseZeile("-mehr als (10^)^9007199254740992"),
+                 QStringLiteral("Size: -more than (10^)^9007199254740992"));
     }
 
     // As a screen reader walks each window: every name on one line and more than "step",
@@ -229,6 +242,88 @@ class TestAlleFenster : public QObject {
                 }
             }
         }
+    }
+
+    void englishAndBack() {
+        Sitzung s;
+        s.eingaben("5", "0", "0", "-1");
+        QVERIFY(s.rechne());
+        const QStringList deutsch = hauptTexte(&s.fenster());
+        waehle(&s.fenster(), "mnuEnglish");
+        QCOMPARE(gemerkteSprache(), Sprache::Englisch);
+        // Switched at run time, the window reads as one opened in English.
+        Sitzung englisch;
+        englisch.eingaben("5", "0", "0", "-1");
+        QVERIFY(englisch.rechne());
+        // As sets: the switched window holds a few more helper widgets without a text.
+        const auto menge = [](const QStringList& t) { return QSet<QString>(t.begin(), t.end()); };
+        QCOMPARE(menge(hauptTexte(&s.fenster())), menge(hauptTexte(&englisch.fenster())));
+        auto* uebersetzer = QCoreApplication::instance()->findChild<QTranslator*>();
+        // Every engine text by id: its source is the engine's German, and it has English.
+        for (std::size_t i = 1; i < staffel::kTextIds; ++i) {
+            const auto id = static_cast<staffel::TextId>(i);
+            const char* quelle = engineTextQuelle(id);
+            QVERIFY2(quelle != nullptr && staffel::deutsch(id) == quelle, quelle);
+            QVERIFY2(!uebersetzer->translate("EngineText", quelle).isEmpty(), quelle);
+        }
+        QCOMPARE(engineText({staffel::TextId::NamePotenzierung, true}),
+                 " Inverse of  Power:  b ^ e");
+        waehle(&s.fenster(), "mnuDeutsch");
+        QCOMPARE(hauptTexte(&s.fenster()), deutsch);
+        QCOMPARE(gemerkteSprache(), Sprache::Deutsch);
+    }
+
+    // The start's language: --lang=… wins over the remembered choice; nothing or something
+    // unknown remembered is German. The option's other form and a remembered choice:
+    // app.answers_without_window. The last case leaves nothing behind.
+    void startLanguageFromOptionElseRemembered() {
+        const char* const faelle[][3] = {
+            {"de", "--lang=en", "en"}, {"fr", "", "de"}, {"", "", "de"}};
+        for (const auto& [gemerkt, option, erwartet] : faelle) {
+            QSettings einstellungen;
+            if (*gemerkt) {
+                einstellungen.setValue("Sprache", gemerkt);
+            } else {
+                einstellungen.remove("Sprache");
+            }
+            const QStringList argumente =
+                QStringLiteral("staffelrechner %1").arg(option).split(' ', Qt::SkipEmptyParts);
+            QCOMPARE(sprachKuerzel(startSprache(spracheAusArgumenten(argumente))), erwartet);
+        }
+    }
+
+    // Qt's own dialogs speak the window's language: in German the file dialog's overwrite
+    // question and the standard buttons, whose source is English. So does the reason of a
+    // failed save, and a choice the settings cannot keep is told, not lost silently.
+    void qtDialogsAndSaveFailuresInTheWindowsLanguage() {
+        staffel::apptest::Sitzung s;
+        const char* const faelle[][5] = {
+            {"de", "Die Datei %1 existiert bereits.\nSoll sie überschrieben werden?", "&Ja",
+             "Den Ordner gibt es nicht.", "Keine Berechtigung, in diesen Ordner zu schreiben."},
+            {"en", "%1 already exists.\nDo you want to replace it?", "&Yes",
+             "The folder does not exist.", "No permission to write into this folder."}};
+        for (const auto& [sprache, ueberschreiben, ja, ordnerFehlt, verboten] : faelle) {
+            QVERIFY(setzeSprache(*spracheAusKuerzel(sprache)));
+            QCOMPARE(QCoreApplication::translate("QFileDialog",
+                                                 "%1 already exists.\nDo you want to replace it?"),
+                     QString::fromUtf8(ueberschreiben));
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), ja);
+            // Even root may not create files in /sys.
+            for (const auto& [pfad, grund] : {std::pair{"/nonexistent/p.csv", ordnerFehlt},
+                                              std::pair{"/sys/p.csv", verboten}}) {
+                QVERIFY(!speichereDatei(nullptr, pfad, QByteArray("x")));
+                QCOMPARE(s.meldungen().last().text.section(":\n", 1), QString::fromUtf8(grund));
+            }
+        }
+        setzeSprache(Sprache::Deutsch);
+
+        const QString datei = QSettings().fileName();
+        QFile::remove(datei);
+        QVERIFY(QDir().mkpath(datei));
+        merkeSprache(Sprache::Englisch);
+        QDir(datei).removeRecursively();
+        QVERIFY2(s.meldungsTexte().last().startsWith("Die Sprachwahl lässt sich nicht"),
+                 qPrintable(s.meldungsTexte().last()));
     }
 };
 
