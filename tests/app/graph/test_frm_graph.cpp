@@ -311,25 +311,19 @@ class TestFrmGraph : public QObject {
     // A corner number too wide for its margin loses digits until it fits; words never do.
     void cornerNumbersFitTheirMargin() {
         const QFontMetricsF metrik(staffel::app::designFont(8.25, false));
-        const auto zahl = [](double wert, double raum) {
-            return graph::Beschriftung{0, 95, {}, {}, {}, {}, wert, raum};
-        };
         const double raum = metrik.horizontalAdvance("-1.5E+08");
-        struct Fall {
-            graph::Beschriftung b;
-            QString text;
-            QString erwartet;
+        const auto zahl = [](double wert) {
+            return graph::Beschriftung{0, 95, {}, {}, {}, {}, wert, 8};
         };
-        const Fall faelle[] = {
-            {zahl(10, 8), " 10", " 10"},
-            {zahl(-123456789.0, 8), "-123456789", "-1.2E+08"},
-            {zahl(1e300, 8), " 1E+300", " 1E+300"},
+        const std::tuple<graph::Beschriftung, QString, QString> faelle[] = {
+            {zahl(10), " 10", "10"},
+            {zahl(-123456789.0), "-123456789", "-1.2E+08"},
+            {zahl(1e300), " 1E+300", "1E+300"},
             {graph::Beschriftung{0, 95, {}, {}, {}, {}, {}, 0}, "Höhe mit vielen Wörtern",
              "Höhe mit vielen Wörtern"},
         };
-        for (const Fall& f : faelle) {
-            const QString text = staffel::app::passendeZahl(f.b, f.text, metrik, raum);
-            QCOMPARE(text.trimmed(), f.erwartet.trimmed());
+        for (const auto& [b, text, erwartet] : faelle) {
+            QCOMPARE(staffel::app::passendeZahl(b, text, metrik, raum).trimmed(), erwartet);
         }
     }
 
