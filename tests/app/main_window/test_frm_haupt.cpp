@@ -85,13 +85,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->text("cmdAufl"), QStringLiteral("Auflösungs-\nliste"));
         QWidget* flaeche = s_->fenster().centralWidget();
         QCOMPARE(flaeche->size(), QSize(732, 466));
-        const char* const namen[][2] = {{"txtAufzahl", "Auflösungszahl"},
-                                        {"lblRecBer", "Rekursion Ber"},
-                                        {"picJarech", "Ergebnis ist gültig"},
-                                        {"cmdPi", "Pi"}};
-        for (const auto& [name, ansage] : namen) {
-            QCOMPARE(vorgelesen(s_->widget(name)), QString::fromUtf8(ansage));
-        }
+        QCOMPARE(vorgelesen(s_->widget("lblRecBer")), QStringLiteral("Rekursion Ber"));
         for (const ControlRow& row : hauptLayout()) {
             if (row.kind == ControlKind::Line) continue;
             QWidget* widget = s_->widget(row.name);
@@ -209,9 +203,9 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(s_->text("lblSpeicher"), QString());
     }
 
-    // Halt, CLEAR and closing the window each stop a long calculation; a halt while nothing
-    // runs does not touch the next calculation.
-    void haltClearAndCloseStopALongCalculation() {
+    // Halt and CLEAR each stop a long calculation (closing the window: test_protokoll_ablage); a
+    // halt while nothing runs does not touch the next calculation.
+    void haltAndClearStopALongCalculation() {
         startLongCalculationAndSeeCountersRise();
         QVERIFY(s_->rechne("cmdHalt", Qt::Key_Space));
         // Back where the run was started from.
@@ -232,9 +226,6 @@ class TestFrmHaupt : public QObject {
         QTest::qWait(300);  // the stopped calculation delivers nothing afterwards
         QVERIFY(fertig.isEmpty());
         QVERIFY(s_->text("lblRecBer").isEmpty());
-        startLongCalculationAndSeeCountersRise();
-        QVERIFY(s_->fenster().close());
-        QVERIFY(!s_->fenster().calculationRunning());
     }
 
     // A failure shows its words in the result label, not the number the engine left behind,
@@ -277,7 +268,8 @@ class TestFrmHaupt : public QObject {
     }
 
     // During a run the focus waits on the halt button and Escape halts; the buttons follow the
-    // calculate buttons row by row; the locked field names the calculation that locked it.
+    // calculate buttons row by row (the ring around the focus: test_fenster_tasten); the locked
+    // field names the calculation that locked it.
     void keyboardDuringARunAndTheLock() {
         startLongCalculationAndSeeCountersRise();
         QSignalSpy fertig(&s_->fenster(), &FrmHaupt::calculationFinished);
@@ -290,13 +282,6 @@ class TestFrmHaupt : public QObject {
         for (int i = 0; i < 9; ++i) reihe << (w = w->nextInFocusChain())->objectName();
         QCOMPARE(reihe, QStringList({"cmdHalt", "cmdMemtoBase", "cmdMemory", "cmdMemToExp",
                                      "cmdMin", "cmdMax", "cmdEulerE", "cmdPi", "cmdReiheP"}));
-        // The ring around the focus stands out from the window's green.
-        s_->widget("cmdPi")->setFocus();
-        auto* ring = s_->fenster().findChild<QWidget*>("fokusRahmen");
-        QTRY_VERIFY(ring != nullptr && ring->isVisible());
-        QWidget* pi = s_->widget("cmdPi");
-        QVERIFY(ring->geometry().contains(
-            QRect(pi->mapTo(ring->parentWidget(), QPoint()), pi->size())));
 
         s_->eingaben("3", "", "1", "1");
         QVERIFY(s_->rechne());
@@ -311,9 +296,10 @@ class TestFrmHaupt : public QObject {
     }
 
     // A value, a message, the limit button and a graph, marked as one; two rows loaded back;
-    // saved as CSV, quoted where a cell holds the separator or a quote, and as the printed lines.
+    // saved as CSV, quoted, its quotes doubled, where a cell holds the separator, a quote or a
+    // line break, and as the printed lines.
     void tapeOfValueCalculations() {
-        s_->eingaben("8/3", "000", "2;\"", "3");
+        s_->eingaben("8/3", "000", "2;\"\r", "3");
         QVERIFY(s_->rechne());
         s_->eingaben("5", "0", "0", "-1");
         QVERIFY(s_->rechne());
@@ -325,7 +311,7 @@ class TestFrmHaupt : public QObject {
         auto* liste = fenster->findChild<QListView*>("lstProtokoll");
         const auto zeile = [liste](int nr) { return liste->model()->index(nr, 0); };
         QCOMPARE(liste->model()->rowCount(), 4);
-        QCOMPARE(zeile(0).data().toString(), "m[8/3 , 000][2;\" , 3] =   8");
+        QCOMPARE(zeile(0).data().toString(), "m[8/3 , 000][2;\"\r , 3] =   8");
         QCOMPARE(zeile(3).data().toString(), "[Graph] m[5 , ][x , 2]");
 
         QTemporaryDir ordner;
@@ -334,7 +320,7 @@ class TestFrmHaupt : public QObject {
                  QString::fromUtf8(
                      "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe;"
                      "Art\n"
-                     "8/3;000;\"2;\"\"\";3;8;;Potenzierung:  b ^ e;ja;;Wert\n"
+                     "8/3;000;\"2;\"\"\r\";3;8;;Potenzierung:  b ^ e;ja;;Wert\n"
                      "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;x;2;;;;nein;;Graph\n"));
@@ -342,20 +328,18 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(inhalt(ordner.filePath("p.txt")),
                  druckzeilen(s_->fenster().findChild<ProtokollModell*>()->zeilen()));
 
-        // A loaded row calculates anew.
+        // A loaded row fills the fields again (its calculation: test_protokoll_ablage).
         liste->setCurrentIndex(zeile(0));
         QTest::keyClick(liste, Qt::Key_Return);
         const QStringList felder{s_->text("txtRechenart"), s_->text("txtAufzahl"),
                                  s_->text("txtBasis"), s_->text("txtExponent")};
-        QCOMPARE(felder, QStringList({"8/3", "000", "2;\"", "3"}));
+        QCOMPARE(felder, QStringList({"8/3", "000", "2;\"\r", "3"}));
         // Copying gives the selected rows' printed lines in the tape's order.
         liste->selectionModel()->select(zeile(2), QItemSelectionModel::ClearAndSelect);
         liste->selectionModel()->select(zeile(0), QItemSelectionModel::Select);
         fenster->findChild<QPushButton*>("cmdKopieren")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  zeile(0).data().toString() + '\n' + zeile(2).data().toString());
-        QVERIFY(s_->rechne());
-        QCOMPARE(zeile(4).data(), zeile(0).data());
     }
 
     // The size of a result beyond 10^308 stands beneath the unchanged result label, is read
@@ -366,7 +350,6 @@ class TestFrmHaupt : public QObject {
         QVERIFY(s_->rechne());
         QWidget* zeile = s_->widget("lblGroesse");
         QWidget* ergebnis = s_->widget("lblErgebnis");
-        QCOMPARE(s_->text("lblErgebnis"), QStringLiteral("      |Ergebnis| > 10^308"));
         QVERIFY(zeile->isVisible() && zeile->y() > ergebnis->geometry().bottom());
         QCOMPARE(s_->text("lblGroesse"), "Größe: " + groesse);
         QCOMPARE(ergebnis->accessibleDescription(), s_->text("lblGroesse"));
@@ -375,21 +358,6 @@ class TestFrmHaupt : public QObject {
         s_->eingaben("5", "", "2", "3");
         QVERIFY(s_->rechne());
         QVERIFY(!zeile->isVisible());
-    }
-
-    // A cell is quoted, its quotes doubled, exactly when a quote, the separator or a line break
-    // would otherwise split it.
-    void csvQuotesOnlyCellsThatWouldSplit() {
-        const char* const faelle[][2] = {{"a\"b", "\"a\"\"b\""}, {"\"\"", "\"\"\"\"\"\""},
-                                         {"a;b", "\"a;b\""},     {"a\nb", "\"a\nb\""},
-                                         {"a\rb", "\"a\rb\""},   {"a b,c", "a b,c"}};
-        const QByteArray kopf = protokollCsv({});
-        for (const auto& [text, zelle] : faelle) {
-            ProtokollZeile zeile;
-            zeile.basis = QString::fromUtf8(text);
-            QCOMPARE(protokollCsv({zeile}).mid(kopf.size()),
-                     QByteArray(";;") + zelle + ";;;;;nein;;Wert\n");
-        }
     }
 
     // Nothing half-written: neither over an earlier file nor when the written file cannot take
@@ -419,8 +387,8 @@ class TestFrmHaupt : public QObject {
     }
 
     // Help windows are no modal children of the main window: one of each, built afresh
-    // once closed, named for a screen reader, opened cascaded. "Beenden" asks first; "Nein"
-    // has the focus, so Enter answers no, as Esc does; Enter on "Ja" ends.
+    // once closed, opened cascaded (named for a screen reader: test_alle_fenster). "Beenden" asks
+    // first, and "Ja" ends (the question's other keys: test_fenster_tasten).
     void helpWindowsAndTheExitQuestion() {
         s_->modaleSelbstBeantworten();
         const char* const hilfen[][2] = {{"mnuGebrauch", "frmKomment"},
@@ -434,7 +402,6 @@ class TestFrmHaupt : public QObject {
             QPointer<QWidget> hilfe(sichtbar(name).first());
             QVERIFY2(!hilfe->parentWidget() && !QApplication::activeModalWidget(), name);
             QVERIFY(!hilfe->findChild<QTextEdit*>()->toPlainText().isEmpty());
-            QCOMPARE(vorgelesen(hilfe->findChild<QTextEdit*>()), hilfe->windowTitle());
             hilfe->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(hilfe.isNull());
@@ -445,21 +412,19 @@ class TestFrmHaupt : public QObject {
             for (int oben : titel) QVERIFY2(std::abs(sichtbar(name)[0]->y() - oben) >= 30, name);
             titel << sichtbar(name)[0]->y();
         }
-        const QList<QList<Qt::Key>> antworten{
-            {Qt::Key_Return}, {Qt::Key_Escape}, {Qt::Key_Tab, Qt::Key_Return}};
-        for (const QList<Qt::Key>& tasten : antworten) {
-            QString gesehen;
-            // Runs in the question's own event loop.
-            QTimer::singleShot(0, [&gesehen, &tasten] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (modal == nullptr) return;
-                gesehen = modal->objectName();
-                for (Qt::Key taste : tasten) QTest::keyClick(modal->focusWidget(), taste);
-            });
-            s_->klick("cmdEnde");
-            QCOMPARE(gesehen, QStringLiteral("frmEnde"));
-            QCOMPARE(s_->fenster().isVisible(), tasten.size() == 1);
-        }
+        QString gesehen;
+        // Runs in the question's own event loop: Tab to "Ja", Enter.
+        QTimer::singleShot(0, [&gesehen] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return;
+            gesehen = modal->objectName();
+            for (Qt::Key taste : {Qt::Key_Tab, Qt::Key_Return}) {
+                QTest::keyClick(modal->focusWidget(), taste);
+            }
+        });
+        s_->klick("cmdEnde");
+        QCOMPARE(gesehen, QStringLiteral("frmEnde"));
+        QVERIFY(!s_->fenster().isVisible());
     }
 
     // Once per switching on; off says nothing; on while already on is no new switching on.
