@@ -4,7 +4,6 @@
 // control that tells it apart from the others.
 #include <QAccessible>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,6 @@
 // Prints through a real CUPS server: run under tests/printing/cups_sandbox.sh, whose private
 // server's default queue files every job as a PDF in STAFFEL_CUPS_AUSGABE.
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QTest>
