@@ -13,12 +13,9 @@ class ModulRAPruefstand : public ModulRA {
     using ModulRA::AktIntervall;
     using ModulRA::AnzahlIntervalle;
     using ModulRA::AnzahlStellen;
-    using ModulRA::AuflListe;
     using ModulRA::AuflListeBilden;
-    using ModulRA::AufZahl;
     using ModulRA::AufZahlAuffuellen;
     using ModulRA::AufZahlPruefen;
-    using ModulRA::BasisText;
     using ModulRA::Berechnung;
     using ModulRA::BruchNenner;
     using ModulRA::BruchText;
@@ -35,13 +32,10 @@ class ModulRAPruefstand : public ModulRA {
     using ModulRA::Meldung;
     using ModulRA::MeldungId;
     using ModulRA::NameRechenart;
-    using ModulRA::NameRechenartId;
-    using ModulRA::nameSetzen;
     using ModulRA::NARechart;
     using ModulRA::RDezimal;
     using ModulRA::RechenartText;
     using ModulRA::RechenzahlLesen;
-    using ModulRA::RNenner;
     using ModulRA::RZaehler;
     using ModulRA::ZaehlerBer;
     using ModulRA::ZaehlerG0;
