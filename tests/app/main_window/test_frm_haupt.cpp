@@ -296,23 +296,23 @@ class TestFrmHaupt : public QObject {
     }
 
     // A value, a message, the limit button and a graph, marked as one; two rows loaded back;
-    // saved as CSV, quoted, its quotes doubled, where a cell holds the separator, a quote or a
-    // line break, and as the printed lines.
+    // saved as CSV, a cell quoted, its quotes doubled, where it holds a quote (the value), a
+    // line break (the message) or the separator (the graph), and as the printed lines.
     void tapeOfValueCalculations() {
-        s_->eingaben("8/3", "000", "2;\"\r", "3");
+        s_->eingaben("8/3", "000", "2\"", "3");
         QVERIFY(s_->rechne());
-        s_->eingaben("5", "0", "0", "-1");
+        s_->eingaben("5", "0", "0", "-1\r");
         QVERIFY(s_->rechne());
         QVERIFY(s_->rechne("cmdEulersch"));
-        s_->eingaben("5", "0", "x", "2");
+        s_->eingaben("5", "0", "x", "2;");
         QVERIFY(s_->rechne());
         s_->fenster().findChild<QAction*>("mnuProtokoll")->trigger();
         auto* fenster = s_->fenster().findChild<FrmProtokoll*>();
         auto* liste = fenster->findChild<QListView*>("lstProtokoll");
         const auto zeile = [liste](int nr) { return liste->model()->index(nr, 0); };
         QCOMPARE(liste->model()->rowCount(), 4);
-        QCOMPARE(zeile(0).data().toString(), "m[8/3 , 000][2;\"\r , 3] =   8");
-        QCOMPARE(zeile(3).data().toString(), "[Graph] m[5 , ][x , 2]");
+        QCOMPARE(zeile(0).data().toString(), "m[8/3 , 000][2\" , 3] =   8");
+        QCOMPARE(zeile(3).data().toString(), "[Graph] m[5 , ][x , 2;]");
 
         QTemporaryDir ordner;
         QVERIFY(fenster->speichern(ordner.filePath("p.csv")));
@@ -320,10 +320,10 @@ class TestFrmHaupt : public QObject {
                  QString::fromUtf8(
                      "Rechenzahl;Auflösungszahl;Basis;Exponent;Ergebnis;Meldung;Name;gültig;Größe;"
                      "Art\n"
-                     "8/3;000;\"2;\"\"\r\";3;8;;Potenzierung:  b ^ e;ja;;Wert\n"
-                     "5;0;0;-1;;Nicht definiert!;Potenzierung:  b ^ e;nein;;Wert\n"
+                     "8/3;000;\"2\"\"\";3;8;;Potenzierung:  b ^ e;ja;;Wert\n"
+                     "5;0;0;\"-1\r\";;Nicht definiert!;Potenzierung:  b ^ e;nein;;Wert\n"
                      "5;0;0; +- Unendlich;;Grenzwert??;Potenzierung:  b ^ e;nein;;Wert\n"
-                     "5;0;x;2;;;;nein;;Graph\n"));
+                     "5;0;x;\"2;\";;;;nein;;Graph\n"));
         QVERIFY(fenster->speichern(ordner.filePath("p.txt")));
         QCOMPARE(inhalt(ordner.filePath("p.txt")),
                  druckzeilen(s_->fenster().findChild<ProtokollModell*>()->zeilen()));
@@ -333,7 +333,7 @@ class TestFrmHaupt : public QObject {
         QTest::keyClick(liste, Qt::Key_Return);
         const QStringList felder{s_->text("txtRechenart"), s_->text("txtAufzahl"),
                                  s_->text("txtBasis"), s_->text("txtExponent")};
-        QCOMPARE(felder, QStringList({"8/3", "000", "2;\"\r", "3"}));
+        QCOMPARE(felder, QStringList({"8/3", "000", "2\"", "3"}));
         // Copying gives the selected rows' printed lines in the tape's order.
         liste->selectionModel()->select(zeile(2), QItemSelectionModel::ClearAndSelect);
         liste->selectionModel()->select(zeile(0), QItemSelectionModel::Select);
