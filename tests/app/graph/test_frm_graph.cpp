@@ -257,6 +257,8 @@ class TestFrmGraph : public QObject {
         const double kInf = std::numeric_limits<double>::infinity();
         const std::tuple<Skala, graph::Probe, const char*> faelle[] = {
             {Skala::Wert, {-0.5f, -0.25, Durchgang::Fein, -0.25}, "Wert\n-0.5;-0.25;fein;;-0.25"},
+            // A defined value names no size, though one is known for its x.
+            {Skala::Wert, {4, 7.5, Durchgang::Fein, 7.5}, "Wert\n4;7.5;fein;;7.5"},
             {Skala::Wert, {4, {}, Durchgang::Fein, {}}, "Wert\n4;;fein;1.25E+3638334640024;"},
             {Skala::Log10, {2, 100, Durchgang::Grob, 2}, "log₁₀|Wert|\n2;100;grob;;2"},
             {Skala::Log10, {4, {}, Durchgang::Fein, {}, true}, "log₁₀|Wert|\n4;;fein;;"},
@@ -312,9 +314,7 @@ class TestFrmGraph : public QObject {
     void cornerNumbersFitTheirMargin() {
         const QFontMetricsF metrik(staffel::app::designFont(8.25, false));
         const double raum = metrik.horizontalAdvance("-1.5E+08");
-        const auto zahl = [](double wert) {
-            return graph::Beschriftung{0, 95, {}, {}, {}, {}, wert, 8};
-        };
+        const auto zahl = [](double w) { return graph::Beschriftung{0, 95, {}, {}, {}, {}, w, 8}; };
         const std::tuple<graph::Beschriftung, QString, QString> faelle[] = {
             {zahl(10), " 10", "10"},
             {zahl(-123456789.0), "-123456789", "-1.2E+08"},
