@@ -23,7 +23,6 @@ class ModulRAPruefstand : public ModulRA {
     using ModulRA::emIII;
     using ModulRA::emIV;
     using ModulRA::Ergebnis;
-    using ModulRA::ExponentText;
     using ModulRA::fehlschlaege_;
     using ModulRA::Fehlerstatus;
     using ModulRA::GegenLsg0;
@@ -44,7 +43,6 @@ class ModulRAPruefstand : public ModulRA {
     using ModulRA::ZaehlerG11;
     using ModulRA::ZaehlerIII;
     using ModulRA::ZaehlerIV;
-    using ModulRA::ZaehlerNA;
 };
 
 }  // namespace staffel
