@@ -23,8 +23,8 @@ class ModulRAPruefstand : public ModulRA {
     using ModulRA::emIII;
     using ModulRA::emIV;
     using ModulRA::Ergebnis;
-    using ModulRA::fehlschlaege_;
     using ModulRA::Fehlerstatus;
+    using ModulRA::fehlschlaege_;
     using ModulRA::GegenLsg0;
     using ModulRA::GegenLsg1;
     using ModulRA::GrenzwertModus;
