@@ -1,7 +1,9 @@
-"""Rechnung: its attributes are the keys of as_dict(), and pickle copies it under every protocol."""
+"""Rechnung: attributes as as_dict()'s keys, pickle under every protocol, misuse raising."""
 
 import pickle
 import re
+import subprocess
+import sys
 
 import pytest
 
@@ -26,14 +28,21 @@ def test_pickle(protokoll):
         assert kopie == rechnung and pickle.dumps(kopie, protokoll) == pickle.dumps(rechnung, protokoll)
 
 
-def test_falscher_zustand():
-    zustand = RECHNUNGEN[0].__reduce_ex__(2)[1][1]
-    for falsch in [zustand[:-1], zustand + (0,), zustand[:3] + ("x",) + zustand[4:],
-                   zustand[:-1] + ([1, 2],), (None,) * len(zustand)]:
-        with pytest.raises(RuntimeError):
-            s.Rechnung.__new__(s.Rechnung, falsch)
-    with pytest.raises(TypeError):
-        s.Rechnung.__new__(s.Rechnung)
+# Each misuse in an interpreter of its own, so that a crash fails its row, not the whole run:
+# every one raises with the module's own words.
+@pytest.mark.parametrize("ausdruck,erwartet", [
+    ("s.Rechnung.__new__(s.Rechnung)", "TypeError"),
+    ("s.Rechnung.__new__(s.Rechnung, r.__reduce_ex__(2)[1][1][:-1])", "RuntimeError"),
+    ("r.__setstate__(('x', 1))", "AttributeError"),
+    ("s.rechne('5', '', '2', '3', halt_nach=None)", "TypeError: halt_nach braucht eine Zahl"),
+    ("s.werte('5', '', 1.0, 2.0, jobs=1.5)", "TypeError: jobs braucht eine ganze Zahl"),
+    ("s.rechne('5', '', '\\ud800', '3')", "ValueError: basis enthält ein einzelnes Surrogat"),
+])
+def test_missbrauch(ausdruck, erwartet):
+    programm = (f"import staffelrechner as s\nr = s.rechne('7', '00', '2', '3')\ntry:\n    {ausdruck}\n"
+                "except Exception as e:\n    print(f'{type(e).__name__}: {e}')\n")
+    lauf = subprocess.run([sys.executable, "-c", programm], capture_output=True, text=True, timeout=60)
+    assert lauf.returncode == 0 and lauf.stdout.startswith(erwartet), lauf.stdout + lauf.stderr
 
 
 # In a notebook a Rechnung shows what the window shows: the formula with the result in words,

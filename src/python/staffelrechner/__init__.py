@@ -17,6 +17,7 @@ KeyboardInterrupt aus. Funktionen und Rechnungen lassen sich mit pickle zu Dask-
 schicken (``dask.array.map_blocks``, ``dask.bag``), sofern das Modul dort installiert ist.
 """
 
+import numbers
 from html import escape as _escape
 
 from staffelrechner import _kern
@@ -65,7 +66,21 @@ Rechnung._repr_html_ = _html
 def _text(name, wert):
     if not isinstance(wert, (str, bytes)):
         raise TypeError(f"{name} braucht einen Text (str oder bytes), nicht {type(wert).__name__}.")
+    if isinstance(wert, str) and not wert.isascii():
+        try:
+            wert.encode("utf-8")
+        except UnicodeEncodeError:
+            raise ValueError(f"{name} enthält ein einzelnes Surrogat, das kein Zeichen ist.") from None
     return wert
+
+
+# pybind's own refusal would list C++ signatures; a caller reads why in the module's words.
+def _zahl(name, wert, ganz=False):
+    erlaubt = numbers.Integral if ganz else numbers.Real
+    if isinstance(wert, bool) or not isinstance(wert, erlaubt):
+        art = "eine ganze Zahl" if ganz else "eine Zahl (Sekunden)"
+        raise TypeError(f"{name} braucht {art}, nicht {type(wert).__name__}.")
+    return int(wert) if ganz else float(wert)
 
 
 def rechne(rechenart, aufzahl, basis, exponent, *, grenzwert=False, halt_nach=10.0):
@@ -81,11 +96,12 @@ def rechne(rechenart, aufzahl, basis, exponent, *, grenzwert=False, halt_nach=10
     halt_nach: Sekunden, nach denen eine noch laufende Rechnung angehalten wird (0: ohne
         Zeitgrenze), wie ``--halt-after``.
 
-    Die Rechnung läuft mit freigegebener GIL auf einem Rechenthread des aufrufenden Threads.
-    TypeError, wenn ein Text weder str noch bytes ist; ValueError für halt_nach außerhalb von
-    0 bis 1e6.
+    Die Rechnung läuft mit freigegebener GIL auf einem eigenen großen Stapel des aufrufenden
+    Threads. TypeError, wenn ein Text weder str noch bytes ist oder halt_nach keine Zahl;
+    ValueError für einen Text mit einzelnem Surrogat und für halt_nach außerhalb von 0 bis 1e6.
     """
     texte = zip(("rechenart", "aufzahl", "basis", "exponent"), (rechenart, aufzahl, basis, exponent))
+    halt_nach = _zahl("halt_nach", halt_nach)
     return _kern.rechne(*(_text(*t) for t in texte), bool(grenzwert), halt_nach)
 
 
@@ -117,4 +133,6 @@ def werte(
     texte = _text("rechenart", rechenart), _text("aufzahl", aufzahl)
     if not isinstance(skala, str):
         raise TypeError(f"skala braucht einen Text, nicht {type(skala).__name__}.")
+    jobs = None if jobs is None else _zahl("jobs", jobs, ganz=True)
+    halt_nach = _zahl("halt_nach", halt_nach)
     return _kern.werte(*texte, basis, exponent, jobs, halt_nach, bool(status), skala)
