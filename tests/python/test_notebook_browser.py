@@ -1,5 +1,6 @@
 """The example notebook in headless Chromium: move the explorer's e slider, see the plot change."""
 
+import contextlib
 import os
 import pathlib
 import re
@@ -12,12 +13,12 @@ import time
 
 import pytest
 
-webdriver = pytest.importorskip("selenium.webdriver",
-                                reason="Debian's python3-selenium is not installed")
+webdriver = pytest.importorskip("selenium.webdriver", reason="Debian's python3-selenium is not installed")
 pytest.importorskip("notebook", reason="Debian's jupyter-notebook is not installed")
 pytest.importorskip("ipywidgets", reason="Debian's python3-ipywidgets is not installed")
 if not (os.path.exists("/usr/bin/chromium") and os.path.exists("/usr/bin/chromedriver")):
     pytest.skip("Debian's chromium and chromium-driver are not installed", allow_module_level=True)
+from selenium.common.exceptions import StaleElementReferenceException  # noqa: E402
 from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
@@ -30,14 +31,17 @@ ERKUNDER = ".staffelrechner-erkunden"
 
 def warte(bedingung, sekunden=30):
     ende = time.monotonic() + sekunden
-    while not (wert := bedingung()):
+    while True:
+        # The notebook replaces a widget's block as results arrive: one gone meanwhile is read anew.
+        with contextlib.suppress(StaleElementReferenceException):
+            if wert := bedingung():
+                return wert
         assert time.monotonic() < ende, "waited in vain"
         time.sleep(0.1)
-    return wert
 
 
 def ruhiges_bild(treiber):  # once the refinement has replaced the preview
-    bild = lambda: treiber.find_element(By.CSS_SELECTOR, f"{ERKUNDER} img").screenshot_as_png
+    bild = lambda: warte(lambda: treiber.find_element(By.CSS_SELECTOR, f"{ERKUNDER} img").screenshot_as_png)
     vorher = bild()
     while (time.sleep(0.6), jetzt := bild())[1] != vorher:
         vorher = jetzt
@@ -70,8 +74,7 @@ def test_erkunder_im_browser(server):
     optionen = webdriver.ChromeOptions()
     optionen.binary_location = "/usr/bin/chromium"
     [optionen.add_argument(a) for a in ("--headless=new", "--no-sandbox", "--window-size=1200,1400")]
-    treiber = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
-                               options=optionen)
+    treiber = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=optionen)
     try:
         treiber.get(server)
         warte(lambda: treiber.execute_script(
@@ -84,12 +87,11 @@ def test_erkunder_im_browser(server):
         griff = erkunder.find_elements(By.CSS_SELECTOR, ".ui-slider-handle")[2]  # R, b, e
         griff.click()
         griff.send_keys(*[Keys.ARROW_RIGHT] * 10)
-        formel = lambda: erkunder.find_element(By.CSS_SELECTOR, ".staffelrechner-rechnung code").text
-        warte(lambda: formel().endswith(", 2.1]"))
+        block = lambda teil: erkunder.find_element(By.CSS_SELECTOR, f".staffelrechner-rechnung {teil}").text
+        warte(lambda: block("code").endswith(", 2.1]"))
         assert ruhiges_bild(treiber) != vorher
-        r, a, b, e = re.fullmatch(r"m\[(.*) , (.*)\]\[(.*) , (.*)\]", formel()).groups()
-        gezeigt = erkunder.find_element(By.CSS_SELECTOR, ".staffelrechner-rechnung b").text
-        assert gezeigt == s.rechne(r, a, b, e).anzeige.strip()
+        r, a, b, e = re.fullmatch(r"m\[(.*) , (.*)\]\[(.*) , (.*)\]", warte(lambda: block("code"))).groups()
+        assert warte(lambda: block("b")) == s.rechne(r, a, b, e).anzeige.strip()
         if os.environ.get("STAFFEL_SCREENSHOTS") == "1":  # the README's picture
             erkunder.screenshot(str(WURZEL / "resources" / "screenshots" / "notebook-erkunden.png"))
     finally:
